@@ -1,0 +1,127 @@
+#include "words/utf8_fold.h"
+
+#include <cstring>
+
+namespace lexicount {
+namespace {
+
+constexpr unsigned char kLead2 = 0xC2;
+constexpr unsigned char kLead3 = 0xC3;
+
+// Replaces every occurrence of the pair (lead, follower) from the start of
+// the string, as one left-to-right pass without rescanning replaced text.
+void ReplacePairEverywhere(std::string& s, char lead, char follower, std::string_view replacement) {
+    std::string out;
+    out.reserve(s.size());
+    size_t i = 0;
+    while (i < s.size()) {
+        if (s[i] == lead && i + 1 < s.size() && s[i + 1] == follower) {
+            out.append(replacement);
+            i += 2;
+        } else {
+            out += s[i++];
+        }
+    }
+    s.swap(out);
+}
+
+// One pass over a lead byte. Each recognised pair is replaced throughout the
+// string at once; the search for the next lead goes on after the position
+// of the lead just handled.
+template <typename Replacement>
+void FoldLead(std::string& s, unsigned char lead, Replacement replacementFor) {
+    size_t pos = 0;
+    while (true) {
+        const void* hit = pos < s.size() ? std::memchr(s.data() + pos, lead, s.size() - pos) : nullptr;
+        if (hit == nullptr) return;
+        pos = static_cast<const char*>(hit) - s.data();
+        if (pos + 1 >= s.size()) return;  // a lead in the last position stays
+        const char follower = s[pos + 1];
+        std::string replacement;
+        if (replacementFor(static_cast<unsigned char>(follower), replacement)) {
+            ReplacePairEverywhere(s, static_cast<char>(lead), follower, replacement);
+        }
+        ++pos;
+    }
+}
+
+bool HasAnyLead(const std::string& s) {
+    for (char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u == 0xC2 || u == 0xC3 || u == 0xC4) return true;
+    }
+    return false;
+}
+
+// Replacement of E2 80 xx by its third byte; false for an unknown one.
+bool PunctuationFor(unsigned char third, std::string_view& out) {
+    switch (third) {
+        case 144: case 145: case 146: case 147: out = "-"; return true;
+        case 148: out = " -- "; return true;
+        case 149: out = "--"; return true;
+        case 150: out = "|"; return true;
+        case 151: out = "\211"; return true;
+        case 152: case 153: case 154: case 155: out = "'"; return true;
+        case 156: case 157: case 158: case 159: out = "\""; return true;
+        case 162: out = " . "; return true;
+        case 166: out = "..."; return true;
+        case 185: out = "<"; return true;
+        case 186: out = ">"; return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+void DecodeUtf8LatinInPlace(std::string& s) {
+    if (!HasAnyLead(s)) return;
+    FoldLead(s, kLead2, [](unsigned char f, std::string& r) {
+        if (f >= 128 && f <= 159) {
+            r.clear();  // C1 controls vanish
+            return true;
+        }
+        if (f >= 160 && f <= 191) {
+            r.assign(1, static_cast<char>(f));
+            return true;
+        }
+        return false;
+    });
+    FoldLead(s, kLead3, [](unsigned char f, std::string& r) {
+        if (f < 128 || f > 191) return false;
+        r.assign(1, static_cast<char>(f + 64));
+        return true;
+    });
+    if (s.find("\304\215") != std::string::npos) ReplacePairEverywhere(s, '\304', '\215', "c");
+}
+
+std::string DecodeUtf8Latin(std::string_view s) {
+    std::string out(s);
+    DecodeUtf8LatinInPlace(out);
+    return out;
+}
+
+void DecodeUtf8PunctuationInPlace(std::string& s) {
+    size_t i = s.find("\342\200");
+    if (i == std::string::npos || i + 2 >= s.size()) return;
+    std::string out;
+    out.reserve(s.size() + 8);
+    out.append(s, 0, i);
+    while (i < s.size()) {
+        if (s[i] == '\342' && i + 2 < s.size() && s[i + 1] == '\200') {
+            std::string_view replacement;
+            if (PunctuationFor(static_cast<unsigned char>(s[i + 2]), replacement)) out.append(replacement);
+            i += 3;
+        } else {
+            out += s[i++];
+        }
+    }
+    s.swap(out);
+}
+
+std::string DecodeUtf8Punctuation(std::string_view s) {
+    std::string out(s);
+    DecodeUtf8PunctuationInPlace(out);
+    return out;
+}
+
+}  // namespace lexicount

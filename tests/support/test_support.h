@@ -1,0 +1,36 @@
+#pragma once
+
+// Shared helpers of the test suite.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace lexicount::test {
+
+// Windows-1252 bytes of a UTF-8 literal, so tests can write "café".
+std::string W(std::string_view utf8);
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    // Writes bytes to a file in the folder and returns its path.
+    std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadFileBytes(const std::filesystem::path& path);
+
+// Folder of the checked-in fixtures (tests/data).
+std::filesystem::path TestDataDir();
+// Folder of the program's data files beside the built executables.
+std::filesystem::path ProgramDataDir();
+
+}  // namespace lexicount::test
