@@ -1,0 +1,55 @@
+#pragma once
+
+// The listing: the header and one line per listed word in the chosen order
+// and display format, for the text box and the output file alike.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "words/post_scan.h"
+#include "words/word_table.h"
+
+namespace lexicount {
+
+struct SettingsRecord;
+
+inline constexpr int kWordsWithCommasFormat = 9;
+
+struct ColumnWidths {
+    int intRankWidth = 6;
+    int intFreqWidth = 6;
+    int intWordWidth = 6;
+};
+
+// Widths of the rank, frequency and word columns, each at least intMinWidth.
+ColumnWidths SetColumnWidths(const WordStatistics& stats, int intMinWidth);
+
+// How one listing pass lays its lines out.
+struct LineLayout {
+    ColumnWidths widths;
+    int format = 0;          // cboDisplayFormat
+    bool commaMode = false;  // the file pass with "Include commas in output file"
+    int intMaxWordLengthFound = 0;
+};
+
+// Column texts; record nullptr stands for the header ("Rank", "Freq", "Word").
+std::string FormatRank(const LineLayout& layout, const WordRecord* record);
+std::string FormatFrequency(const LineLayout& layout, const WordRecord* record);
+std::string FormatWord(const LineLayout& layout, const WordRecord* record);
+
+// The line of a record, or the header for nullptr, without its line end. In
+// format 9 a record's line is its bare word and the header is empty.
+std::string ComposeLine(const LineLayout& layout, const WordRecord* record);
+
+// Calls visit(index) for every listed record: all included records in table
+// order (alphabetical), or the frequency chain from lngFirstFreq. visit
+// returns false to stop the listing.
+void ForEachListedRecord(const WordTable& table, const WordStatistics& stats, int cboWordOrder,
+                         const std::function<bool(std::int64_t)>& visit);
+
+// The explanation shown when no word qualifies.
+std::string ShowNoWordsMessage(std::int64_t lngNumWords, const SettingsRecord& settings);
+
+}  // namespace lexicount

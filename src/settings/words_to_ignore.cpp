@@ -1,0 +1,78 @@
+#include "settings/words_to_ignore.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
+#include "output/collation.h"
+#include "settings/settings_record.h"
+#include "words/chars.h"
+#include "words/cp1252.h"
+
+namespace lexicount {
+namespace {
+
+std::vector<std::string> SplitAtSpaces(std::string_view text) {
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t end = text.find(' ', i);
+        const size_t stop = end == std::string_view::npos ? text.size() : end;
+        if (stop > i) words.emplace_back(text.substr(i, stop - i));
+        i = stop + 1;
+    }
+    return words;
+}
+
+std::vector<std::string> WithoutLaterDuplicates(const std::vector<std::string>& words) {
+    std::vector<std::string> unique;
+    std::unordered_set<std::string> seen;
+    for (const auto& w : words) {
+        if (seen.insert(w).second) unique.push_back(w);
+    }
+    return unique;
+}
+
+}  // namespace
+
+std::string NormaliseWordsToIgnore(std::string_view text) {
+    std::string s = Trim(text);
+    if (s.empty()) return {};
+    LowerCaseLatinInPlace(s);
+    std::replace(s.begin(), s.end(), ',', ' ');
+    std::vector<std::string> words = WithoutLaterDuplicates(SplitAtSpaces(s));
+    if (words.size() > 1) SortStringArray(words, 0, static_cast<long>(words.size()) - 1, 1);
+    std::string joined;
+    for (const auto& w : words) {
+        if (!joined.empty()) joined += ' ';
+        joined += w;
+    }
+    return joined;
+}
+
+std::string FramedWordsToIgnore(std::string_view normalisedList) {
+    if (normalisedList.empty()) return {};
+    return " " + std::string(normalisedList) + " ";
+}
+
+std::string ApplyWordsToIgnore(SettingsRecord& settings) {
+    const std::string normalised = NormaliseWordsToIgnore(settings.txbWordsToIgnore);
+    if (normalised.empty()) return {};
+    settings.txbWordsToIgnore = normalised;
+    return FramedWordsToIgnore(normalised);
+}
+
+std::string CheckAllowedExtraCharsMessage(std::string_view wordsToIgnore, std::string_view allowedExtraChars) {
+    for (char c : wordsToIgnore) {
+        if (c == ' ' || IsLetter(c) || allowedExtraChars.find(c) != std::string_view::npos) continue;
+        const bool never = kNeverAllowedChars.find(c) != std::string_view::npos;
+        std::string message = "The character " + Utf8FromCp1252(std::string(1, c)) +
+                              " occurs in some word to ignore\r\nbut is not " +
+                              (never ? "" : "currently set as ") + "a character allowed in a word.";
+        if (c == ',') message += "\r\n\r\nWords-to-ignore must be separated by a space, not by a comma.";
+        return message;
+    }
+    return {};
+}
+
+}  // namespace lexicount

@@ -1,0 +1,88 @@
+#include "words/line_scanner.h"
+
+#include "settings/settings_record.h"
+#include "words/chars.h"
+#include "words/markup.h"
+
+namespace lexicount {
+namespace {
+
+constexpr size_t kMaxWordChars = 65000;
+
+bool IsWordCharIn(char c, const CharSet& extras) { return IsWordLetter(c) || extras.Has(c); }
+
+void Preprocess(ScanState& state, const WordRules& rules) {
+    NormaliseLineSpacingInPlace(state.strLine, false);
+    if (rules.blnReadingWords) {
+        state.blnCommentsPossible = true;
+        return;
+    }
+    state.blnCommentsPossible = state.markers.intNumCommentMarkers > 0;
+    ReplaceDoubleHyphensInPlace(state.strLine);
+    if (state.blnCharacterEntitiesPossible) DecodeNamedEntitiesInPlace(state.strLine);
+}
+
+void YieldIfOn(ScanHost& host) {
+    if (host.yields) host.Yield();
+}
+
+// Skips comments that begin at lngLP. False when the rest of the line is
+// used up.
+bool SkipComments(ScanState& state, ScanHost& host) {
+    if (state.intWithinComment == -1) state.intWithinComment = FindCommentStart(state);
+    while (state.intWithinComment >= 0) {
+        SkipComment(state);
+        const auto len = static_cast<long>(state.strLine.size());
+        if (state.lngLP > len) return false;
+        if (state.lngLP == len && state.strLine[len - 1] == ' ') {
+            state.intWithinComment = -1;
+            return false;
+        }
+        state.intWithinComment = FindCommentStart(state);
+        YieldIfOn(host);
+    }
+    return true;
+}
+
+// First position after lngLP that is not a space, or 0.
+long NextNonSpace(const std::string& line, long lngLP) {
+    for (size_t i = static_cast<size_t>(lngLP); i < line.size(); ++i) {
+        if (line[i] != ' ') return static_cast<long>(i) + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string_view TakeWord(ScanState& state, const WordRules& rules) {
+    const std::string& line = state.strLine;
+    const size_t begin = static_cast<size_t>(state.lngLP - 1);
+    size_t end = begin;
+    while (end < line.size() && end - begin < kMaxWordChars && IsWordCharIn(line[end], rules.allowed)) ++end;
+    if (end == begin) return {};
+    state.lngLP += static_cast<long>(end - begin);
+    size_t kept = end;
+    while (kept > begin && kProhibitedInitialOrFinalChars.find(line[kept - 1]) != std::string_view::npos) --kept;
+    return NormaliseWord(std::string_view(line).substr(begin, kept - begin), rules);
+}
+
+void ScanLine(ScanState& state, const WordRules& rules, ScanHost& host) {
+    Preprocess(state, rules);
+    state.lngLP = 1;
+    const std::string& line = state.strLine;
+    while (state.lngLP < static_cast<long>(line.size())) {
+        YieldIfOn(host);
+        if (state.blnCommentsPossible && !SkipComments(state, host)) return;
+        if (IsWordCharIn(line[state.lngLP - 1], rules.startSet)) {
+            const std::string_view word = TakeWord(state, rules);
+            if (!word.empty()) host.TakeWordFound(word);
+            YieldIfOn(host);
+            if (host.StopRequested()) return;
+            continue;
+        }
+        state.lngLP = NextNonSpace(line, state.lngLP);
+        if (state.lngLP == 0) return;
+    }
+}
+
+}  // namespace lexicount

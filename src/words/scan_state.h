@@ -1,0 +1,26 @@
+#pragma once
+
+// The state of the line scanner that lives from line to line, and the
+// comment-marker table that decides what is skipped.
+
+#include <array>
+#include <string>
+
+namespace lexicount {
+
+struct CommentMarkers {
+    std::array<std::string, 10> strStartCommentMarker;
+    std::array<std::string, 10> strEndCommentMarker;  // "" = to the end of the line
+    int intNumCommentMarkers = 0;
+};
+
+struct ScanState {
+    std::string strLine;  // the line being scanned, with one space appended
+    long lngLP = 1;       // 1-based position in strLine
+    int intWithinComment = -1;
+    bool blnCommentsPossible = false;
+    bool blnCharacterEntitiesPossible = false;
+    CommentMarkers markers;
+};
+
+}  // namespace lexicount

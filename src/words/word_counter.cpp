@@ -1,0 +1,43 @@
+#include "words/word_counter.h"
+
+#include "words/chars.h"
+
+namespace lexicount {
+
+WordCounter::WordCounter(WordTable& table, const WordRules& rules, const WordsToIgnore& wordsToIgnore,
+                         const CommonWords& commonWords, CountHooks* hooks)
+    : table_(table), rules_(rules), wordsToIgnore_(wordsToIgnore), commonWords_(commonWords), hooks_(hooks) {
+    yields = hooks != nullptr && hooks->yields;
+}
+
+void WordCounter::TakeWordFound(std::string_view word) {
+    ++lngTotalNumOccurrences;
+    GetWords2(word);
+}
+
+bool WordCounter::IsIgnoredByLists(std::string_view word) const {
+    const bool checkCommon = rules_.ignoreCommonWords && commonWords_.size() > 0;
+    if (wordsToIgnore_.empty() && !checkCommon) return false;
+    const std::string lower = LowerCaseLatin(word);
+    if (wordsToIgnore_.Contains(lower)) return true;
+    return checkCommon && commonWords_.Contains(lower);
+}
+
+void WordCounter::GetWords2(std::string_view word) {
+    if (rules_.only7bitAscii && !IsSevenBitAscii(word)) return;
+    if (!ApplyWordFilters(word, rules_)) return;
+    if (IsIgnoredByLists(word)) return;
+    const bool isNew = table_.AddWordToList(word);
+    if (isNew && hooks_ != nullptr && hooks_->reportsNewWords) hooks_->NewWord(word, table_.lngNumWords());
+}
+
+CommonWordsCollector::CommonWordsCollector(WordTable& table, CountHooks* hooks) : table_(table), hooks_(hooks) {
+    yields = hooks != nullptr && hooks->yields;
+}
+
+void CommonWordsCollector::TakeWordFound(std::string_view word) {
+    const bool isNew = table_.AddWordToList(word);
+    if (isNew && hooks_ != nullptr && hooks_->reportsNewWords) hooks_->NewWord(word, table_.lngNumWords());
+}
+
+}  // namespace lexicount

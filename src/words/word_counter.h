@@ -1,0 +1,67 @@
+#pragma once
+
+// The admission gate of a count: every word the scanner hands on is
+// counted in lngTotalNumOccurrences and, when it passes the rules and the
+// two lists, in the word table.
+
+#include <cstdint>
+#include <string_view>
+
+#include "words/line_scanner.h"
+#include "words/word_lists.h"
+#include "words/word_rules.h"
+#include "words/word_table.h"
+
+namespace lexicount {
+
+// What a count reports beyond the table: yields, stop requests and new
+// words (for the display of words as they are found).
+class CountHooks {
+public:
+    virtual ~CountHooks() = default;
+    virtual void Yield() {}
+    virtual bool StopRequested() const { return false; }
+    virtual void NewWord(std::string_view /*word*/, std::int64_t /*lngNumWords*/) {}
+    bool yields = false;
+    bool reportsNewWords = false;
+};
+
+class WordCounter : public ScanHost {
+public:
+    WordCounter(WordTable& table, const WordRules& rules, const WordsToIgnore& wordsToIgnore,
+                const CommonWords& commonWords, CountHooks* hooks = nullptr);
+
+    void TakeWordFound(std::string_view word) override;
+    void Yield() override { hooks_->Yield(); }
+    bool StopRequested() const override { return hooks_ != nullptr && hooks_->StopRequested(); }
+
+    // The gate itself: the admission chain, then AddWordToList.
+    void GetWords2(std::string_view word);
+
+    std::int64_t lngTotalNumOccurrences = 0;
+
+private:
+    bool IsIgnoredByLists(std::string_view word) const;
+
+    WordTable& table_;
+    const WordRules& rules_;
+    const WordsToIgnore& wordsToIgnore_;
+    const CommonWords& commonWords_;
+    CountHooks* hooks_;
+};
+
+// Reading a common-words file: every word goes straight into the table,
+// without the gate and without counting occurrences.
+class CommonWordsCollector : public ScanHost {
+public:
+    explicit CommonWordsCollector(WordTable& table, CountHooks* hooks = nullptr);
+    void TakeWordFound(std::string_view word) override;
+    void Yield() override { hooks_->Yield(); }
+    bool StopRequested() const override { return hooks_ != nullptr && hooks_->StopRequested(); }
+
+private:
+    WordTable& table_;
+    CountHooks* hooks_;
+};
+
+}  // namespace lexicount

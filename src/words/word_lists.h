@@ -1,0 +1,44 @@
+#pragma once
+
+// The two lists that keep words out of a count: the user's words to ignore
+// and the common words of a language.
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace lexicount {
+
+// strWordsToIgnore: " w1 w2 ... " or "". A word is ignored when " word "
+// occurs in it, that is, when it is one of the blank-separated entries.
+class WordsToIgnore {
+public:
+    WordsToIgnore() = default;
+    explicit WordsToIgnore(std::string_view strWordsToIgnore);
+    bool Contains(std::string_view lowerCasedWord) const;
+    bool empty() const { return words_.empty(); }
+
+private:
+    std::unordered_set<std::string> words_;
+};
+
+// strCommonWords: lower-cased, in ascending ordinal order, no duplicates.
+class CommonWords {
+public:
+    CommonWords() = default;
+    explicit CommonWords(std::vector<std::string> sortedWords);
+    bool Contains(std::string_view lowerCasedWord) const;
+    std::int64_t size() const { return static_cast<std::int64_t>(words_.size()); }
+    const std::vector<std::string>& Words() const { return words_; }
+
+private:
+    std::vector<std::string> words_;
+    std::unordered_set<std::string> index_;
+};
+
+// The binary search of a sorted list, comparing each element from the
+// 1-based position start; returns the 1-based index or 0.
+long FindInSortedList(std::string_view key, const std::vector<std::string>& sorted, long start);
+
+}  // namespace lexicount

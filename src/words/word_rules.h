@@ -1,0 +1,51 @@
+#pragma once
+
+// The rules that cut, normalise and admit words, taken from the settings
+// once at the start of a scan so that a count never sees a half-applied
+// change.
+
+#include <string>
+#include <string_view>
+
+#include "words/chars.h"
+
+namespace lexicount {
+
+struct SettingsRecord;
+
+struct WordRules {
+    CharSet allowed;   // strAllowedExtraChars
+    CharSet startSet;  // allowed, without the characters that may not begin a word
+    bool blnReadingWords = false;
+    bool dropFinalS = false;
+    bool apostrophesAllowed = false;
+    bool only7bitAscii = false;
+    bool ignoreShortWords = true;
+    int minWordLength = 3;
+    int maxWordLength = 50;
+    bool ignoreNoLetter = true;
+    bool ignoreRepetitions = true;
+    bool ignoreCommonWords = false;
+
+    // Rules of a count under the given settings and allowed characters.
+    static WordRules ForCount(const SettingsRecord& settings, std::string_view allowedExtraChars);
+    // Rules while a common-words file is read: every extra character allowed,
+    // no normalisation.
+    static WordRules ForCommonWords();
+};
+
+// Final "s" and apostrophe fragments; the result may be "". Normalising
+// only ever shortens a word, so it works on a view.
+std::string_view NormaliseWord(std::string_view word, const WordRules& rules);
+
+// True when the lower-cased word is a tail of a contraction stem
+// ("aren", "ren", "n", "uldn", ...).
+bool IsContractionStem(std::string_view word);
+
+// I, V and X only, and not the single letter I.
+bool IsRomanNumeralBelow40(std::string_view word);
+
+// Length, letter and repetition filters; false when the word is rejected.
+bool ApplyWordFilters(std::string_view word, const WordRules& rules);
+
+}  // namespace lexicount
