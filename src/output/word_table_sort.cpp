@@ -1,0 +1,11 @@
+#include "output/word_table_sort.h"
+
+#include "output/collation.h"
+
+namespace lexicount {
+
+void SortWordTable(WordTable& table, long lo, long hi, long start) {
+    SortByKey(table.Records(), lo, hi, start, [](const WordRecord& r) -> std::string_view { return r.SortKey; });
+}
+
+}  // namespace lexicount

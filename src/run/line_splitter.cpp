@@ -1,0 +1,65 @@
+#include "run/line_splitter.h"
+
+#include <cstring>
+#include <vector>
+
+namespace lexicount {
+
+bool LineSplitter::Emit() {
+    if (!onLine_(line_)) stopped_ = true;
+    line_.clear();
+    return !stopped_;
+}
+
+bool LineSplitter::Feed(std::string_view bytes) {
+    size_t i = 0;
+    if (stopped_) return false;
+    if (pendingCr_ && !bytes.empty()) {
+        pendingCr_ = false;
+        if (bytes[0] == '\n') i = 1;
+    }
+    while (i < bytes.size()) {
+        const char* start = bytes.data() + i;
+        const size_t rest = bytes.size() - i;
+        const void* cr = std::memchr(start, '\r', rest);
+        const void* lf = std::memchr(start, '\n', cr ? static_cast<const char*>(cr) - start : rest);
+        const char* end = static_cast<const char*>(lf ? lf : cr);
+        if (end == nullptr) {
+            line_.append(start, rest);
+            return true;
+        }
+        line_.append(start, static_cast<size_t>(end - start));
+        i = static_cast<size_t>(end - bytes.data()) + 1;
+        if (*end == '\r') {
+            if (i < bytes.size()) {
+                if (bytes[i] == '\n') ++i;
+            } else {
+                pendingCr_ = true;
+            }
+        }
+        if (!Emit()) return false;
+    }
+    return true;
+}
+
+bool LineSplitter::Finish() {
+    pendingCr_ = false;
+    if (stopped_ || line_.empty()) return !stopped_;
+    return Emit();
+}
+
+bool SplitStream(std::FILE* stream, LineSplitter& splitter) {
+    std::vector<char> block(1 << 20);
+    while (true) {
+        const size_t n = std::fread(block.data(), 1, block.size(), stream);
+        if (n > 0 && !splitter.Feed(std::string_view(block.data(), n))) return true;
+        if (n < block.size()) {
+            if (std::ferror(stream)) return false;
+            break;
+        }
+    }
+    splitter.Finish();
+    return true;
+}
+
+}  // namespace lexicount

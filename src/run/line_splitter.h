@@ -1,0 +1,41 @@
+#pragma once
+
+// Cuts a stream of bytes into lines at CR, LF or CR LF, holding only the
+// line in progress, so memory grows with the longest line and never with
+// the size of the input.
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace lexicount {
+
+class LineSplitter {
+public:
+    // The callback gets each line without its end (it may modify the string)
+    // and returns false to stop.
+    using LineCallback = std::function<bool(std::string& line)>;
+
+    explicit LineSplitter(LineCallback onLine) : onLine_(std::move(onLine)) {}
+
+    // Feeds the next bytes; false once the callback asked to stop.
+    bool Feed(std::string_view bytes);
+    // Hands on the last line when the input did not end with a line end.
+    bool Finish();
+
+private:
+    bool Emit();
+
+    LineCallback onLine_;
+    std::string line_;
+    bool pendingCr_ = false;  // the last byte fed was a CR: a following LF belongs to it
+    bool stopped_ = false;
+};
+
+// Reads a whole stream in large blocks through a splitter. Returns false
+// when reading failed (errno tells why); a stop asked for by the callback
+// is not a failure.
+bool SplitStream(std::FILE* stream, LineSplitter& splitter);
+
+}  // namespace lexicount

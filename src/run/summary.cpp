@@ -1,0 +1,44 @@
+#include "run/summary.h"
+
+#include "words/number_format.h"
+
+namespace lexicount {
+
+SummaryLabels ComposeSummaryLabels(const WordStatistics& stats, std::int64_t total, bool ignoresListedWords,
+                                   bool blnPartialCount) {
+    // The figures are right-aligned in a column as wide as the total.
+    const size_t w = FormatGrouped(total).size() + 1;
+    auto pad = [w](std::int64_t n) {
+        const std::string text = std::string(w, ' ') + FormatGrouped(n);
+        return text.substr(text.size() - w);
+    };
+    SummaryLabels labels;
+    labels.lblNumberOfWords = "Number of words in this list:" + pad(stats.lngNumWordsIncluded);
+    labels.lblNumWordsExcluded =
+        (ignoresListedWords ? "No. of words ignored (other than common words):" : "Number of words ignored:") +
+        pad(stats.lngNumWordsExcluded);
+    if (!blnPartialCount && stats.lngNumOccurrences > 0) {
+        labels.lblNumOccurrences = "Number of instances of words in this list:" + pad(stats.lngNumOccurrences);
+        labels.lblTotalNumOccurrences = "Total number of instances of words:" + pad(total);
+    }
+    return labels;
+}
+
+std::string FormatElapsedTime(std::int64_t n) {
+    const std::int64_t s = n % 60;
+    std::int64_t m = n / 60;
+    std::string text = std::to_string(s) + "s";
+    if (m > 0) {
+        std::string minutes;
+        if (m >= 1440) {
+            minutes = std::to_string(m / 1440) + "d ";
+            m %= 1440;
+        }
+        minutes += std::to_string(m / 60) + "h " + std::to_string(m % 60) + "m";
+        text = s == 0 ? minutes : minutes + " " + text;
+    }
+    if (text.rfind("0h ", 0) == 0) text.erase(0, 3);
+    return text;
+}
+
+}  // namespace lexicount

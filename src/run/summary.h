@@ -1,0 +1,26 @@
+#pragma once
+
+// The four summary labels under the list, and the short elapsed-time text.
+
+#include <cstdint>
+#include <string>
+
+#include "words/post_scan.h"
+
+namespace lexicount {
+
+struct SummaryLabels {
+    std::string lblNumberOfWords;
+    std::string lblNumWordsExcluded;
+    std::string lblNumOccurrences;       // empty after a partial count
+    std::string lblTotalNumOccurrences;  // empty after a partial count
+};
+
+// ignoresListedWords: words to ignore are set or common words are ignored.
+SummaryLabels ComposeSummaryLabels(const WordStatistics& stats, std::int64_t lngTotalNumOccurrences,
+                                   bool ignoresListedWords, bool blnPartialCount);
+
+// 0 -> "0s", 61 -> "1m 1s", 3600 -> "1h 0m", 90061 -> "1d 1h 1m 1s".
+std::string FormatElapsedTime(std::int64_t seconds);
+
+}  // namespace lexicount

@@ -1,0 +1,76 @@
+#include "run/text_count.h"
+
+#include "output/word_table_sort.h"
+#include "words/chars.h"
+#include "words/markup.h"
+#include "words/utf8_fold.h"
+
+namespace lexicount {
+
+TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars,
+                     const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords, FileScanHooks* hooks)
+    : settings_(settings),
+      rules_(WordRules::ForCount(settings, strAllowedExtraChars)),
+      counter_(table_, rules_, wordsToIgnore, commonWords, hooks),
+      hooks_(hooks != nullptr ? hooks : &noHooks_) {}
+
+void TextCount::BeginFile(std::string_view extension, int intLineEndingType) {
+    SetCommentMarkersForFile(state_, extension);
+    intLineEndingType_ = intLineEndingType;
+    state_.intWithinComment = -1;
+}
+
+void TextCount::BeginClipboard() {
+    ClearCommentMarkers(state_.markers);
+    state_.blnCharacterEntitiesPossible = false;
+}
+
+bool TextCount::CountFileLine(std::string& line, bool isDocument) {
+    hooks_->LineYield();
+    bytesRead_ += static_cast<std::int64_t>(line.size()) + (intLineEndingType_ < 2 ? 2 : 1);
+    hooks_->LineRead(bytesRead_);
+    TrimControlChars(line);
+    if (!line.empty()) {
+        if (!isDocument) {
+            DecodeUtf8LatinInPlace(line);
+            DecodeUtf8PunctuationInPlace(line);
+        }
+        if (!IsOn(settings_.chkCaseSignificant)) LowerCaseLatinInPlace(line);
+        line += ' ';
+        state_.strLine.swap(line);
+        ScanLine(state_, rules_, counter_);
+        if (hooks_->StopRequested() && HandleStopAfterLine()) return false;
+    }
+    return true;
+}
+
+bool TextCount::HandleStopAfterLine() {
+    if (table_.lngNumWords() < kStopConfirmationWords || hooks_->ConfirmStop(table_.lngNumWords())) {
+        stopped_ = true;
+        return true;
+    }
+    hooks_->ClearStop();
+    return false;
+}
+
+void TextCount::CountClipboardText(std::string text) {
+    if (text.empty()) return;
+    if (!IsOn(settings_.chkCaseSignificant)) LowerCaseLatinInPlace(text);
+    state_.strLine = std::move(text);
+    state_.strLine += ' ';
+    ScanLine(state_, rules_, counter_);
+    stopped_ = hooks_->StopRequested();
+}
+
+void TextCount::SortTable() {
+    table_.PutInOrdinalOrder();
+    SortWordTable(table_, 1, static_cast<long>(table_.lngNumWords()), 1);
+}
+
+void TextCount::RunPasses(const std::function<void()>& onThousand) {
+    MarkIncludedWords(table_, settings_, ThresholdFrequency(settings_));
+    stats_ = ComputeWordStatistics(table_);
+    BuildFrequencyChain(table_, stats_, onThousand);
+}
+
+}  // namespace lexicount

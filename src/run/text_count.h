@@ -1,0 +1,85 @@
+#pragma once
+
+// One count over one source: the lines of a file or document, or the
+// clipboard text as a single line, through the scanner into the word
+// table; then the sort and the passes that prepare the listing.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "settings/settings_record.h"
+#include "words/line_scanner.h"
+#include "words/post_scan.h"
+#include "words/word_counter.h"
+#include "words/word_lists.h"
+#include "words/word_table.h"
+
+namespace lexicount {
+
+// What the window hears from a file scan, beyond the hooks of every count.
+class FileScanHooks : public CountHooks {
+public:
+    // Once per line, before it is read (always, whatever `yields` says).
+    virtual void LineYield() {}
+    // After each line, the bytes read so far as the progress bar counts them.
+    virtual void LineRead(std::int64_t /*bytesRead*/) {}
+    // A stop was asked for with lngNumWords >= 2000 different words: true
+    // when the user confirms it.
+    virtual bool ConfirmStop(std::int64_t /*lngNumWords*/) { return true; }
+    virtual void ClearStop() {}
+};
+
+inline constexpr std::int64_t kStopConfirmationWords = 2000;
+
+class TextCount {
+public:
+    // The settings are copied: the count keeps to the values it started with.
+    TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars, const WordsToIgnore& wordsToIgnore,
+              const CommonWords& commonWords, FileScanHooks* hooks = nullptr);
+
+    // A file or document: comment markers from its lower-cased extension,
+    // and the line-end class the progress count uses (below 2: CR LF).
+    void BeginFile(std::string_view extension, int intLineEndingType = 1);
+    // Clipboard text: no comments.
+    void BeginClipboard();
+
+    // One raw line of a file: counted for the progress bar, trimmed, folded
+    // from UTF-8 (unless the text comes from a document, which is folded
+    // already), lower-cased unless case is significant, and scanned. False
+    // when the scan is to stop. The line's contents are used up.
+    bool CountFileLine(std::string& line, bool isDocument);
+
+    // The whole clipboard text as one line.
+    void CountClipboardText(std::string text);
+
+    // After the scan: the table into ordinal order, then collation order.
+    void SortTable();
+    // The three passes; intThresholdFrequency from the settings at the start.
+    void RunPasses(const std::function<void()>& onThousand = nullptr);
+
+    WordTable& Table() { return table_; }
+    const WordTable& Table() const { return table_; }
+    const WordStatistics& Statistics() const { return stats_; }
+    const SettingsRecord& Settings() const { return settings_; }
+    std::int64_t lngTotalNumOccurrences() const { return counter_.lngTotalNumOccurrences; }
+    std::int64_t bytesRead() const { return bytesRead_; }
+    bool Stopped() const { return stopped_; }
+
+private:
+    bool HandleStopAfterLine();
+
+    SettingsRecord settings_;
+    WordRules rules_;
+    WordTable table_;
+    ScanState state_;
+    WordCounter counter_;
+    FileScanHooks* hooks_;
+    FileScanHooks noHooks_;
+    WordStatistics stats_;
+    std::int64_t bytesRead_ = 0;
+    int intLineEndingType_ = 1;
+    bool stopped_ = false;
+};
+
+}  // namespace lexicount
