@@ -1,5 +1,6 @@
 #include "run/line_splitter.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -18,13 +19,19 @@ bool LineSplitter::Feed(std::string_view bytes) {
         pendingCr_ = false;
         if (bytes[0] == '\n') i = 1;
     }
+    const char* const blockEnd = bytes.data() + bytes.size();
+    auto next = [blockEnd](const char* from, char c) {
+        const void* hit = std::memchr(from, c, static_cast<size_t>(blockEnd - from));
+        return hit != nullptr ? static_cast<const char*>(hit) : blockEnd;
+    };
+    nextCr_ = nextLf_ = nullptr;
     while (i < bytes.size()) {
         const char* start = bytes.data() + i;
         const size_t rest = bytes.size() - i;
-        const void* cr = std::memchr(start, '\r', rest);
-        const void* lf = std::memchr(start, '\n', cr ? static_cast<const char*>(cr) - start : rest);
-        const char* end = static_cast<const char*>(lf ? lf : cr);
-        if (end == nullptr) {
+        if (nextCr_ == nullptr || nextCr_ < start) nextCr_ = next(start, '\r');
+        if (nextLf_ == nullptr || nextLf_ < start) nextLf_ = next(start, '\n');
+        const char* end = std::min(nextCr_, nextLf_);
+        if (end == blockEnd) {
             line_.append(start, rest);
             return true;
         }

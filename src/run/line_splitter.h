@@ -29,6 +29,10 @@ private:
 
     LineCallback onLine_;
     std::string line_;
+    // Positions of the next CR and LF in the block being fed, found once and
+    // reused until passed, so each byte is searched only once per kind.
+    const char* nextCr_ = nullptr;
+    const char* nextLf_ = nullptr;
     bool pendingCr_ = false;  // the last byte fed was a CR: a following LF belongs to it
     bool stopped_ = false;
 };

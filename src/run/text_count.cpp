@@ -6,6 +6,19 @@
 #include "words/utf8_fold.h"
 
 namespace lexicount {
+namespace {
+
+bool IsAscii(const std::string& s) {
+    unsigned char any = 0;
+    for (char c : s) any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
+void LowerCaseAscii(std::string& s) {
+    for (char& c : s) c = static_cast<char>(c + ((c >= 'A' && c <= 'Z') ? 32 : 0));
+}
+
+}  // namespace
 
 TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars,
                      const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords, FileScanHooks* hooks)
@@ -31,11 +44,20 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
     hooks_->LineRead(bytesRead_);
     TrimControlChars(line);
     if (!line.empty()) {
-        if (!isDocument) {
+        // Pure ASCII lines, the common case, need no folding and the
+        // simplest lower-casing.
+        const bool ascii = IsAscii(line);
+        if (!isDocument && !ascii) {
             DecodeUtf8LatinInPlace(line);
             DecodeUtf8PunctuationInPlace(line);
         }
-        if (!IsOn(settings_.chkCaseSignificant)) LowerCaseLatinInPlace(line);
+        if (!IsOn(settings_.chkCaseSignificant)) {
+            if (ascii) {
+                LowerCaseAscii(line);
+            } else {
+                LowerCaseLatinInPlace(line);
+            }
+        }
         line += ' ';
         state_.strLine.swap(line);
         ScanLine(state_, rules_, counter_);

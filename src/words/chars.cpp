@@ -4,19 +4,19 @@
 
 namespace lexicount {
 
-const std::string_view kLetterTable =
+constexpr std::string_view kLetterTable =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZ\212\214\237\300\301\302\303\304\305\306\307\310\311\312\313\314\315\316"
     "\317\320\321\322\323\324\325\326\330\331\332\333\334\335\336abcdefghijklmnopqrstuvwxyz\232\234\377"
     "\340\341\342\343\344\345\346\347\350\351\352\353\354\355\356\357\360\361\362\363\364\365\366\370"
     "\371\372\373\374\375\376\337";
-const std::string_view kVowelList =
+constexpr std::string_view kVowelList =
     "AEIOUaeiou\300\301\302\303\304\305\306\310\311\312\313\314\315\316\317\322\323\324\325\326\330\331"
     "\332\333\334\340\341\342\343\344\345\346\350\351\352\353\354\355\356\357\362\363\364\365\366\370"
     "\371\372\373\374";
-const std::string_view kAccentedCapitals =
+constexpr std::string_view kAccentedCapitals =
     "\212\237\300\301\302\303\304\305\307\310\311\312\313\314\315\316\317\320\321\322\323\324\325\326"
     "\330\331\332\333\334\335";
-const std::string_view kAccentedSmall =
+constexpr std::string_view kAccentedSmall =
     "\232\377\340\341\342\343\344\345\347\350\351\352\353\354\355\356\357\360\361\362\363\364\365\366"
     "\370\371\372\373\374\375";
 
@@ -24,7 +24,7 @@ namespace {
 
 constexpr long kMaxWordChars = 65000;
 
-std::array<char, 256> MakeLowerTable() {
+constexpr std::array<char, 256> MakeLowerTable() {
     std::array<char, 256> table{};
     for (int i = 0; i < 256; ++i) table[i] = static_cast<char>(i);
     for (size_t i = 0; i < kAccentedCapitals.size(); ++i) {
@@ -39,8 +39,15 @@ std::array<char, 256> MakeLowerTable() {
     return table;
 }
 
-const std::array<char, 256> kLower = MakeLowerTable();
 const CharSet kLetters{kLetterTable};
+
+constexpr std::array<bool, 256> MakeWordLetterTable() {
+    std::array<bool, 256> table{};
+    for (int u = 0; u < 256; ++u) {
+        table[u] = (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= 192 && u != 215 && u != 247);
+    }
+    return table;
+}
 
 bool InSet(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
 
@@ -48,10 +55,10 @@ long StartIndex(long start) { return start < 1 ? 0 : start - 1; }
 
 }  // namespace
 
-bool IsWordLetter(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= 192 && u != 215 && u != 247);
-}
+namespace detail {
+constinit const std::array<bool, 256> kWordLetters = MakeWordLetterTable();
+constinit const std::array<char, 256> kLowerCase = MakeLowerTable();
+}  // namespace detail
 
 bool IsWordChar(std::string_view ch, bool numerals, std::string_view extras) {
     if (ch.empty()) return false;
@@ -95,8 +102,6 @@ bool IsOneRepeatedLetter(std::string_view s) {
     return std::all_of(t.begin(), t.end(), [&](char c) { return c == t[0]; });
 }
 
-char LowerCaseLatinChar(char c) { return kLower[static_cast<unsigned char>(c)]; }
-
 std::string LowerCaseLatin(std::string_view s) {
     std::string out(s);
     LowerCaseLatinInPlace(out);
@@ -104,7 +109,7 @@ std::string LowerCaseLatin(std::string_view s) {
 }
 
 void LowerCaseLatinInPlace(std::string& s) {
-    for (char& c : s) c = kLower[static_cast<unsigned char>(c)];
+    for (char& c : s) c = detail::kLowerCase[static_cast<unsigned char>(c)];
 }
 
 long FindFirstOfSet(std::string_view s, long start, std::string_view set, long* posInSet) {
@@ -181,6 +186,13 @@ void TrimControlChars(std::string& s) {
 }
 
 void NormaliseLineSpacingInPlace(std::string& s, bool keepTabs) {
+    // Most lines hold none of these characters: look before rewriting.
+    const auto* bytes = reinterpret_cast<const unsigned char*>(s.data());
+    unsigned char special = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        special |= static_cast<unsigned char>((bytes[i] <= 13) | (bytes[i] == 160));
+    }
+    if (special == 0) return;
     size_t out = 0;
     for (size_t i = 0; i < s.size(); ++i) {
         const auto c = static_cast<unsigned char>(s[i]);

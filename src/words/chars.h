@@ -33,8 +33,13 @@ private:
     std::array<bool, 256> bits_{};
 };
 
+namespace detail {
+extern const std::array<bool, 256> kWordLetters;
+extern const std::array<char, 256> kLowerCase;
+}  // namespace detail
+
 // The letters of IsWordChar: A-Z, a-z, 192-214, 216-246, 248-255.
-bool IsWordLetter(char c);
+inline bool IsWordLetter(char c) { return detail::kWordLetters[static_cast<unsigned char>(c)]; }
 bool IsWordChar(std::string_view ch, bool numerals, std::string_view extras);
 // Number of word characters from 1-based start, at most 65000.
 long CountWordChars(std::string_view line, long start, bool numerals, std::string_view extras);
@@ -44,7 +49,7 @@ bool IsVowel(std::string_view ch, bool lowerOnly);
 bool IsSevenBitAscii(std::string_view s);
 bool IsOneRepeatedLetter(std::string_view s);
 
-char LowerCaseLatinChar(char c);
+inline char LowerCaseLatinChar(char c) { return detail::kLowerCase[static_cast<unsigned char>(c)]; }
 std::string LowerCaseLatin(std::string_view s);
 void LowerCaseLatinInPlace(std::string& s);
 

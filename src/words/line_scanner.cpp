@@ -1,5 +1,7 @@
 #include "words/line_scanner.h"
 
+#include <algorithm>
+
 #include "settings/settings_record.h"
 #include "words/chars.h"
 #include "words/markup.h"
@@ -9,7 +11,7 @@ namespace {
 
 constexpr size_t kMaxWordChars = 65000;
 
-bool IsWordCharIn(char c, const CharSet& extras) { return IsWordLetter(c) || extras.Has(c); }
+const CharSet kTrailingStrip{kProhibitedInitialOrFinalChars};
 
 void Preprocess(ScanState& state, const WordRules& rules) {
     NormaliseLineSpacingInPlace(state.strLine, false);
@@ -58,11 +60,12 @@ std::string_view TakeWord(ScanState& state, const WordRules& rules) {
     const std::string& line = state.strLine;
     const size_t begin = static_cast<size_t>(state.lngLP - 1);
     size_t end = begin;
-    while (end < line.size() && end - begin < kMaxWordChars && IsWordCharIn(line[end], rules.allowed)) ++end;
+    const size_t limit = std::min(line.size(), begin + kMaxWordChars);
+    while (end < limit && rules.wordChars.Has(line[end])) ++end;
     if (end == begin) return {};
     state.lngLP += static_cast<long>(end - begin);
     size_t kept = end;
-    while (kept > begin && kProhibitedInitialOrFinalChars.find(line[kept - 1]) != std::string_view::npos) --kept;
+    while (kept > begin && kTrailingStrip.Has(line[kept - 1])) --kept;
     return NormaliseWord(std::string_view(line).substr(begin, kept - begin), rules);
 }
 
@@ -72,8 +75,10 @@ void ScanLine(ScanState& state, const WordRules& rules, ScanHost& host) {
     const std::string& line = state.strLine;
     while (state.lngLP < static_cast<long>(line.size())) {
         YieldIfOn(host);
-        if (state.blnCommentsPossible && !SkipComments(state, host)) return;
-        if (IsWordCharIn(line[state.lngLP - 1], rules.startSet)) {
+        const char c = line[state.lngLP - 1];
+        const bool mayBeComment = state.intWithinComment >= 0 || state.markers.startChars.Has(c);
+        if (state.blnCommentsPossible && mayBeComment && !SkipComments(state, host)) return;
+        if (rules.wordStart.Has(line[state.lngLP - 1])) {
             const std::string_view word = TakeWord(state, rules);
             if (!word.empty()) host.TakeWordFound(word);
             YieldIfOn(host);

@@ -41,6 +41,13 @@ void Fill(CommentMarkers& markers, const MarkerPair (&pairs)[N]) {
         markers.strEndCommentMarker[i] = pairs[i].end;
     }
     markers.intNumCommentMarkers = static_cast<int>(N);
+    markers.startChars = CharSet();
+    for (size_t i = 0; i < N; ++i) {
+        const char c = pairs[i].start[0];
+        markers.startChars.Add(std::string_view(&c, 1));
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        markers.startChars.Add(std::string_view(&upper, 1));
+    }
 }
 
 bool IsEntityPair(const CommentMarkers& m, int i) {
@@ -127,12 +134,14 @@ void ClearCommentMarkers(CommentMarkers& markers) {
         markers.strEndCommentMarker[i].clear();
     }
     markers.intNumCommentMarkers = 0;
+    markers.startChars = CharSet();
 }
 
 int FindCommentStart(const ScanState& state) {
     const auto& m = state.markers;
     const std::string_view line = state.strLine;
     const size_t at = static_cast<size_t>(state.lngLP - 1);
+    if (at >= line.size() || !m.startChars.Has(line[at])) return -1;
     for (int i = 0; i < m.intNumCommentMarkers && i < 10; ++i) {
         const std::string& start = m.strStartCommentMarker[i];
         if (start.empty() || !MarkerAt(line, at, start)) continue;

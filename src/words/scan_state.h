@@ -6,12 +6,17 @@
 #include <array>
 #include <string>
 
+#include "words/chars.h"
+
 namespace lexicount {
 
 struct CommentMarkers {
     std::array<std::string, 10> strStartCommentMarker;
     std::array<std::string, 10> strEndCommentMarker;  // "" = to the end of the line
     int intNumCommentMarkers = 0;
+    // First characters (both cases) of the start markers in force: a quick
+    // test before the table is searched at every position.
+    CharSet startChars;
 };
 
 struct ScanState {

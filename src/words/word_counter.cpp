@@ -8,6 +8,7 @@ WordCounter::WordCounter(WordTable& table, const WordRules& rules, const WordsTo
                          const CommonWords& commonWords, CountHooks* hooks)
     : table_(table), rules_(rules), wordsToIgnore_(wordsToIgnore), commonWords_(commonWords), hooks_(hooks) {
     yields = hooks != nullptr && hooks->yields;
+    checksLists_ = !wordsToIgnore.empty() || (rules.ignoreCommonWords && commonWords.size() > 0);
 }
 
 void WordCounter::TakeWordFound(std::string_view word) {
@@ -17,7 +18,6 @@ void WordCounter::TakeWordFound(std::string_view word) {
 
 bool WordCounter::IsIgnoredByLists(std::string_view word) const {
     const bool checkCommon = rules_.ignoreCommonWords && commonWords_.size() > 0;
-    if (wordsToIgnore_.empty() && !checkCommon) return false;
     const std::string lower = LowerCaseLatin(word);
     if (wordsToIgnore_.Contains(lower)) return true;
     return checkCommon && commonWords_.Contains(lower);
@@ -26,7 +26,7 @@ bool WordCounter::IsIgnoredByLists(std::string_view word) const {
 void WordCounter::GetWords2(std::string_view word) {
     if (rules_.only7bitAscii && !IsSevenBitAscii(word)) return;
     if (!ApplyWordFilters(word, rules_)) return;
-    if (IsIgnoredByLists(word)) return;
+    if (checksLists_ && IsIgnoredByLists(word)) return;
     const bool isNew = table_.AddWordToList(word);
     if (isNew && hooks_ != nullptr && hooks_->reportsNewWords) hooks_->NewWord(word, table_.lngNumWords());
 }

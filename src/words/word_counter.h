@@ -48,6 +48,7 @@ private:
     const WordsToIgnore& wordsToIgnore_;
     const CommonWords& commonWords_;
     CountHooks* hooks_;
+    bool checksLists_ = false;
 };
 
 // Reading a common-words file: every word goes straight into the table,

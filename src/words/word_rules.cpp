@@ -39,13 +39,26 @@ bool IsApostropheFragment(std::string_view w) {
     return !w.empty() && LowerCaseLatinChar(w.back()) == 'n' && IsContractionStem(w);
 }
 
+void SetCharacterClasses(WordRules& r, std::string_view allowedExtraChars) {
+    r.allowed = CharSet(allowedExtraChars);
+    r.startSet = r.allowed;
+    r.startSet.Remove(kProhibitedInitialOrFinalChars);
+    r.wordChars = r.allowed;
+    r.wordStart = r.startSet;
+    for (int c = 0; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        if (IsWordLetter(ch)) {
+            r.wordChars.Add(std::string_view(&ch, 1));
+            r.wordStart.Add(std::string_view(&ch, 1));
+        }
+    }
+}
+
 }  // namespace
 
 WordRules WordRules::ForCount(const SettingsRecord& s, std::string_view allowedExtraChars) {
     WordRules r;
-    r.allowed = CharSet(allowedExtraChars);
-    r.startSet = r.allowed;
-    r.startSet.Remove(kProhibitedInitialOrFinalChars);
+    SetCharacterClasses(r, allowedExtraChars);
     r.dropFinalS = IsOn(s.chkDropFinalS);
     r.apostrophesAllowed = IsOn(s.chkAllowWordsWithApostrophes);
     r.only7bitAscii = IsOn(s.chkOnly7bitASCII);
@@ -60,9 +73,7 @@ WordRules WordRules::ForCount(const SettingsRecord& s, std::string_view allowedE
 
 WordRules WordRules::ForCommonWords() {
     WordRules r;
-    r.allowed = CharSet(kAllPossibleExtraChars);
-    r.startSet = r.allowed;
-    r.startSet.Remove(kProhibitedInitialOrFinalChars);
+    SetCharacterClasses(r, kAllPossibleExtraChars);
     r.blnReadingWords = true;
     return r;
 }
@@ -75,9 +86,21 @@ std::string_view NormaliseWord(std::string_view word, const WordRules& rules) {
 }
 
 bool IsContractionStem(std::string_view word) {
-    std::string probe = LowerCaseLatin(word);
-    probe += ' ';
-    return kContractionStems.find(probe) != std::string_view::npos;
+    // " word " must lie inside the stem list: the word, lower-cased, is a
+    // tail of one of its stems. Stems are at most 7 characters long.
+    constexpr size_t kLongestStem = 7;
+    if (word.empty() || word.size() > kLongestStem) return false;
+    char lower[kLongestStem];
+    for (size_t i = 0; i < word.size(); ++i) lower[i] = LowerCaseLatinChar(word[i]);
+    const std::string_view probe(lower, word.size());
+    size_t start = 0;
+    while (start < kContractionStems.size()) {
+        const size_t end = kContractionStems.find(' ', start);
+        const std::string_view stem = kContractionStems.substr(start, end - start);
+        if (EndsWith(stem, probe)) return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 bool IsRomanNumeralBelow40(std::string_view word) {
@@ -94,7 +117,8 @@ bool ApplyWordFilters(std::string_view word, const WordRules& rules) {
     if (rules.ignoreShortWords && len < rules.minWordLength) return false;
     if (len > rules.maxWordLength) return false;
     if (rules.ignoreNoLetter && LacksLetter(word)) return false;
-    if (rules.ignoreRepetitions && len > 1 && IsOneRepeatedLetter(word) && !(word[0] >= '0' && word[0] <= '9')) {
+    if (rules.ignoreRepetitions && len > 1 && word[1] == word[0] && IsOneRepeatedLetter(word) &&
+        !(word[0] >= '0' && word[0] <= '9')) {
         return false;
     }
     return true;

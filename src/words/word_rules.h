@@ -14,8 +14,10 @@ namespace lexicount {
 struct SettingsRecord;
 
 struct WordRules {
-    CharSet allowed;   // strAllowedExtraChars
-    CharSet startSet;  // allowed, without the characters that may not begin a word
+    CharSet allowed;    // strAllowedExtraChars
+    CharSet startSet;   // allowed, without the characters that may not begin a word
+    CharSet wordChars;  // letters and allowed: what a word is made of
+    CharSet wordStart;  // letters and startSet: what may begin a word
     bool blnReadingWords = false;
     bool dropFinalS = false;
     bool apostrophesAllowed = false;
