@@ -1,0 +1,69 @@
+#!/bin/sh
+# make bench: times lexicount-cli against `wc -w` and a classic shell
+# pipeline on the same corpus (ten copies of the King James Bible), and
+# reports the median of several runs, MB/s and peak memory.
+#   bench/run-bench.sh BUILD_DIR [RUNS]
+set -eu
+
+BUILD_DIR=${1:-build}
+RUNS=${2:-5}
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+CORPUS_DIR="$ROOT/bench/corpus"
+CORPUS="$CORPUS_DIR/kjv10.txt"
+MAKE_CORPUS="$ROOT/../shared/bench/make-corpus.sh"
+CLI="$ROOT/$BUILD_DIR/lexicount-cli"
+
+if [ ! -s "$CORPUS" ]; then
+    mkdir -p "$CORPUS_DIR"
+    if [ ! -f "$MAKE_CORPUS" ]; then
+        echo "bench: $MAKE_CORPUS not found" >&2
+        exit 1
+    fi
+    if [ "$(id -u)" -eq 0 ]; then
+        sh "$MAKE_CORPUS" "$CORPUS" 10
+    else
+        sudo sh "$MAKE_CORPUS" "$CORPUS" 10
+    fi
+fi
+
+BYTES=$(wc -c <"$CORPUS")
+TIMES=$(mktemp)
+trap 'rm -f "$TIMES"' EXIT
+
+# Runs a command RUNS times; prints "median_seconds peak_kb".
+measure() {
+    : >"$TIMES"
+    i=0
+    while [ "$i" -lt "$RUNS" ]; do
+        /usr/bin/time -f "%e %M" -a -o "$TIMES" sh -c "$1" >/dev/null
+        i=$((i + 1))
+    done
+    sort -n "$TIMES" | awk -v n="$RUNS" '
+        { t[NR] = $1; if ($2 > m) m = $2 }
+        END { print t[int((n + 1) / 2)], m }'
+}
+
+report() {
+    name=$1
+    set -- $2
+    awk -v name="$name" -v s="$1" -v kb="$2" -v bytes="$BYTES" 'BEGIN {
+        mbs = (s > 0) ? bytes / 1e6 / s : 0
+        printf "%-12s %8.3f s %9.1f MB/s %9.1f MB peak\n", name, s, mbs, kb / 1024 }'
+}
+
+echo "corpus: $CORPUS ($BYTES bytes), median of $RUNS runs"
+CLI_RESULT=$(measure "'$CLI' '$CORPUS'")
+WC_RESULT=$(measure "wc -w '$CORPUS'")
+PIPE_RESULT=$(measure "tr -cs A-Za-z '\n' <'$CORPUS' | tr A-Z a-z | sort | uniq -c | sort -rn")
+report "lexicount" "$CLI_RESULT"
+report "wc -w" "$WC_RESULT"
+report "pipeline" "$PIPE_RESULT"
+set -- $CLI_RESULT
+cli=$1
+set -- $WC_RESULT
+wc=$1
+set -- $PIPE_RESULT
+pipe=$1
+awk -v c="$cli" -v w="$wc" -v p="$pipe" 'BEGIN {
+    printf "lexicount / wc -w: %.2fx (target <= 1.5x); pipeline / lexicount: %.1fx (target >= 10x)\n",
+        c / w, p / c }'
