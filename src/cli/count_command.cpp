@@ -36,15 +36,19 @@ std::string ExtensionOf(const std::string& path) {
     return dot == std::string::npos ? std::string() : LowerCaseLatin(name.substr(dot + 1));
 }
 
+// A message's CR LF line breaks as the terminal's LF.
+std::string WithLineFeeds(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out += text[i];
+    }
+    return out;
+}
+
 // Text-box text (Windows-1252, CR LF) as UTF-8 lines that all end with LF.
 std::string AsOutputLines(const std::string& boxText) {
-    std::string utf8 = Utf8FromCp1252(boxText);
-    std::string out;
-    out.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
-        out += utf8[i];
-    }
+    std::string out = WithLineFeeds(Utf8FromCp1252(boxText));
     if (!out.empty() && out.back() != '\n') out += '\n';
     return out;
 }
@@ -92,7 +96,7 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     const std::string allowed = BuildAllowedExtraChars(settings);
     const std::string refusal = CheckAllowedExtraCharsMessage(settings.txbWordsToIgnore, allowed);
     if (!refusal.empty()) {
-        err << kCharacterNotAllowedTitle << ": " << refusal << "\n";
+        err << kCharacterNotAllowedTitle << ": " << WithLineFeeds(refusal) << "\n";
         return 1;
     }
     FilePtr input = OpenInput(options, err);

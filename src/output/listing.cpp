@@ -107,10 +107,12 @@ std::string ComposeLine(const LineLayout& layout, const WordRecord* record) {
 }
 
 void ForEachListedRecord(const WordTable& table, const WordStatistics& stats, int cboWordOrder,
-                         const std::function<bool(std::int64_t)>& visit) {
+                         const std::function<bool(std::int64_t)>& visit,
+                         const std::function<bool(std::int64_t)>& passOver) {
     if (cboWordOrder == kAlphabetical) {
         for (std::int64_t i = 1; i <= table.lngNumWords(); ++i) {
-            if (table[i].Included && !visit(i)) return;
+            const bool goOn = table[i].Included ? visit(i) : (!passOver || passOver(i));
+            if (!goOn) return;
         }
         return;
     }

@@ -44,10 +44,12 @@ std::string FormatWord(const LineLayout& layout, const WordRecord* record);
 std::string ComposeLine(const LineLayout& layout, const WordRecord* record);
 
 // Calls visit(index) for every listed record: all included records in table
-// order (alphabetical), or the frequency chain from lngFirstFreq. visit
-// returns false to stop the listing.
+// order (alphabetical), or the frequency chain from lngFirstFreq. In table
+// order, passOver(index) is called for each record that is not listed. Both
+// return false to stop the listing.
 void ForEachListedRecord(const WordTable& table, const WordStatistics& stats, int cboWordOrder,
-                         const std::function<bool(std::int64_t)>& visit);
+                         const std::function<bool(std::int64_t)>& visit,
+                         const std::function<bool(std::int64_t)>& passOver = nullptr);
 
 // The explanation shown when no word qualifies.
 std::string ShowNoWordsMessage(std::int64_t lngNumWords, const SettingsRecord& settings);

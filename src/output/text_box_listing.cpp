@@ -52,7 +52,13 @@ bool ListWordsToTextBox(const WordTable& table, const WordStatistics& stats, con
     size_t listed = 0;
     bool full = false;
     bool stopped = false;
-    ForEachListedRecord(table, stats, settings.cboWordOrder, [&](std::int64_t i) {
+    // After each record, listed or not, the window may run and a stop is seen.
+    auto yieldAndGoOn = [&] {
+        if (context.yield) context.yield();
+        stopped = context.stopRequested && context.stopRequested();
+        return !stopped;
+    };
+    auto list = [&](std::int64_t i) {
         lines.buffer_ += ComposeLine(layout, &table[i]);
         lines.buffer_ += wordsWithCommas ? ", " : "\r\n";
         if (context.twirl) context.twirl(i);
@@ -60,13 +66,9 @@ bool ListWordsToTextBox(const WordTable& table, const WordStatistics& stats, con
             full = true;
             return false;
         }
-        if (context.yield) context.yield();
-        if (context.stopRequested && context.stopRequested()) {
-            stopped = true;
-            return false;
-        }
-        return true;
-    });
+        return yieldAndGoOn();
+    };
+    ForEachListedRecord(table, stats, settings.cboWordOrder, list, [&](std::int64_t) { return yieldAndGoOn(); });
     if (!full) lines.Flush("B");
     context.box.SetCaret(0);
     context.box.Repaint();

@@ -52,23 +52,28 @@ std::string NormaliseWordsToIgnore(std::string_view text) {
 
 std::string FramedWordsToIgnore(std::string_view normalisedList) {
     if (normalisedList.empty()) return {};
-    return " " + std::string(normalisedList) + " ";
+    std::string framed(" ");
+    framed.append(normalisedList).append(" ");
+    return framed;
 }
 
 std::string ApplyWordsToIgnore(SettingsRecord& settings) {
-    const std::string normalised = NormaliseWordsToIgnore(settings.txbWordsToIgnore);
-    if (normalised.empty()) return {};
-    settings.txbWordsToIgnore = normalised;
-    return FramedWordsToIgnore(normalised);
+    // An all-blank box is left as it is; anything else becomes the
+    // normalised list, even when nothing of it remains (" , ,").
+    if (Trim(settings.txbWordsToIgnore).empty()) return {};
+    settings.txbWordsToIgnore = NormaliseWordsToIgnore(settings.txbWordsToIgnore);
+    return FramedWordsToIgnore(settings.txbWordsToIgnore);
 }
 
 std::string CheckAllowedExtraCharsMessage(std::string_view wordsToIgnore, std::string_view allowedExtraChars) {
     for (char c : wordsToIgnore) {
         if (c == ' ' || IsLetter(c) || allowedExtraChars.find(c) != std::string_view::npos) continue;
         const bool never = kNeverAllowedChars.find(c) != std::string_view::npos;
-        std::string message = "The character " + Utf8FromCp1252(std::string(1, c)) +
-                              " occurs in some word to ignore\r\nbut is not " +
-                              (never ? "" : "currently set as ") + "a character allowed in a word.";
+        std::string message("The character ");
+        message.append(Utf8FromCp1252(std::string(1, c)))
+            .append(" occurs in some word to ignore\r\nbut is not ")
+            .append(never ? "" : "currently set as ")
+            .append("a character allowed in a word.");
         if (c == ',') message += "\r\n\r\nWords-to-ignore must be separated by a space, not by a comma.";
         return message;
     }

@@ -1,0 +1,59 @@
+#pragma once
+
+// Taking the text out of a docx or odt document: the XML member is read
+// from the container in memory, with the size checks and the user's say on
+// damaged and on large documents, and then turned into lines of text.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "input/extraction_hooks.h"
+#include "run/dialogs.h"
+
+namespace lexicount {
+
+enum class DocumentKind { Docx, Odt };
+
+// "word/document.xml" or "content.xml".
+std::string_view XmlMemberName(DocumentKind kind);
+
+struct DocumentLimits {
+    std::uint64_t large = 10485760;  // above this the user is asked before scanning
+    std::uint64_t max = 20971520;    // above this the document is refused
+};
+
+// Negative results of ExtractXMLFileFromDocXFile.
+constexpr long kDeclinedAfterFailure = -2;  // the user would not scan a damaged document
+constexpr long kExtractionFailed = -3;      // damaged, and the caller did not want a question
+constexpr long kMemberTooLarge = -4;        // claimed or inflated beyond the maximum
+constexpr long kDeclinedLarge = -5;         // the user would not scan a large document
+
+struct ExtractedXml {
+    long result = 0;  // the member's size (>= 0) or one of the codes above
+    std::string xml;  // the member's bytes when result >= 0
+};
+
+// Reads the document's XML member. A container or member that cannot be
+// read (not a zip, missing member, encryption, truncation, checksum or
+// inflate error) gives kExtractionFailed, or with askOnFailure asks
+// "Invalid checksum found when processing" whether to scan anyway: Yes goes
+// on with what could be read (possibly nothing), No gives
+// kDeclinedAfterFailure. With askIfLarge a member above limits.large asks
+// "Big file" first. Nothing is written to disk.
+ExtractedXml ExtractXMLFileFromDocXFile(const std::filesystem::path& docPath, DocumentKind kind,
+                                        bool askOnFailure, bool askIfLarge, Dialogs& dialogs,
+                                        const DocumentLimits& limits = {});
+
+// The text the file scan reads from the member's XML.
+DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind, ExtractionHooks& hooks,
+                                Dialogs& dialogs);
+DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind);
+
+// The message for a document that was refused or could not be read, for
+// callers that do not ask (kExtractionFailed, kMemberTooLarge; the latter is
+// the text of the file scan's "File too big" box). Empty for other results.
+std::string ExtractionFailureText(long result, const std::filesystem::path& docPath);
+
+}  // namespace lexicount

@@ -1,0 +1,22 @@
+#pragma once
+
+// The text of an odt document's "content.xml". Paragraphs and headings
+// become lines; "text:s" gives its number of spaces, tabs and line breaks a
+// space each; the text of notes and annotations is read like any other
+// paragraph (a note inside a paragraph becomes a line of its own, before the
+// rest of that paragraph). Other tags are dropped, and so is character data
+// outside paragraphs. Entities and UTF-8 are folded as in docx text, with
+// "&quot;", "&apos;" and numeric references decoded as well, since office
+// suites write apostrophes and quotes that way.
+
+#include <string_view>
+
+#include "input/extraction_hooks.h"
+#include "run/dialogs.h"
+
+namespace lexicount {
+
+DocumentText OdtTextFromXml(std::string_view xml);
+DocumentText OdtTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs);
+
+}  // namespace lexicount

@@ -1,0 +1,397 @@
+#include "settings/state_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <stdexcept>
+#include <system_error>
+
+#include "settings/settings_record.h"
+#include "settings/words_to_ignore.h"
+#include "words/cp1252.h"
+
+namespace fs = std::filesystem;
+
+namespace lexicount {
+namespace {
+
+constexpr std::size_t kMaxFileBytes = 4u << 20;
+constexpr std::size_t kMaxValueBytes = 65535;
+
+// A failure with its user-facing description; never leaves this file.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+using CheckBox = std::int16_t SettingsRecord::*;
+
+// Lines 11 to 28 and 31 to 34, in file order.
+constexpr std::array<CheckBox, 18> kCheckBoxes11To28 = {
+    &SettingsRecord::chkIgnoreShortWords,
+    &SettingsRecord::chkIgnoreInfrequentWords,
+    &SettingsRecord::chkIgnoreCommonWords,
+    &SettingsRecord::chkIgnoreRepetitions,
+    &SettingsRecord::chkIgnoreRomNum40,
+    &SettingsRecord::chkIgnoreNoLetter,
+    &SettingsRecord::chkCaseSignificant,
+    &SettingsRecord::chkDropFinalS,
+    &SettingsRecord::chkAllowWordsWithHyphens,
+    &SettingsRecord::chkAllowWordsWithApostrophes,
+    &SettingsRecord::chkAllowWordsWithUnderscores,
+    &SettingsRecord::chkAllowWordsWithColons,
+    &SettingsRecord::chkAllowWordsWithBackslashes,
+    &SettingsRecord::chkAllowWordsWithForwardslashes,
+    &SettingsRecord::chkAllowWordsWithPeriods,
+    &SettingsRecord::chkAllowWordsWithAtSigns,
+    &SettingsRecord::chkAllowWordsWithNumerals,
+    &SettingsRecord::chkOutputWithCommas,
+};
+constexpr std::array<CheckBox, 4> kCheckBoxes31To34 = {
+    &SettingsRecord::chkWarnOnOverwrite,
+    &SettingsRecord::chkSaveStateOnQuit,
+    &SettingsRecord::chkSuppressWords,
+    &SettingsRecord::chkDisableOutputToFile,
+};
+
+std::string DescribeError(std::error_code ec, bool reading) {
+    if (ec == std::errc::no_such_file_or_directory) return reading ? "File not found" : "Path not found";
+    if (ec == std::errc::not_a_directory) return "Path not found";
+    if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
+        ec == std::errc::read_only_file_system) {
+        return "Permission denied";
+    }
+    if (ec == std::errc::is_a_directory) return "Path/File access error";
+    if (ec == std::errc::no_space_on_device) return "Disk full";
+    if (ec == std::errc::io_error) return "Device I/O error";
+    return ec.message();
+}
+
+[[noreturn]] void ThrowErrno(bool reading) {
+    throw FileError(DescribeError(std::error_code(errno, std::generic_category()), reading));
+}
+
+std::FILE* OpenFile(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(path.c_str(), wideMode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// ---- Writing ----
+
+class LineWriter {
+public:
+    void Text(std::string_view value) {
+        text_ += '"';
+        for (char c : value) {
+            if (c != '"') text_ += c;
+        }
+        text_ += "\"\r\n";
+    }
+    void Number(int value) { text_ += std::to_string(value) + "\r\n"; }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+std::string StateFileText(const SettingsRecord& s, std::string_view commonWordsFile) {
+    LineWriter out;
+    out.Text(s.txbFile[0]);
+    out.Text(s.txbFile[1]);
+    out.Text(Utf8FromCp1252(s.txbWordsToIgnore));
+    out.Text(Utf8FromCp1252(s.txbStartComment[0]));
+    out.Text(Utf8FromCp1252(s.txbEndComment[0]));
+    out.Text(Utf8FromCp1252(s.txbStartComment[1]));
+    out.Text(Utf8FromCp1252(s.txbEndComment[1]));
+    out.Number(s.cboShortWordSize);
+    out.Number(s.cboLongWordSize);
+    out.Number(s.cboThresholdFrequency);
+    for (CheckBox box : kCheckBoxes11To28) out.Number(s.*box);
+    out.Number(0);
+    out.Number(s.chkAllowCommentMarkers);
+    for (CheckBox box : kCheckBoxes31To34) out.Number(s.*box);
+    out.Number(s.cboWordOrder);
+    out.Number(s.cboDisplayFormat);
+    out.Text(commonWordsFile);
+    out.Number(s.chkOnly7bitASCII);
+    return out.text();
+}
+
+// A link is followed so that saving replaces the file it points at, not the link.
+fs::path ResolvedTarget(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_symlink(path, ec)) return path;
+    fs::path target = fs::weakly_canonical(path, ec);
+    return ec ? path : target;
+}
+
+fs::path TempPathBeside(const fs::path& target, unsigned number) {
+    static const char* const kHex = "0123456789abcdef";
+    std::string suffix;
+    for (int i = 0; i < 8; ++i, number >>= 4) suffix += kHex[number & 15];
+    std::string name = ".";
+    name.append(target.filename().string()).append(".").append(suffix).append(".tmp");
+    return target.parent_path() / name;
+}
+
+// Creates a new temporary file beside the target; never reuses an existing one.
+std::FILE* CreateTempBeside(const fs::path& target, fs::path& tempPath) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = TempPathBeside(target, random());
+        if (std::FILE* file = OpenFile(tempPath, "wbx")) return file;
+        if (errno != EEXIST) ThrowErrno(false);
+    }
+    ThrowErrno(false);
+}
+
+void WriteAll(std::FILE* file, std::string_view bytes) {
+    errno = 0;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (!written || std::fflush(file) != 0) {
+        const int error = errno != 0 ? errno : EIO;
+        std::fclose(file);
+        errno = error;
+        ThrowErrno(false);
+    }
+    if (std::fclose(file) != 0) ThrowErrno(false);
+}
+
+void ReplaceFile(const fs::path& path, std::string_view bytes) {
+    if (path.empty()) throw FileError("Bad file name or number");
+    const fs::path target = ResolvedTarget(path);
+    fs::path tempPath;
+    std::FILE* file = CreateTempBeside(target, tempPath);
+    std::error_code ec;
+    try {
+        WriteAll(file, bytes);
+    } catch (const FileError&) {
+        fs::remove(tempPath, ec);
+        throw;
+    }
+    fs::rename(tempPath, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(tempPath, ignored);
+        throw FileError(DescribeError(ec, false));
+    }
+}
+
+// ---- Reading ----
+
+std::string ReadFileCapped(const fs::path& path) {
+    if (path.empty()) throw FileError("Bad file name or number");
+    std::FILE* file = OpenFile(path, "rb");
+    if (file == nullptr) ThrowErrno(true);
+    std::string bytes;
+    std::array<char, 65536> buffer;
+    std::size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0 && bytes.size() <= kMaxFileBytes) {
+        bytes.append(buffer.data(), n);
+    }
+    const int error = std::ferror(file) ? errno : 0;
+    std::fclose(file);
+    if (error != 0) {
+        errno = error;
+        ThrowErrno(true);
+    }
+    if (bytes.size() > kMaxFileBytes) throw FileError("File too large");
+    return bytes;
+}
+
+// Successive fields of comma-and-line delimited text.
+class FieldReader {
+public:
+    explicit FieldReader(std::string text) : text_(std::move(text)) {}
+
+    std::string Next() {
+        if (pos_ >= text_.size()) throw FileError("Input past end of file");
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+        return pos_ < text_.size() && text_[pos_] == '"' ? Quoted() : Plain();
+    }
+
+private:
+    std::string Quoted() {
+        const std::size_t start = pos_ + 1;
+        std::size_t end = text_.find('"', start);
+        if (end == std::string::npos) end = text_.size();
+        std::string value = Take(start, end);
+        pos_ = end;
+        SkipPastDelimiter();
+        return value;
+    }
+
+    std::string Plain() {
+        std::size_t end = text_.find_first_of(",\r\n", pos_);
+        if (end == std::string::npos) end = text_.size();
+        std::size_t last = end;
+        while (last > pos_ && (text_[last - 1] == ' ' || text_[last - 1] == '\t')) --last;
+        std::string value = Take(pos_, last);
+        pos_ = end;
+        SkipPastDelimiter();
+        return value;
+    }
+
+    std::string Take(std::size_t start, std::size_t end) const {
+        if (end - start > kMaxValueBytes) throw FileError("Line too long");
+        return text_.substr(start, end - start);
+    }
+
+    // Drops the rest of the field and its delimiter: a comma, or a line end
+    // (CR LF counts once).
+    void SkipPastDelimiter() {
+        pos_ = std::min(text_.find_first_of(",\r\n", pos_), text_.size());
+        if (pos_ == text_.size()) return;
+        const char c = text_[pos_++];
+        if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    }
+
+    std::string text_;
+    std::size_t pos_ = 0;
+};
+
+// The leading decimal value of a text: optional sign, digits, optional
+// fraction; 0 when there is none.
+double LeadingValue(std::string_view text) {
+    const auto digitsFrom = [&](std::size_t& i) {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        return std::string(text.substr(start, i - start));
+    };
+    std::size_t i = std::min(text.find_first_not_of(" \t"), text.size());
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    const std::string whole = digitsFrom(i);
+    std::string fraction;
+    if (i < text.size() && text[i] == '.') fraction = digitsFrom(++i);
+    if (whole.empty() && fraction.empty()) return 0;
+    const std::string number = (negative ? "-" : "") + (whole.empty() ? "0" : whole) + "." + fraction + "0";
+    double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) throw FileError("Overflow");
+    return value;
+}
+
+// Rounds halves to even, as the 16-bit conversion does.
+std::int16_t RoundedInt16(std::string_view text) {
+    const double rounded = std::nearbyint(LeadingValue(text));
+    if (!(rounded >= -32768 && rounded <= 32767)) throw FileError("Overflow");
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::int16_t CheckBoxValue(std::string_view text) {
+    const std::int16_t value = RoundedInt16(text);
+    if (value < 0 || value > 2) throw FileError("Invalid property value");
+    return value;
+}
+
+std::int16_t ListIndex(std::string_view text, std::size_t itemCount) {
+    const std::int16_t value = RoundedInt16(text);
+    if (value < -1 || value >= static_cast<int>(itemCount)) throw FileError("Invalid property value");
+    return value;
+}
+
+void RestoreFields(FieldReader& in, SettingsRecord& s, std::string& commonWordsFile,
+                   std::string& wordsToIgnore) {
+    s.txbFile[0] = in.Next();
+    s.txbFile[1] = in.Next();
+    s.txbWordsToIgnore = Cp1252FromUtf8(in.Next());
+    wordsToIgnore = ApplyWordsToIgnore(s);
+    s.txbStartComment[0] = Cp1252FromUtf8(in.Next());
+    s.txbEndComment[0] = Cp1252FromUtf8(in.Next());
+    s.txbStartComment[1] = Cp1252FromUtf8(in.Next());
+    s.txbEndComment[1] = Cp1252FromUtf8(in.Next());
+    s.cboShortWordSize = ListIndex(in.Next(), ShortWordSizeItems().size());
+    s.cboLongWordSize = ListIndex(in.Next(), LongWordSizeItems().size());
+    s.cboThresholdFrequency = ListIndex(in.Next(), ThresholdFrequencyItems().size());
+    for (CheckBox box : kCheckBoxes11To28) s.*box = CheckBoxValue(in.Next());
+    in.Next();
+    in.Next();
+    s.chkAllowCommentMarkers = 1;
+    for (CheckBox box : kCheckBoxes31To34) s.*box = CheckBoxValue(in.Next());
+    s.cboWordOrder = ListIndex(in.Next(), WordOrderItems().size());
+    s.cboDisplayFormat = ListIndex(in.Next(), DisplayFormatItems().size());
+    commonWordsFile = in.Next();
+    s.txbCommonWordsFile = commonWordsFile;
+    s.chkOnly7bitASCII = CheckBoxValue(in.Next());
+}
+
+bool AnyListUnselected(const SettingsRecord& s) {
+    return s.cboShortWordSize == -1 || s.cboLongWordSize == -1 || s.cboThresholdFrequency == -1 ||
+           s.cboWordOrder == -1 || s.cboDisplayFormat == -1;
+}
+
+// Length of the valid UTF-8 sequence at text[i], or 0 when there is none.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) return 1;
+    std::size_t length;
+    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // no overlong forms
+        if (lead == 0xED) high = 0x9F;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+    }
+    return length;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string Utf8FromTextFileBytes(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    return IsValidUtf8(bytes) ? std::string(bytes) : Utf8FromCp1252(bytes);
+}
+
+std::string SaveState(const SettingsRecord& settings, std::string_view strCommonWordsFile,
+                      const fs::path& strParameterFile) {
+    try {
+        ReplaceFile(strParameterFile, StateFileText(settings, strCommonWordsFile));
+    } catch (const std::exception& e) {
+        return std::string(kSaveErrorPrefix) + e.what();
+    }
+    return {};
+}
+
+std::string RestoreSavedState(SettingsRecord& settings, std::string& strCommonWordsFile,
+                              std::string& strWordsToIgnore, const fs::path& strParameterFile) {
+    try {
+        FieldReader in(Utf8FromTextFileBytes(ReadFileCapped(strParameterFile)));
+        RestoreFields(in, settings, strCommonWordsFile, strWordsToIgnore);
+    } catch (const std::exception& e) {
+        return std::string(kRestoreErrorPrefix) + e.what();
+    }
+    return AnyListUnselected(settings) ? std::string(kInvalidComboBoxIndex) : std::string();
+}
+
+}  // namespace lexicount
