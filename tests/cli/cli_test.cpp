@@ -70,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         OutputCase{"CaseSignificant",
                    {"--set", "chkCaseSignificant=1", "--order", "alphabetical", "--format", "7"},
                    "Word word WORD word\n",
-                   // Equal keys: the sort leaves WORD before Word.
-                   "  Word     Freq\n  word        2\n  WORD        1\n  Word        1\n"},
+                   // Equal keys: the sort leaves them as WORD, Word, word.
+                   "  Word     Freq\n  WORD        1\n  Word        1\n  word        2\n"},
         OutputCase{"HtmlMarkupAndEntities", {"--type", "html"},
                    "<p class=x>word</p> caf&eacute; <!-- hidden -->\n<script>var a;</script>after\n",
                    "   Rank    Freq  Word (longest has 5 characters)\n"

@@ -1,0 +1,199 @@
+#include "input/file_helpers.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "words/number_format.h"
+
+namespace lexicount {
+namespace {
+
+#ifdef _WIN32
+constexpr std::string_view kPathSeparators = "/\\";
+#else
+constexpr std::string_view kPathSeparators = "/";
+#endif
+
+constexpr std::string_view kZipSignature("PK\x03\x04", 4);
+
+// Paths are UTF-8, so Latin-1 capitals are the two bytes C3 80 to C3 9E
+// (C3 97 is the multiplication sign).
+void LowerAsciiAndLatin1(std::string& text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 'A' && c <= 'Z') {
+            text[i] = static_cast<char>(c + 32);
+        } else if (c == 0xC3 && i + 1 < text.size()) {
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) text[i + 1] = static_cast<char>(next + 0x20);
+            ++i;
+        }
+    }
+}
+
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
+
+}  // namespace
+
+std::filesystem::path PathFromUtf8(std::string_view path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+bool FileExists(const std::string& strPath) {
+    if (strPath.empty()) return false;
+    std::error_code error;
+    const auto status = std::filesystem::status(PathFromUtf8(strPath), error);
+    return std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+std::string GetFileExtension(std::string_view strPath, bool blnLowerCase) {
+    const size_t separator = strPath.find_last_of(kPathSeparators);
+    const std::string_view name =
+        separator == std::string_view::npos ? strPath : strPath.substr(separator + 1);
+    const size_t period = name.rfind('.');
+    if (period == std::string_view::npos) return "";
+    std::string extension(name.substr(period + 1));
+    if (blnLowerCase) LowerAsciiAndLatin1(extension);
+    return extension;
+}
+
+std::int16_t HasZipSignature(const std::string& strPath) {
+    if (!FileExists(strPath)) return -1;
+    ReadOnlyFile file;
+    if (file.Open(strPath)) return 0;
+    char head[16];
+    std::error_code error;
+    const size_t n = file.Read(head, sizeof head, error);
+    return n > 9 && std::string_view(head, 4) == kZipSignature ? 1 : 0;
+}
+
+bool IsDocxFile(const std::string& strPath) {
+    return GetFileExtension(strPath, true) == "docx" && HasZipSignature(strPath) == 1;
+}
+
+bool IsOdtFile(const std::string& strPath) {
+    return GetFileExtension(strPath, true) == "odt" && HasZipSignature(strPath) == 1;
+}
+
+std::string FormatFileSize(std::int64_t lngBytes, int /*intDecimals*/) {
+    if (lngBytes < 1024) return std::to_string(lngBytes) + " bytes";
+    if (lngBytes < 1048576) return FormatGroupedDecimals(static_cast<double>(lngBytes) / 1024.0, 2) + " Kb";
+    return FormatGroupedDecimals(static_cast<double>(lngBytes) / 1048576.0, 2) + " Mb";
+}
+
+std::string FileSizeText(const std::string& strPath, int intDecimals) {
+    if (!FileExists(strPath)) return "";
+    std::error_code error;
+    const auto length = std::filesystem::file_size(PathFromUtf8(strPath), error);
+    if (error) return "";
+    return FormatFileSize(static_cast<std::int64_t>(length), intDecimals);
+}
+
+std::string FormatByteCount(double dblSize, bool blnCapital) {
+    if (!(dblSize >= 0)) return "";  // negative or NaN
+    const std::string unit = blnCapital ? "Bytes" : "bytes";
+    return FormatGrouped(std::llround(std::min(dblSize, 9.0e18))) + " " + unit;
+}
+
+bool IsNotFoundError(std::error_code error) {
+    return error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    Close();
+}
+
+#ifdef _WIN32
+
+std::error_code ReadOnlyFile::Open(const std::string& path) {
+    Close();
+    const auto native = PathFromUtf8(path);
+    std::error_code error;
+    const auto status = std::filesystem::status(native, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    if (error) return error;
+    if (std::filesystem::is_directory(status)) return std::make_error_code(std::errc::is_a_directory);
+    if (!std::filesystem::is_regular_file(status)) return std::make_error_code(std::errc::not_supported);
+    file_ = _wfopen(native.c_str(), L"rb");
+    if (file_ == nullptr) return LastError();
+    size_ = std::filesystem::file_size(native, error);
+    return {};
+}
+
+std::size_t ReadOnlyFile::Read(char* buffer, std::size_t n, std::error_code& error) {
+    if (file_ == nullptr) {
+        error = std::make_error_code(std::errc::bad_file_descriptor);
+        return 0;
+    }
+    const std::size_t got = std::fread(buffer, 1, n, file_);
+    if (got < n && std::ferror(file_)) error = std::make_error_code(std::errc::io_error);
+    return got;
+}
+
+void ReadOnlyFile::Close() {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+}
+
+#else
+
+std::error_code ReadOnlyFile::Open(const std::string& path) {
+    Close();
+    // Refuse before opening: opening a device may have side effects, and a
+    // FIFO without a writer would block.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return LastError();
+    if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(info.st_mode)) return std::make_error_code(std::errc::not_supported);
+    // The path may have been replaced since; O_NONBLOCK and the second check
+    // keep that from blocking too.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return LastError();
+    std::error_code error;
+    if (::fstat(fd, &info) != 0) {
+        error = LastError();
+    } else if (!S_ISREG(info.st_mode)) {
+        error = std::make_error_code(std::errc::not_supported);
+    }
+    if (error) {
+        ::close(fd);
+        return error;
+    }
+    fd_ = fd;
+    size_ = static_cast<std::uint64_t>(info.st_size);
+    return {};
+}
+
+std::size_t ReadOnlyFile::Read(char* buffer, std::size_t n, std::error_code& error) {
+    std::size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::read(fd_, buffer + got, n - got);
+        if (r == 0) break;
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            error = LastError();
+            break;
+        }
+        got += static_cast<std::size_t>(r);
+    }
+    return got;
+}
+
+void ReadOnlyFile::Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+#endif
+
+}  // namespace lexicount
