@@ -40,6 +40,9 @@ void FoldLead(std::string& s, unsigned char lead, Replacement replacementFor) {
         std::string replacement;
         if (replacementFor(static_cast<unsigned char>(follower), replacement)) {
             ReplacePairEverywhere(s, static_cast<char>(lead), follower, replacement);
+            // A removed pair leaves the next character at this position: it
+            // is looked at too, so a control code cannot hide the pair after it.
+            if (replacement.empty()) continue;
         }
         ++pos;
     }

@@ -1,0 +1,123 @@
+// The word table: counting, the 80-character limit, growth, and the ordinal
+// order (by Unicode code point of each Windows-1252 character).
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+#include "words/cp1252.h"
+#include "words/word_table.h"
+
+namespace lexicount {
+namespace {
+
+using test::W;
+
+std::vector<std::string> WordsInOrder(const WordTable& t) {
+    std::vector<std::string> words;
+    for (std::int64_t i = 1; i <= t.lngNumWords(); ++i) words.push_back(t[i].Word);
+    return words;
+}
+
+std::vector<std::int64_t> Counts(const WordTable& t) {
+    std::vector<std::int64_t> counts;
+    for (std::int64_t i = 1; i <= t.lngNumWords(); ++i) counts.push_back(t[i].Frequency);
+    return counts;
+}
+
+TEST(WordTableTest, CountsAndOrders) {
+    WordTable t;
+    EXPECT_TRUE(t.AddWordToList("b"));
+    EXPECT_TRUE(t.AddWordToList("a"));
+    EXPECT_TRUE(t.AddWordToList("c"));
+    EXPECT_FALSE(t.AddWordToList("a"));  // a repeated word is not new
+    t.PutInOrdinalOrder();
+    EXPECT_EQ(t.lngNumWords(), 3);
+    EXPECT_EQ(WordsInOrder(t), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(Counts(t), (std::vector<std::int64_t>{2, 1, 1}));
+    EXPECT_EQ(t.Find("b"), 2);
+    EXPECT_EQ(t.Find("d"), 0);
+    EXPECT_TRUE(t[0].Word.empty());  // record 0 is never used
+}
+
+TEST(WordTableTest, NewRecordIsIncludedWithCountOne) {
+    WordTable t;
+    t.AddWordToList("word");
+    const auto& r = t[t.Find("word")];
+    EXPECT_EQ(r.Word, "word");
+    EXPECT_EQ(r.Frequency, 1);
+    EXPECT_TRUE(r.Included);
+}
+
+TEST(WordTableTest, OrdinalOrder) {
+    struct Case {
+        std::vector<std::string> added;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {{"the", "The"}, {"The", "the"}},          // case is not folded
+        {{"abc", "ab", "a"}, {"a", "ab", "abc"}},  // a proper prefix sorts first
+        {{"Z", "a", "9", "-"}, {"-", "9", "Z", "a"}},
+        // Code points: z (7A) < é (E9) < ÿ (FF) < Ÿ (178) < ‘ (2018) < € (20AC).
+        {{W("a€"), W("a‘"), W("aŸ"), W("aÿ"), W("aé"), "az"},
+         {"az", W("aé"), W("aÿ"), W("aŸ"), W("a‘"), W("a€")}},
+        {{W("‘x"), W("ÿ"), W("ß")}, {W("ß"), W("ÿ"), W("‘x")}},
+    };
+    for (const auto& c : cases) {
+        WordTable t;
+        for (const auto& w : c.added) t.AddWordToList(w);
+        t.PutInOrdinalOrder();
+        EXPECT_EQ(WordsInOrder(t), c.expected);
+    }
+}
+
+TEST(WordTableTest, EightyCharactersAtMost) {
+    WordTable t;
+    const std::string w80(80, 'x');
+    const std::string w81(81, 'y');
+    EXPECT_TRUE(t.AddWordToList(w80));
+    EXPECT_FALSE(t.AddWordToList(w81));
+    EXPECT_FALSE(t.AddWordToList(w81));
+    EXPECT_EQ(t.lngNumWords(), 1);
+    EXPECT_EQ(t.Find(w81), 0);
+    t.AddWordToList(w80);
+    EXPECT_EQ(t[t.Find(w80)].Frequency, 2);
+}
+
+// Well beyond the first 500 records: every count must survive the growth.
+TEST(WordTableTest, GrowthKeepsEveryCount) {
+    WordTable t;
+    const int n = 5000;
+    auto word = [](int i) { return "w" + std::to_string(i); };
+    for (int round = 0; round < 4; ++round) {
+        for (int i = 0; i < n; ++i) {
+            if (i % 4 >= round) t.AddWordToList(word(i));
+        }
+    }
+    ASSERT_EQ(t.lngNumWords(), n);
+    for (int i = 0; i < n; ++i) {
+        const auto at = t.Find(word(i));
+        ASSERT_NE(at, 0) << word(i);
+        EXPECT_EQ(t[at].Frequency, i % 4 + 1) << word(i);
+    }
+    t.PutInOrdinalOrder();
+    const auto words = WordsInOrder(t);
+    for (size_t i = 1; i < words.size(); ++i) EXPECT_LT(CompareOrdinal(words[i - 1], words[i]), 0);
+    for (int i = 0; i < n; i += 97) EXPECT_EQ(t[t.Find(word(i))].Frequency, i % 4 + 1) << word(i);
+}
+
+TEST(WordTableTest, ClearEmptiesTheTable) {
+    WordTable t;
+    t.AddWordToList("one");
+    t.AddWordToList("two");
+    t.Clear();
+    EXPECT_EQ(t.lngNumWords(), 0);
+    EXPECT_EQ(t.Find("one"), 0);
+    EXPECT_TRUE(t.AddWordToList("one"));
+    EXPECT_EQ(t[t.Find("one")].Frequency, 1);
+}
+
+}  // namespace
+}  // namespace lexicount
