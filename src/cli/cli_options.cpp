@@ -21,23 +21,20 @@ bool IsWordText(const std::string& name) {
            name.rfind("txbEndComment", 0) == 0;
 }
 
-bool ApplySet(Options& options, const std::string& assignment, std::string& error) {
+bool CheckSet(const std::string& assignment, std::pair<std::string, std::string>& checked, std::string& error) {
     const size_t eq = assignment.find('=');
     if (eq == std::string::npos) {
         error = "--set needs NAME=VALUE, got '" + assignment + "'";
         return false;
     }
-    const std::string name = assignment.substr(0, eq);
-    const std::string value = assignment.substr(eq + 1);
+    checked = {assignment.substr(0, eq), assignment.substr(eq + 1)};
+    const auto& [name, value] = checked;
     const FieldInfo* field = FindField(name);
     if (field == nullptr) {
         error = "unknown settings field '" + name + "'";
         return false;
     }
-    if (field->kind == FieldKind::Text) {
-        SetText(options.settings, name, IsWordText(name) ? Cp1252FromUtf8(value) : value);
-        return true;
-    }
+    if (field->kind == FieldKind::Text) return true;
     const auto number = ParseInt(value);
     const int limit = field->kind == FieldKind::List ? field->itemCount - 1 : 1;
     if (!number || *number < 0 || *number > limit) {
@@ -45,14 +42,65 @@ bool ApplySet(Options& options, const std::string& assignment, std::string& erro
                 value + "'";
         return false;
     }
-    SetNumber(options.settings, name, *number);
     return true;
 }
 
-bool NeedsValue(const std::vector<std::string>& args, size_t i, std::string& error) {
-    if (i + 1 < args.size()) return true;
-    error = args[i] + " needs a value";
-    return false;
+bool AddSet(Options& options, const std::string& assignment, std::string& error) {
+    std::pair<std::string, std::string> checked;
+    if (!CheckSet(assignment, checked, error)) return false;
+    options.sets.push_back(std::move(checked));
+    return true;
+}
+
+// Options that take a value, and where it goes.
+std::string* ValueOption(Options& options, const std::string& arg) {
+    if (arg == "--type") return &options.type;
+    if (arg == "--output") return &options.output;
+    if (arg == "--settings") return &options.settingsFile;
+    if (arg == "--save-settings") return &options.saveSettingsFile;
+    if (arg == "--common-words") return &options.commonWords;
+    return nullptr;
+}
+
+bool ParseOne(const std::vector<std::string>& args, size_t& i, Options& options, bool& haveInput,
+              std::string& error) {
+    const std::string& arg = args[i];
+    const bool takesValue = arg == "--set" || arg == "--order" || arg == "--format" ||
+                            ValueOption(options, arg) != nullptr;
+    if (takesValue && i + 1 >= args.size()) {
+        error = arg + " needs a value";
+        return false;
+    }
+    if (arg == "--help" || arg == "-h") {
+        options.help = true;
+    } else if (arg == "--summary") {
+        options.summary = true;
+    } else if (arg == "--auto-common-words") {
+        options.autoCommonWords = true;
+    } else if (arg == "--set") {
+        return AddSet(options, args[++i], error);
+    } else if (arg == "--order") {
+        const std::string& v = args[++i];
+        if (v != "frequency" && v != "alphabetical") {
+            error = "--order must be frequency or alphabetical";
+            return false;
+        }
+        return AddSet(options, v == "frequency" ? "cboWordOrder=0" : "cboWordOrder=1", error);
+    } else if (arg == "--format") {
+        return AddSet(options, "cboDisplayFormat=" + args[++i], error);
+    } else if (std::string* target = ValueOption(options, arg)) {
+        *target = args[++i];
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+        error = "unknown option '" + arg + "'";
+        return false;
+    } else if (haveInput) {
+        error = "only one input file may be given";
+        return false;
+    } else {
+        options.input = arg;
+        haveInput = true;
+    }
+    return true;
 }
 
 }  // namespace
@@ -61,40 +109,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     Options options;
     bool haveInput = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--summary") {
-            options.summary = true;
-        } else if (arg == "--set") {
-            if (!NeedsValue(args, i, error) || !ApplySet(options, args[++i], error)) return std::nullopt;
-        } else if (arg == "--order") {
-            if (!NeedsValue(args, i, error)) return std::nullopt;
-            const std::string& v = args[++i];
-            if (v != "frequency" && v != "alphabetical") {
-                error = "--order must be frequency or alphabetical";
-                return std::nullopt;
-            }
-            options.settings.cboWordOrder = v == "frequency" ? kByFrequency : kAlphabetical;
-        } else if (arg == "--format") {
-            if (!NeedsValue(args, i, error) || !ApplySet(options, "cboDisplayFormat=" + args[++i], error)) {
-                return std::nullopt;
-            }
-        } else if (arg == "--type") {
-            if (!NeedsValue(args, i, error)) return std::nullopt;
-            options.type = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            error = "unknown option '" + arg + "'";
-            return std::nullopt;
-        } else if (haveInput) {
-            error = "only one input file may be given";
-            return std::nullopt;
-        } else {
-            options.input = arg;
-            haveInput = true;
-        }
+        if (!ParseOne(args, i, options, haveInput, error)) return std::nullopt;
     }
     return options;
+}
+
+void ApplySet(SettingsRecord& settings, const std::string& name, const std::string& value) {
+    if (FindField(name)->kind == FieldKind::Text) {
+        SetText(settings, name, IsWordText(name) ? Cp1252FromUtf8(value) : value);
+    } else {
+        SetNumber(settings, name, *ParseInt(value));
+    }
 }
 
 std::string UsageText() {
@@ -102,7 +127,8 @@ std::string UsageText() {
 
 Counts the different words of FILE (standard input when FILE is absent or
 "-") and prints the list the main window would show: a header and one line
-per word, by frequency or alphabetically.
+per word, by frequency or alphabetically. FILE may be a text file (ANSI or
+UTF-8) or a docx or odt document.
 
 Options:
   --set NAME=VALUE   set a field of the settings by its name: check boxes
@@ -119,6 +145,17 @@ Options:
   --type EXT         read the input as a file with extension EXT: htm, html,
                      php and xml skip markup; others skip C comments
                      (standard input: txt)
+  --output FILE      also write the list to FILE for spreadsheets (replaced
+                     if it exists; --set chkOutputWithCommas=1 for commas)
+  --settings FILE    load a settings or state file before the --set options
+  --save-settings FILE
+                     write the effective settings to FILE
+  --common-words LANG|FILE
+                     ignore the common words of a language (en de es pt it
+                     fr en_de all) or of a file
+  --auto-common-words
+                     ignore the common words of the language the input
+                     declares (English when it declares none)
   --summary          write the four summary lines to standard error
   --help             show this text
 

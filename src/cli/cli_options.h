@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/settings_record.h"
@@ -9,15 +10,25 @@
 namespace lexicount::cli {
 
 struct Options {
-    SettingsRecord settings;
+    // Field assignments in the order given; applied after --settings.
+    std::vector<std::pair<std::string, std::string>> sets;
     std::string input;  // "" or "-" for standard input
     std::string type;   // extension that decides comments and markup
+    std::string output;
+    std::string settingsFile;
+    std::string saveSettingsFile;
+    std::string commonWords;  // a language code or a file
+    bool autoCommonWords = false;
     bool summary = false;
     bool help = false;
 };
 
-// Parses the arguments; on a usage error returns nullopt and sets error.
+// Parses and checks the arguments; on a usage error returns nullopt and
+// sets error.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+// Applies one checked assignment to the record.
+void ApplySet(SettingsRecord& settings, const std::string& name, const std::string& value);
 
 std::string UsageText();
 

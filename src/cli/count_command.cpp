@@ -1,40 +1,34 @@
 #include "cli/count_command.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
-#include <memory>
+#include <fstream>
 
+#include "input/docx_reader.h"
+#include "input/document_language.h"
+#include "input/file_helpers.h"
+#include "input/text_file_class.h"
+#include "output/output_file.h"
 #include "output/text_box_listing.h"
+#include "run/file_lines.h"
 #include "run/line_splitter.h"
 #include "run/summary.h"
 #include "run/text_count.h"
+#include "settings/app_data.h"
+#include "settings/languages.h"
+#include "settings/state_file.h"
 #include "settings/words_to_ignore.h"
 #include "words/chars.h"
+#include "words/common_words_reader.h"
 #include "words/cp1252.h"
 #include "words/number_format.h"
 
 namespace lexicount::cli {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f != nullptr && f != stdin) std::fclose(f);
-    }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-bool ReadsStandardInput(const Options& options) { return options.input.empty() || options.input == "-"; }
-
-std::string ExtensionOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : LowerCaseLatin(name.substr(dot + 1));
-}
+constexpr int kFailure = 1;
 
 // A message's CR LF line breaks as the terminal's LF.
 std::string WithLineFeeds(const std::string& text) {
@@ -46,25 +40,27 @@ std::string WithLineFeeds(const std::string& text) {
     return out;
 }
 
+// The tool asks nothing: every box is printed as "title: text" and answered
+// with its default button.
+class PrintingDialogs : public DefaultAnswers {
+public:
+    explicit PrintingDialogs(std::ostream& err) : err_(err) {}
+    Answer Show(const MessageBox& box) override {
+        err_ << box.title << ": " << WithLineFeeds(box.text) << "\n";
+        return DefaultAnswers::Show(box);
+    }
+
+private:
+    std::ostream& err_;
+};
+
+bool ReadsStandardInput(const Options& options) { return options.input.empty() || options.input == "-"; }
+
 // Text-box text (Windows-1252, CR LF) as UTF-8 lines that all end with LF.
 std::string AsOutputLines(const std::string& boxText) {
     std::string out = WithLineFeeds(Utf8FromCp1252(boxText));
     if (!out.empty() && out.back() != '\n') out += '\n';
     return out;
-}
-
-FilePtr OpenInput(const Options& options, std::ostream& err) {
-    if (ReadsStandardInput(options)) return FilePtr(stdin);
-    struct stat info {};
-    // Only regular files: a FIFO or device would block or never end.
-    if (::stat(options.input.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        const bool missing = errno == ENOENT;
-        err << "Fatal error: File " << options.input << (missing ? " not found." : "\ncannot be opened.") << "\n";
-        return nullptr;
-    }
-    FilePtr file(std::fopen(options.input.c_str(), "rb"));
-    if (!file) err << "Fatal error: File " << options.input << "\ncannot be opened.\n";
-    return file;
 }
 
 void PrintSummary(const TextCount& count, bool ignoresListedWords, std::ostream& err) {
@@ -74,6 +70,114 @@ void PrintSummary(const TextCount& count, bool ignoresListedWords, std::ostream&
         << labels.lblNumWordsExcluded << "\n"
         << labels.lblNumOccurrences << "\n"
         << labels.lblTotalNumOccurrences << "\n";
+}
+
+// The settings in force: a settings file, then the --set options.
+bool EffectiveSettings(const Options& options, SettingsRecord& settings, std::ostream& err) {
+    if (!options.settingsFile.empty()) {
+        std::string strCommonWordsFile;
+        std::string strWordsToIgnore;
+        const std::string message = RestoreSavedState(settings, strCommonWordsFile, strWordsToIgnore,
+                                                       PathFromUtf8(options.settingsFile));
+        if (!message.empty()) {
+            err << "Load settings: " << message << "\n";
+            return false;
+        }
+    }
+    for (const auto& [name, value] : options.sets) ApplySet(settings, name, value);
+    return true;
+}
+
+// The common-words file the options ask for, or "" for none.
+std::string CommonWordsPath(const Options& options, const SettingsRecord& settings) {
+    const std::filesystem::path folder = ProgramFolder();
+    if (!options.commonWords.empty()) {
+        const std::string& v = options.commonWords;
+        if (v == "all") return CommonWordsFilePath(folder, kLanguageCount - 1);
+        if (v == "en_de") return CommonWordsFilePath(folder, kLanguageCount - 2);
+        if (v.size() == 2 && LanguageIndexForCode(v) >= 0) return CommonWordsFileForCode(folder, v);
+        return v;
+    }
+    if (options.autoCommonWords) {
+        const std::string code = ReadsStandardInput(options)
+                                     ? std::string(kDefaultLanguageCode)
+                                     : GetDocumentLanguage(options.input, kLanguageCodes, kDefaultLanguageCode);
+        return CommonWordsFileForCode(folder, code);
+    }
+    return IsOn(settings.chkIgnoreCommonWords) ? settings.txbCommonWordsFile : std::string();
+}
+
+bool LoadCommonWords(const std::string& path, SettingsRecord& settings, CommonWords& words,
+                     PrintingDialogs& dialogs, std::ostream& err) {
+    if (path.empty()) return true;
+    ClassifyState state;
+    CommonWordsReading reading = ReadCommonWordsFile(path, dialogs, state);
+    if (reading.status == CommonWordsReading::Status::NotFound) {
+        err << kCommonWordsNotFoundTitle << ": " << kCommonWordsNotFoundText << " (" << path << ")\n";
+    } else if (reading.status == CommonWordsReading::Status::ReadError) {
+        err << "Fatal error: error reading " << path << ": " << reading.error << "\n";
+    }
+    if (!reading.ok()) return false;
+    words = std::move(reading.words);
+    settings.chkIgnoreCommonWords = 1;
+    settings.txbCommonWordsFile = reading.path;
+    return true;
+}
+
+// Creates a missing output file, as the window's run does before counting,
+// so an unwritable path fails before the count. An existing file is left as
+// it is until the list is written.
+bool PrepareOutputFile(const Options& options, std::ostream& err) {
+    if (options.output.empty()) return true;
+    if (!ReadsStandardInput(options) && SameFile(PathFromUtf8(options.input), PathFromUtf8(options.output))) {
+        err << "Lexicount: Output file cannot be the same as the input file.\n";
+        return false;
+    }
+    errno = 0;
+    std::ofstream probe(PathFromUtf8(options.output), std::ios::binary | std::ios::app);
+    if (!probe) {
+        err << "Fatal error: cannot write to " << options.output << ": " << std::strerror(errno) << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool CountDocument(const std::string& path, DocumentKind kind, TextCount& count, PrintingDialogs& dialogs,
+                   std::ostream& err) {
+    const ExtractedXml member = ExtractXMLFileFromDocXFile(PathFromUtf8(path), kind, false, false, dialogs);
+    if (member.result < 0) {
+        err << WithLineFeeds(ExtractionFailureText(member.result, PathFromUtf8(path))) << "\n";
+        return false;
+    }
+    const DocumentText text = GetLineFromXMLFile(member.xml, kind);
+    LineSplitter splitter([&](std::string& line) { return count.CountFileLine(line, true); });
+    splitter.Feed(text.text);
+    splitter.Finish();
+    return true;
+}
+
+bool CountFile(const Options& options, TextCount& count, PrintingDialogs& dialogs, std::ostream& err) {
+    LineSplitter splitter([&](std::string& line) { return count.CountFileLine(line, false); });
+    if (ReadsStandardInput(options)) {
+        if (SplitStream(stdin, splitter)) return true;
+        err << "Fatal error: error reading standard input: " << std::strerror(errno) << "\n";
+        return false;
+    }
+    const std::string& path = options.input;
+    if (IsDocxFile(path)) return CountDocument(path, DocumentKind::Docx, count, dialogs, err);
+    if (IsOdtFile(path)) return CountDocument(path, DocumentKind::Odt, count, dialogs, err);
+    ClassifyState state;
+    if (!ClassifyTextFile(path, true, state, dialogs).ok) return false;
+    if (const auto error = SplitFile(path, splitter)) {
+        err << "Fatal error: File " << path << "\ncannot be opened. (" << error.message() << ")\n";
+        return false;
+    }
+    return true;
+}
+
+std::string InputType(const Options& options) {
+    if (!options.type.empty()) return LowerCaseLatin(options.type);
+    return ReadsStandardInput(options) ? "txt" : GetFileExtension(options.input, true);
 }
 
 }  // namespace
@@ -91,40 +195,53 @@ void UseSystemNumberLocale() {
 }
 
 int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
-    SettingsRecord settings = options.settings;
+    PrintingDialogs dialogs(err);
+    SettingsRecord settings;
+    if (!EffectiveSettings(options, settings, err)) return kFailure;
     const std::string strWordsToIgnore = ApplyWordsToIgnore(settings);
     const std::string allowed = BuildAllowedExtraChars(settings);
     const std::string refusal = CheckAllowedExtraCharsMessage(settings.txbWordsToIgnore, allowed);
     if (!refusal.empty()) {
         err << kCharacterNotAllowedTitle << ": " << WithLineFeeds(refusal) << "\n";
-        return 1;
+        return kFailure;
     }
-    FilePtr input = OpenInput(options, err);
-    if (!input) return 1;
+    CommonWords commonWords;
+    if (!LoadCommonWords(CommonWordsPath(options, settings), settings, commonWords, dialogs, err)) return kFailure;
+    int status = 0;
+    if (!options.saveSettingsFile.empty()) {
+        const std::string message = SaveState(settings, settings.txbCommonWordsFile,
+                                              PathFromUtf8(options.saveSettingsFile));
+        if (!message.empty()) {
+            err << "Save settings: " << message << "\n";
+            status = kFailure;
+        }
+    }
+    if (!PrepareOutputFile(options, err)) return kFailure;
 
     const WordsToIgnore wordsToIgnore(strWordsToIgnore);
-    const CommonWords commonWords;
     TextCount count(settings, allowed, wordsToIgnore, commonWords);
-    const std::string type = !options.type.empty() ? LowerCaseLatin(options.type)
-                             : ReadsStandardInput(options) ? "txt"
-                                                           : ExtensionOf(options.input);
-    count.BeginFile(type);
-    LineSplitter splitter([&](std::string& line) { return count.CountFileLine(line, false); });
-    if (!SplitStream(input.get(), splitter)) {
-        err << "Fatal error: error reading " << (ReadsStandardInput(options) ? "standard input" : options.input)
-            << ": " << std::strerror(errno) << "\n";
-        return 1;
-    }
+    count.BeginFile(InputType(options));
+    if (!CountFile(options, count, dialogs, err)) return kFailure;
     count.SortTable();
     count.RunPasses();
 
+    if (!options.output.empty() && count.Statistics().lngNumWordsIncluded > 0) {
+        const std::string error =
+            WriteOutputFile(PathFromUtf8(options.output), count.Table(), count.Statistics(), settings, 6);
+        if (!error.empty()) {
+            err << "Fatal error: cannot write " << options.output << ": " << error << "\n";
+            status = kFailure;
+        }
+    }
     StringTextBox box;
     ListingContext context(box);
     ShowListInTextBox(count.Table(), count.Statistics(), settings, 6, context);
     out << AsOutputLines(box.Text());
-    if (options.summary) PrintSummary(count, !strWordsToIgnore.empty() || IsOn(settings.chkIgnoreCommonWords), err);
+    if (options.summary) {
+        PrintSummary(count, !strWordsToIgnore.empty() || IsOn(settings.chkIgnoreCommonWords), err);
+    }
     out.flush();
-    return out ? 0 : 1;
+    return out ? status : kFailure;
 }
 
 }  // namespace lexicount::cli

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,113 @@ TEST(Cli, HelpDescribesTheOptions) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("--set NAME=VALUE"), std::string::npos);
     EXPECT_NE(r.out.find("--format N"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexicount::test
+
+namespace lexicount::test {
+namespace {
+
+std::filesystem::path Fixture(const char* name) { return TestDataDir() / name; }
+
+TEST(CliFiles, CountsTheTextOfDocuments) {
+    const CliResult docx = RunCli({"--format", "8", "--order", "alphabetical", Fixture("sample.docx").string()});
+    ASSERT_EQ(docx.status, 0) << docx.err;
+    EXPECT_EQ(docx.out.rfind("Word (longest has 9 characters)\n", 0), 0U);
+    EXPECT_NE(docx.out.find("\ncaf\xc3\xa9\n"), std::string::npos);
+    EXPECT_NE(docx.out.find("\nna\xc3\xafve\n"), std::string::npos);
+    const CliResult odt = RunCli({"--format", "8", "--order", "alphabetical", Fixture("sample.odt").string()});
+    ASSERT_EQ(odt.status, 0) << odt.err;
+    EXPECT_NE(odt.out.find("\ncaf\xc3\xa9\n"), std::string::npos);
+}
+
+TEST(CliFiles, RefusesFilesThatAreNotText) {
+    TempDir dir;
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"nul.txt", std::string("some text\0more text", 19), "Not a text file: "},
+        {"tiny.txt", "abc", "Fatal error: File "},
+        {"doc.rtf", "{\\rtf1 hello}", "Fatal error: File "},
+        {"broken.docx", "PK\x03\x04 not really a zip at all", "Invalid checksum found when processing"},
+    };
+    for (const auto& c : cases) {
+        const auto path = dir.Write(c.name, c.bytes);
+        const CliResult r = RunCli({path.string()});
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.err.rfind(c.message, 0), 0U) << c.name << ": " << r.err;
+        EXPECT_EQ(r.out, "") << c.name;
+    }
+    const CliResult folder = RunCli({dir.path().string()});
+    EXPECT_EQ(folder.status, 1);
+}
+
+TEST(CliFiles, WritesTheOutputFileWithHintLines) {
+    TempDir dir;
+    const auto input = dir.Write("in.txt", "beta alpha beta\n");
+    const auto output = dir.path() / "list.csv";
+    dir.Write("list.csv", "old content that must go");
+    const CliResult r = RunCli({"--output", output.string(), "--set", "chkOutputWithCommas=1", input.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFileBytes(output),
+              "\"To open this file in Excel state that it is delimited by commas.\r\n"
+              "\"Set File Origin: Windows (ANSI) & Text qualifier: double-quote.\r\n"
+              "\r\n"
+              "    Rank,    Freq,  Word (longest has 5 characters)\r\n"
+              "       1,       2,  beta\r\n"
+              "       2,       1,  alpha\r\n");
+    const CliResult oneLine = RunCli({"--output", output.string(), "--format", "9", input.string()});
+    ASSERT_EQ(oneLine.status, 0);
+    EXPECT_EQ(ReadFileBytes(output),
+              "\"To open this file in Excel state that it is delimited by spaces.\r\n"
+              "\"Set File Origin: Windows (ANSI) & Text qualifier: double-quote.\r\n"
+              "\r\n"
+              "beta, alpha");
+}
+
+TEST(CliFiles, OutputFileMayNotBeTheInputFile) {
+    TempDir dir;
+    const auto input = dir.Write("in.txt", "alpha beta\n");
+    std::filesystem::create_directory(dir.path() / "sub");
+    const std::string sameByOtherName = (dir.path() / "sub" / ".." / "in.txt").string();
+    const CliResult r = RunCli({"--output", sameByOtherName, input.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Output file cannot be the same as the input file."), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(input), "alpha beta\n");
+}
+
+TEST(CliFiles, CommonWordsByLanguageAndByDeclaredLanguage) {
+    const CliResult en = RunCli({"--common-words", "en", "--format", "8"}, kCatText);
+    ASSERT_EQ(en.status, 0) << en.err;
+    EXPECT_EQ(en.out, "Word (longest has 3 characters)\ncat\ndog\nmat\nsat\n");
+    TempDir dir;
+    const auto page = dir.Write("page.html", "<html lang=\"de\"><body>Der Hund und die Katze</body></html>\n");
+    const CliResult de = RunCli({"--auto-common-words", "--format", "8", "--order", "alphabetical", page.string()});
+    ASSERT_EQ(de.status, 0) << de.err;
+    EXPECT_EQ(de.out, "Word (longest has 5 characters)\nhund\nkatze\n");
+    const CliResult missing = RunCli({"--common-words", (dir.path() / "none.txt").string()}, kCatText);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("File for common words not found."), std::string::npos);
+}
+
+TEST(CliFiles, SettingsFilesRoundTrip) {
+    TempDir dir;
+    const auto saved = dir.path() / "mine.tly";
+    const CliResult save = RunCli({"--save-settings", saved.string(), "--set", "chkIgnoreShortWords=0", "--format",
+                                   "8", "--order", "alphabetical"},
+                                  "b a\n");
+    ASSERT_EQ(save.status, 0) << save.err;
+    const CliResult load = RunCli({"--settings", saved.string()}, "b a\n");
+    EXPECT_EQ(load.status, 0) << load.err;
+    EXPECT_EQ(load.out, "Word (longest has 1 characters)\na\nb\n");
+    const auto broken = dir.Write("broken.tly", "\"\"\n\"\"\n");
+    const CliResult bad = RunCli({"--settings", broken.string()}, "b a\n");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err.rfind("Load settings: Error when attempting to restore settings: ", 0), 0U) << bad.err;
 }
 
 }  // namespace

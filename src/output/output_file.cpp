@@ -1,0 +1,68 @@
+#include "output/output_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "output/listing.h"
+#include "settings/settings_record.h"
+
+namespace lexicount {
+
+std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stats, const SettingsRecord& settings,
+                              int intMinWidth, const std::function<bool()>& goOn) {
+    LineLayout layout;
+    layout.widths = SetColumnWidths(stats, intMinWidth);
+    layout.format = settings.cboDisplayFormat;
+    layout.commaMode = IsOn(settings.chkOutputWithCommas);
+    layout.intMaxWordLengthFound = stats.intMaxWordLengthFound;
+
+    std::string text = "\"To open this file in Excel state that it is delimited by ";
+    text += layout.commaMode ? "commas." : "spaces.";
+    text += "\r\n\"Set File Origin: Windows (ANSI) & Text qualifier: double-quote.\r\n\r\n";
+    const bool oneLine = layout.format == kWordsWithCommasFormat;
+    if (!oneLine) text += ComposeLine(layout, nullptr) + "\r\n";
+    bool first = true;
+    auto keepGoing = [&] { return !goOn || goOn(); };
+    auto list = [&](std::int64_t i) {
+        if (oneLine) {
+            if (!first) text += ", ";
+            text += ComposeLine(layout, &table[i]);
+        } else {
+            text += ComposeLine(layout, &table[i]) + "\r\n";
+        }
+        first = false;
+        return keepGoing();
+    };
+    ForEachListedRecord(table, stats, settings.cboWordOrder, list, [&](std::int64_t) { return keepGoing(); });
+    return text;
+}
+
+std::string WriteOutputFile(const std::filesystem::path& path, const WordTable& table, const WordStatistics& stats,
+                            const SettingsRecord& settings, int intMinWidth, const std::function<bool()>& goOn) {
+    const std::string text = ComposeOutputFile(table, stats, settings, intMinWidth, goOn);
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return errno != 0 ? std::strerror(errno) : "Cannot open the file";
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) return errno != 0 ? std::strerror(errno) : "Error writing the file";
+    return "";
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ea, eb;
+    const bool aExists = std::filesystem::exists(a, ea);
+    const bool bExists = std::filesystem::exists(b, eb);
+    if (aExists && bExists) {
+        std::error_code e;
+        const bool same = std::filesystem::equivalent(a, b, e);
+        if (!e) return same;
+    }
+    std::error_code e1, e2;
+    const auto ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, e1), e1);
+    const auto cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, e2), e2);
+    return ca == cb;
+}
+
+}  // namespace lexicount
