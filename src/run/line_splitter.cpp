@@ -15,6 +15,17 @@ bool LineSplitter::Emit() {
 bool LineSplitter::Feed(std::string_view bytes) {
     size_t i = 0;
     if (stopped_) return false;
+    static constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    while (bomChecked_ < kBom.size() && i < bytes.size()) {
+        if (bytes[i] != kBom[bomChecked_]) {
+            // Not a mark after all: the bytes compared so far are text.
+            line_.append(kBom.substr(0, bomChecked_));
+            bomChecked_ = kBom.size();
+            break;
+        }
+        ++bomChecked_;
+        ++i;
+    }
     if (pendingCr_ && !bytes.empty()) {
         pendingCr_ = false;
         if (bytes[0] == '\n') i = 1;
@@ -51,6 +62,10 @@ bool LineSplitter::Feed(std::string_view bytes) {
 
 bool LineSplitter::Finish() {
     pendingCr_ = false;
+    if (bomChecked_ < 3) {
+        line_.append(std::string_view("\xEF\xBB\xBF").substr(0, bomChecked_));
+        bomChecked_ = 3;
+    }
     if (stopped_ || line_.empty()) return !stopped_;
     return Emit();
 }

@@ -2,7 +2,8 @@
 
 // Cuts a stream of bytes into lines at CR, LF or CR LF, holding only the
 // line in progress, so memory grows with the longest line and never with
-// the size of the input.
+// the size of the input. A UTF-8 byte-order mark at the very start is
+// dropped: read as Windows-1252 its first byte would pass for a letter.
 
 #include <cstdio>
 #include <functional>
@@ -34,6 +35,7 @@ private:
     const char* nextCr_ = nullptr;
     const char* nextLf_ = nullptr;
     bool pendingCr_ = false;  // the last byte fed was a CR: a following LF belongs to it
+    size_t bomChecked_ = 0;   // bytes of the input's start compared with the byte-order mark
     bool stopped_ = false;
 };
 

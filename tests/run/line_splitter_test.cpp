@@ -128,3 +128,30 @@ TEST(SplitStreamTest, StopIsNotAFailure) {
 
 }  // namespace
 }  // namespace lexicount
+
+namespace lexicount {
+namespace {
+
+std::vector<std::string> SplitChunks(const std::vector<std::string>& chunks) {
+    std::vector<std::string> lines;
+    LineSplitter splitter([&](std::string& line) {
+        lines.push_back(line);
+        return true;
+    });
+    for (const auto& c : chunks) splitter.Feed(c);
+    splitter.Finish();
+    return lines;
+}
+
+// The mark would otherwise be read as the letter i with diaeresis.
+TEST(LineSplitterByteOrderMark, IsDroppedOnlyAtTheStart) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(SplitChunks({"\xEF\xBB\xBFone\ntwo"}), (V{"one", "two"}));
+    EXPECT_EQ(SplitChunks({"\xEF", "\xBB", "\xBF" "one"}), (V{"one"}));
+    EXPECT_EQ(SplitChunks({"\xEF\xBBx"}), (V{"\xEF\xBBx"}));
+    EXPECT_EQ(SplitChunks({"\xEF\xBB"}), (V{"\xEF\xBB"}));
+    EXPECT_EQ(SplitChunks({"a\n\xEF\xBB\xBF" "b"}), (V{"a", "\xEF\xBB\xBF" "b"}));
+}
+
+}  // namespace
+}  // namespace lexicount
