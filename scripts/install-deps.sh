@@ -16,6 +16,7 @@ libgtest-dev
 libgmock-dev
 clang-format
 time
+qt6-base-dev
 "
 
 missing=""
