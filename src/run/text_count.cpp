@@ -60,7 +60,7 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         }
         line += ' ';
         state_.strLine.swap(line);
-        ScanLine(state_, rules_, counter_);
+        ScanLineWith(state_, rules_, counter_);
         if (hooks_->StopRequested() && HandleStopAfterLine()) return false;
     }
     return true;
@@ -80,7 +80,7 @@ void TextCount::CountClipboardText(std::string text) {
     if (!IsOn(settings_.chkCaseSignificant)) LowerCaseLatinInPlace(text);
     state_.strLine = std::move(text);
     state_.strLine += ' ';
-    ScanLine(state_, rules_, counter_);
+    ScanLineWith(state_, rules_, counter_);
     stopped_ = hooks_->StopRequested();
 }
 

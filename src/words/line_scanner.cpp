@@ -13,7 +13,15 @@ constexpr size_t kMaxWordChars = 65000;
 
 const CharSet kTrailingStrip{kProhibitedInitialOrFinalChars};
 
-void Preprocess(ScanState& state, const WordRules& rules) {
+void YieldIfOn(ScanHost& host) {
+    if (host.yields) host.Yield();
+}
+
+}  // namespace
+
+namespace detail {
+
+void PreprocessLine(ScanState& state, const WordRules& rules) {
     NormaliseLineSpacingInPlace(state.strLine, false);
     if (rules.blnReadingWords) {
         state.blnCommentsPossible = true;
@@ -24,12 +32,6 @@ void Preprocess(ScanState& state, const WordRules& rules) {
     if (state.blnCharacterEntitiesPossible) DecodeNamedEntitiesInPlace(state.strLine);
 }
 
-void YieldIfOn(ScanHost& host) {
-    if (host.yields) host.Yield();
-}
-
-// Skips comments that begin at lngLP. False when the rest of the line is
-// used up.
 bool SkipComments(ScanState& state, ScanHost& host) {
     if (state.intWithinComment == -1) state.intWithinComment = FindCommentStart(state);
     while (state.intWithinComment >= 0) {
@@ -46,7 +48,6 @@ bool SkipComments(ScanState& state, ScanHost& host) {
     return true;
 }
 
-// First position after lngLP that is not a space, or 0.
 long NextNonSpace(const std::string& line, long lngLP) {
     for (size_t i = static_cast<size_t>(lngLP); i < line.size(); ++i) {
         if (line[i] != ' ') return static_cast<long>(i) + 1;
@@ -54,7 +55,7 @@ long NextNonSpace(const std::string& line, long lngLP) {
     return 0;
 }
 
-}  // namespace
+}  // namespace detail
 
 std::string_view TakeWord(ScanState& state, const WordRules& rules) {
     const std::string& line = state.strLine;
@@ -69,25 +70,6 @@ std::string_view TakeWord(ScanState& state, const WordRules& rules) {
     return NormaliseWord(std::string_view(line).substr(begin, kept - begin), rules);
 }
 
-void ScanLine(ScanState& state, const WordRules& rules, ScanHost& host) {
-    Preprocess(state, rules);
-    state.lngLP = 1;
-    const std::string& line = state.strLine;
-    while (state.lngLP < static_cast<long>(line.size())) {
-        YieldIfOn(host);
-        const char c = line[state.lngLP - 1];
-        const bool mayBeComment = state.intWithinComment >= 0 || state.markers.startChars.Has(c);
-        if (state.blnCommentsPossible && mayBeComment && !SkipComments(state, host)) return;
-        if (rules.wordStart.Has(line[state.lngLP - 1])) {
-            const std::string_view word = TakeWord(state, rules);
-            if (!word.empty()) host.TakeWordFound(word);
-            YieldIfOn(host);
-            if (host.StopRequested()) return;
-            continue;
-        }
-        state.lngLP = NextNonSpace(line, state.lngLP);
-        if (state.lngLP == 0) return;
-    }
-}
+void ScanLine(ScanState& state, const WordRules& rules, ScanHost& host) { ScanLineWith(state, rules, host); }
 
 }  // namespace lexicount

@@ -26,7 +26,7 @@ public:
     bool reportsNewWords = false;
 };
 
-class WordCounter : public ScanHost {
+class WordCounter final : public ScanHost {
 public:
     WordCounter(WordTable& table, const WordRules& rules, const WordsToIgnore& wordsToIgnore,
                 const CommonWords& commonWords, CountHooks* hooks = nullptr);
@@ -53,7 +53,7 @@ private:
 
 // Reading a common-words file: every word goes straight into the table,
 // without the gate and without counting occurrences.
-class CommonWordsCollector : public ScanHost {
+class CommonWordsCollector final : public ScanHost {
 public:
     explicit CommonWordsCollector(WordTable& table, CountHooks* hooks = nullptr);
     void TakeWordFound(std::string_view word) override;

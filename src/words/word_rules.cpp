@@ -90,6 +90,11 @@ bool IsContractionStem(std::string_view word) {
     // tail of one of its stems. Stems are at most 7 characters long.
     constexpr size_t kLongestStem = 7;
     if (word.empty() || word.size() > kLongestStem) return false;
+    // Every stem ends in "en", "dn" or "sn": most words are out at once.
+    if (word.size() >= 2) {
+        const char before = LowerCaseLatinChar(word[word.size() - 2]);
+        if (before != 'e' && before != 'd' && before != 's') return false;
+    }
     char lower[kLongestStem];
     for (size_t i = 0; i < word.size(); ++i) lower[i] = LowerCaseLatinChar(word[i]);
     const std::string_view probe(lower, word.size());
