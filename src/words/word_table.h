@@ -53,8 +53,13 @@ private:
     void RebuildIndex() const;
     size_t Slot(std::string_view word, std::uint64_t hash) const;
 
+    struct IndexSlot {
+        std::uint32_t record = 0;  // record index, 0 = empty
+        std::uint32_t tag = 0;     // high bits of the word's hash, to skip most mismatches
+    };
+
     std::vector<WordRecord> records_;
-    mutable std::vector<std::uint32_t> slots_;  // record index, 0 = empty
+    mutable std::vector<IndexSlot> slots_;
     mutable bool indexValid_ = true;
 };
 
