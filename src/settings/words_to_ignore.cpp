@@ -12,23 +12,12 @@
 namespace lexicount {
 namespace {
 
-std::vector<std::string> SplitAtSpaces(std::string_view text) {
-    std::vector<std::string> words;
-    size_t i = 0;
-    while (i < text.size()) {
-        const size_t end = text.find(' ', i);
-        const size_t stop = end == std::string_view::npos ? text.size() : end;
-        if (stop > i) words.emplace_back(text.substr(i, stop - i));
-        i = stop + 1;
-    }
-    return words;
-}
 
-std::vector<std::string> WithoutLaterDuplicates(const std::vector<std::string>& words) {
+std::vector<std::string> WithoutLaterDuplicates(const std::vector<std::string_view>& words) {
     std::vector<std::string> unique;
-    std::unordered_set<std::string> seen;
-    for (const auto& w : words) {
-        if (seen.insert(w).second) unique.push_back(w);
+    std::unordered_set<std::string_view> seen;
+    for (const auto w : words) {
+        if (seen.insert(w).second) unique.emplace_back(w);
     }
     return unique;
 }
@@ -40,7 +29,7 @@ std::string NormaliseWordsToIgnore(std::string_view text) {
     if (s.empty()) return {};
     LowerCaseLatinInPlace(s);
     std::replace(s.begin(), s.end(), ',', ' ');
-    std::vector<std::string> words = WithoutLaterDuplicates(SplitAtSpaces(s));
+    std::vector<std::string> words = WithoutLaterDuplicates(SplitAtBlanks(s));
     if (words.size() > 1) SortStringArray(words, 0, static_cast<long>(words.size()) - 1, 1);
     std::string joined;
     for (const auto& w : words) {

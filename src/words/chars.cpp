@@ -224,4 +224,16 @@ std::string Trim(std::string_view s) {
     return std::string(s.substr(first, last - first + 1));
 }
 
+std::vector<std::string_view> SplitAtBlanks(std::string_view s) {
+    std::vector<std::string_view> words;
+    size_t i = 0;
+    while (i < s.size()) {
+        const size_t end = s.find(' ', i);
+        const size_t stop = end == std::string_view::npos ? s.size() : end;
+        if (stop > i) words.push_back(s.substr(i, stop - i));
+        i = stop + 1;
+    }
+    return words;
+}
+
 }  // namespace lexicount

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexicount {
 
@@ -70,5 +71,7 @@ std::string NormaliseLineSpacing(std::string_view s, bool keepTabs);
 // The same, rewriting the string in place (it never grows).
 void NormaliseLineSpacingInPlace(std::string& s, bool keepTabs);
 std::string Trim(std::string_view s);  // blanks at both ends
+// The words between blanks, in order, without empty ones.
+std::vector<std::string_view> SplitAtBlanks(std::string_view s);
 
 }  // namespace lexicount

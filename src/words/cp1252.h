@@ -13,6 +13,9 @@ namespace lexicount {
 // to the C1 controls of the same value.
 char32_t CodePointOfCp1252(unsigned char byte);
 
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // Converts Windows-1252 bytes to UTF-8.
 std::string Utf8FromCp1252(std::string_view text);
 

@@ -1,17 +1,12 @@
 #include "words/word_lists.h"
 
+#include "words/chars.h"
 #include "words/cp1252.h"
 
 namespace lexicount {
 
 WordsToIgnore::WordsToIgnore(std::string_view list) {
-    size_t i = 0;
-    while (i < list.size()) {
-        const size_t end = list.find(' ', i);
-        const size_t stop = end == std::string_view::npos ? list.size() : end;
-        if (stop > i) words_.emplace(list.substr(i, stop - i));
-        i = stop + 1;
-    }
+    for (const auto word : SplitAtBlanks(list)) words_.emplace(word);
 }
 
 bool WordsToIgnore::Contains(std::string_view lowerCasedWord) const {

@@ -8,21 +8,12 @@
 namespace lexicount {
 namespace {
 
+using test::NumberLocaleGuard;
+
 using test::TempDir;
 
 const std::string kZip("PK\x03\x04", 4);
 
-// Restores the default separators after a test that changes them.
-class NumberLocaleGuard {
-public:
-    explicit NumberLocaleGuard(NumberLocale locale) : saved_(CurrentNumberLocale()) {
-        SetNumberLocale(std::move(locale));
-    }
-    ~NumberLocaleGuard() { SetNumberLocale(saved_); }
-
-private:
-    NumberLocale saved_;
-};
 
 TEST(GetFileExtension, NamePartAfterTheLastPeriod) {
     struct Case {

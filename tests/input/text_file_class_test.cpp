@@ -16,15 +16,7 @@ namespace lexicount {
 namespace {
 
 using test::TempDir;
-
-class RecordingDialogs : public Dialogs {
-public:
-    Answer Show(const MessageBox& box) override {
-        shown.push_back(box);
-        return Answer::Ok;
-    }
-    std::vector<MessageBox> shown;
-};
+using test::RecordingDialogs;
 
 // Keeps opening a writer on the FIFO from a while on, so that a reader
 // wrongly blocked on it sees end-of-file: the test fails instead of hanging.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
+
 #include <string>
 
 #include "words/number_format.h"
@@ -9,17 +11,8 @@
 namespace lexicount {
 namespace {
 
-// Sets the separators for one test and restores the previous ones.
-class NumberLocaleGuard {
-public:
-    explicit NumberLocaleGuard(NumberLocale locale) : saved_(CurrentNumberLocale()) {
-        SetNumberLocale(std::move(locale));
-    }
-    ~NumberLocaleGuard() { SetNumberLocale(saved_); }
+using test::NumberLocaleGuard;
 
-private:
-    NumberLocale saved_;
-};
 
 WordStatistics Stats(std::int64_t included, std::int64_t excluded, std::int64_t occurrences) {
     WordStatistics s;

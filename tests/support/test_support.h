@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "run/dialogs.h"
+#include "words/number_format.h"
 
 namespace lexicount::test {
 
@@ -32,5 +36,31 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 std::filesystem::path TestDataDir();
 // Folder of the program's data files beside the built executables.
 std::filesystem::path ProgramDataDir();
+
+// Sets the number separators for one test and restores the previous ones.
+class NumberLocaleGuard {
+public:
+    explicit NumberLocaleGuard(NumberLocale locale) : saved_(CurrentNumberLocale()) {
+        SetNumberLocale(std::move(locale));
+    }
+    ~NumberLocaleGuard() { SetNumberLocale(saved_); }
+
+private:
+    NumberLocale saved_;
+};
+
+// Records every box and answers with a queue of answers (then Ok).
+class RecordingDialogs : public Dialogs {
+public:
+    Answer Show(const MessageBox& box) override {
+        shown.push_back(box);
+        if (answers.empty()) return Answer::Ok;
+        const Answer a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    }
+    std::vector<MessageBox> shown;
+    std::vector<Answer> answers;
+};
 
 }  // namespace lexicount::test

@@ -10,15 +10,6 @@
 namespace lexicount::test {
 namespace {
 
-class RecordingDialogs : public Dialogs {
-public:
-    Answer Show(const MessageBox& box) override {
-        shown.push_back(box);
-        return Answer::Ok;
-    }
-    std::vector<MessageBox> shown;
-};
-
 std::vector<std::string> Read(const std::string& bytes, const char* name = "cwds.txt") {
     TempDir dir;
     const auto path = dir.Write(name, bytes);
