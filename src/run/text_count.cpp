@@ -89,9 +89,12 @@ void TextCount::SortTable() {
     SortWordTable(table_, 1, static_cast<long>(table_.lngNumWords()), 1);
 }
 
-void TextCount::RunPasses(const std::function<void()>& onThousand) {
+void TextCount::RunPasses(const std::function<void(int)>& beforePass, const std::function<void()>& onThousand) {
+    if (beforePass) beforePass(0);
     MarkIncludedWords(table_, settings_, ThresholdFrequency(settings_));
+    if (beforePass) beforePass(1);
     stats_ = ComputeWordStatistics(table_);
+    if (beforePass) beforePass(2);
     BuildFrequencyChain(table_, stats_, onThousand);
 }
 

@@ -55,8 +55,12 @@ public:
 
     // After the scan: the table into ordinal order, then collation order.
     void SortTable();
-    // The three passes; intThresholdFrequency from the settings at the start.
-    void RunPasses(const std::function<void()>& onThousand = nullptr);
+    // The three passes: which words are listed, the statistics, and the
+    // frequency chain. beforePass(0, 1, 2) runs before each (the window
+    // announces them); onThousand each time the chain reaches a multiple of
+    // 1000 words.
+    void RunPasses(const std::function<void(int)>& beforePass = nullptr,
+                   const std::function<void()>& onThousand = nullptr);
 
     WordTable& Table() { return table_; }
     const WordTable& Table() const { return table_; }

@@ -1,0 +1,250 @@
+#include "run/main_controller.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include <cerrno>
+#include <cstdio>
+#include <new>
+
+#include "input/file_helpers.h"
+#include "run/run_error.h"
+#include "run/summary.h"
+#include "run/text_count.h"
+#include "settings/words_to_ignore.h"
+#include "words/cp1252.h"
+#include "words/number_format.h"
+
+namespace lexicount {
+namespace {
+
+constexpr const char* kExcelAdvice =
+    "If the output file is open in Excel then it must first be closed\r\n"
+    "or a different file should be specified as the output file.";
+
+}  // namespace
+
+int ErrorNumberFor(std::error_code error) {
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+        error == std::errc::read_only_file_system) {
+        return kErrPermissionDenied;
+    }
+    if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
+        return kErrPathNotFound;
+    }
+    if (error == std::errc::is_a_directory || error == std::errc::not_supported) return kErrPathFileAccess;
+    if (error == std::errc::not_enough_memory) return kErrOutOfMemory;
+    return kErrDeviceIO;
+}
+
+std::string StoppedWithMessage(std::int64_t lngNumWords) {
+    return "Stopped with" + FormatClassic(lngNumWords) + " word" + (lngNumWords == 1 ? "" : "s") + " found.";
+}
+
+void MainController::cmdListWords_Click() {
+    if (Busy()) {
+        const MessageBox box{Text(74), Text(75), Icon::None, Buttons::YesNo, 1};
+        if (view_.Show(box) != Answer::No) state_.blnStop = true;
+        return;
+    }
+    if (settings_.chkUTF8 == 1 && settings_.chkOnly7bitASCII == 1) {
+        const bool docx = IsDocxFile(settings_.txbFile[0]);
+        ShowWarning("Incompatible setting",
+                    std::string(docx ? "Scanning a 'docx' file" : "Scanning as UTF-8") +
+                        " is not compatible with\r\nallowing only 7-bit ASCII characters.");
+        return;
+    }
+    state_.intThresholdFrequency = settings_.cboThresholdFrequency + 2;
+    DoIt();
+    view_.SetTimerRunning(false);
+    state_.blnElapsedTimeRunning = false;
+    if (state_.lngSecondsElapsed < 4) view_.SetLabel(StatusLabel::lblTimeElapsed, "");
+}
+
+void MainController::DoIt() {
+    allowedExtraChars_ = BuildAllowedExtraChars(settings_);
+    const std::string refusal = CheckAllowedExtraCharsMessage(settings_.txbWordsToIgnore, allowedExtraChars_);
+    if (!refusal.empty()) {
+        ShowWarning(std::string(kCharacterNotAllowedTitle), refusal);
+        view_.ShowSettingsWindow();
+        return;
+    }
+    state_.blnReadingWords = false;
+    state_.blnPartialCount = false;
+    state_.blnDisplaySuppressed = false;
+    state_.intMinWidth = 6;
+    try {
+        OpenOutputFileEarly();
+        view_.ShowLabel(StatusLabel::lblTimeElapsed, true);
+        view_.SetLabel(StatusLabel::lblTimeElapsed, "Time elapsed: 0s");
+        state_.blnElapsedTimeRunning = true;
+        state_.lngSecondsElapsed = 0;
+        view_.SetTimerRunning(true);
+
+        bool ok = false;
+        if (settings_.source == SourceOption::optInFile) {
+            settings_.txbFile[0] = Trim(settings_.txbFile[0]);
+            view_.SettingsChanged();
+            if (settings_.txbFile[0].empty()) {
+                ShowWarning(Text(34), "Input file not specified.");
+                view_.OutputBox().SetText("");
+                view_.OutputBox().Repaint();
+                return;
+            }
+            ok = DoItFromFile();
+        } else {
+            if (!FetchClipboardText(false)) {
+                settings_.source = SourceOption::optInFile;
+                view_.SettingsChanged();
+                return;
+            }
+            ok = DoItFromClipboard();
+        }
+        if (!ok) return;
+        if (quitRequested_) {
+            EndRun();
+            return;
+        }
+        TextCount& count = *state_.count;
+        count.SortTable();
+        if (state_.blnStop && !AskStopAndList()) return;
+        state_.blnWordsGot = !state_.blnPartialCount;
+
+        view_.SetCountButtonCaption(busyCaption_);
+        view_.SetCountButtonEnabled(false);
+        // Each pass is announced in the box; the chain leaves a trail of dots.
+        auto announce = [this](int pass) {
+            view_.OutputBox().SetText(Cp1252FromUtf8(Text(77 + pass)) + " ...");
+            view_.OutputBox().Repaint();
+        };
+        auto dot = [this] {
+            view_.OutputBox().Append(" .");
+            view_.OutputBox().Repaint();
+            if (state_.blnStartUpCompleted) view_.Yield();
+        };
+        count.RunPasses(announce, dot);
+        ShowSummaryFigures();
+        state_.blnListShown = true;
+        view_.SetCountButtonEnabled(true);
+        ListWords();
+        EndRun();
+    } catch (const RunError& error) {
+        ReportError(error.number, error.what(), "DoIt");
+        if (error.number == kErrPermissionDenied) {
+            view_.OutputBox().SetText("Error: " + std::string(error.what()) + "\r\n\r\n" + kExcelAdvice);
+        }
+        view_.SetCountButtonEnabled(true);
+        EndRun();
+    } catch (const std::bad_alloc&) {
+        ReportError(kErrOutOfMemory, "Out of memory", "DoIt");
+        view_.SetCountButtonEnabled(true);
+        EndRun();
+    } catch (const std::exception& error) {
+        ReportError(kErrPathFileAccess, error.what(), "DoIt");
+        view_.SetCountButtonEnabled(true);
+        EndRun();
+    }
+}
+
+void MainController::OpenOutputFileEarly() {
+    outputCreatedByRun_.clear();
+    const std::string& path = settings_.txbFile[1];
+    if (path.empty() || IsOn(settings_.chkDisableOutputToFile)) return;
+    // Opened to append, never truncated: the file's contents are replaced
+    // only after the user has agreed to it, in the file pass of the listing.
+    std::error_code ignored;
+    const bool existed = std::filesystem::exists(PathFromUtf8(path), ignored);
+#ifdef _WIN32
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr) {
+        const std::error_code error(errno, std::generic_category());
+        throw RunError(ErrorNumberFor(error), error.message());
+    }
+    std::fclose(file);
+#else
+    // Non-blocking so that a FIFO without a reader fails instead of hanging.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const std::error_code error(errno, std::generic_category());
+        throw RunError(ErrorNumberFor(error), error.message());
+    }
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    if (!regular) throw RunError(kErrPathFileAccess, "Path/File access error");
+#endif
+    if (!existed) outputCreatedByRun_ = path;
+}
+
+bool MainController::AskStopAndList() {
+    state_.blnStop = false;
+    TextBox& box = view_.OutputBox();
+    if (box.Length() > 0) box.Append("\r\n\r\n");
+    box.Append(StoppedWithMessage(state_.count->Table().lngNumWords()));
+    ConcealNumWords(false);
+    box.SetCaret(TextBox::kEnd);
+    Answer answer = Answer::No;
+    if (!quitRequested_) {
+        const MessageBox question{"Counting interrupted",
+                                  "The operation was stopped before all words were counted.\r\n"
+                                  "Do you wish to list the words which were found?",
+                                  Icon::None, Buttons::YesNo, 0};
+        answer = view_.Show(question);
+    }
+    if (answer != Answer::Yes) {
+        view_.EnableControls(true);
+        view_.SetCountButtonCaption(Text(73));
+        return false;
+    }
+    state_.blnPartialCount = true;
+    return true;
+}
+
+void MainController::EndRun() {
+    view_.EnableControls(true);
+    view_.SetCountButtonCaption(Text(73));
+    view_.SetLabel(StatusLabel::lblTwirler, " ");
+    view_.SetTheFocus();
+}
+
+void MainController::ShowSummaryFigures() {
+    const TextCount& count = *state_.count;
+    const bool ignoresListedWords = !state_.strWordsToIgnore.empty() || IsOn(settings_.chkIgnoreCommonWords);
+    const SummaryLabels labels = ComposeSummaryLabels(count.Statistics(), count.lngTotalNumOccurrences(),
+                                                      ignoresListedWords, state_.blnPartialCount);
+    view_.SetLabel(StatusLabel::lblNumberOfWords, labels.lblNumberOfWords);
+    view_.ShowLabel(StatusLabel::lblNumberOfWords, true);
+    view_.SetLabel(StatusLabel::lblNumWordsExcluded, labels.lblNumWordsExcluded);
+    view_.ShowLabel(StatusLabel::lblNumWordsExcluded, true);
+    view_.SetProgressBarLook(false);
+    view_.SetLabel(StatusLabel::lblNumOccurrences, labels.lblNumOccurrences);
+    view_.SetLabel(StatusLabel::lblTotalNumOccurrences, labels.lblTotalNumOccurrences);
+    view_.ShowLabel(StatusLabel::lblNumOccurrences, true);
+    view_.ShowLabel(StatusLabel::lblTotalNumOccurrences, true);
+    state_.blnElapsedTimeRunning = false;
+    view_.SetTimerRunning(false);
+    view_.Repaint();
+}
+
+void MainController::Timer2_Timer() {
+    if (!state_.blnElapsedTimeRunning) return;
+    ++state_.lngSecondsElapsed;
+    if (settings_.source != SourceOption::optOnClipboard) {
+        view_.SetLabel(StatusLabel::lblTimeElapsed,
+                       "Time elapsed: " + FormatElapsedTime(state_.lngSecondsElapsed));
+    }
+    const std::int64_t found = state_.count ? state_.count->Table().lngNumWords() : 0;
+    view_.SetLabel(StatusLabel::lblNumberOfWords,
+                   "Number of different words found so far: " + FormatGrouped(found));
+}
+
+void MainController::NewCount(ScanHooks& hooks) {
+    wordsToIgnore_ = WordsToIgnore(state_.strWordsToIgnore);
+    state_.count =
+        std::make_shared<TextCount>(settings_, allowedExtraChars_, wordsToIgnore_, commonWords_, &hooks);
+}
+
+}  // namespace lexicount

@@ -1,0 +1,211 @@
+#include <new>
+
+#include "input/docx_reader.h"
+#include "input/file_helpers.h"
+#include "output/output_file.h"
+#include "run/file_lines.h"
+#include "run/main_controller.h"
+#include "run/run_error.h"
+#include "run/text_count.h"
+
+namespace lexicount {
+namespace {
+
+constexpr const char* kLargeInputQuestion =
+    "The input file is quite large.  It is advisable to specify an output file before continuing, in case "
+    "the "
+    "text window will not hold the result. Do you wish to specify an output file?";
+
+}  // namespace
+
+bool MainController::SameAsOutputFile(const std::string& inputPath) const {
+    const std::string& output = settings_.txbFile[1];
+    return !output.empty() && SameFile(PathFromUtf8(inputPath), PathFromUtf8(output));
+}
+
+bool MainController::DoItFromFile() {
+    TextBox& box = view_.OutputBox();
+    const std::string path = settings_.txbFile[0];
+    auto fail = [&box] {
+        box.SetText("");
+        box.Repaint();
+        return false;
+    };
+    state_.blnInputIsDocx = false;
+    state_.blnInputIsOdt = false;
+    box.SetText("Now processing input file ...");
+    box.Repaint();
+    state_.blnInputIsDocx = IsDocxFile(path);
+    if (!state_.blnInputIsDocx) state_.blnInputIsOdt = IsOdtFile(path);
+    const bool document = state_.blnInputIsDocx || state_.blnInputIsOdt;
+
+    // Checked for every kind of input and by identity, not by spelling.
+    if (SameAsOutputFile(path)) {
+        ShowWarning(Text(34), "Output file cannot be the same as the input file.");
+        return fail();
+    }
+    std::int64_t size = 0;
+    ExtractedXml extracted;
+    const DocumentKind kind = state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt;
+    if (!document) {
+        if (!CheckPlainTextInput(path, size)) return fail();
+    } else {
+        extracted = ExtractXMLFileFromDocXFile(PathFromUtf8(path), kind, true, true, view_);
+        if (extracted.result < 0) {
+            if (extracted.result == kMemberTooLarge) {
+                view_.Show(MessageBox{"File too big",
+                                      path + "\r\nis too large to be scanned directly.\r\n\r\n"
+                                             "Recommend saving it as a text file and\r\n"
+                                             "applying this program to that file.",
+                                      Icon::Information, Buttons::Ok, 0});
+            }
+            view_.SetLabel(StatusLabel::lblXMLsize, "");
+            view_.SetLabel(StatusLabel::lblFilesize, "");
+            view_.SetTimerRunning(false);
+            state_.blnElapsedTimeRunning = false;
+            settings_.txbFile[0].clear();
+            view_.SettingsChanged();
+            return fail();
+        }
+        size = extracted.result;
+    }
+    box.SetText("");
+    box.Repaint();
+    if (settings_.txbFile[1].empty() && size > kLargeInputThreshold) {
+        const Answer answer = view_.Show(
+            MessageBox{"Large input file", kLargeInputQuestion, Icon::None, Buttons::YesNoCancel, 0});
+        if (answer == Answer::Cancel) return false;
+        if (answer == Answer::Yes) cmdFile_Click(1);
+    }
+
+    box.SetText("Now processing input file ...");
+    box.Repaint();
+    view_.SetLabel(StatusLabel::lblSizeOfClipboardContents, "");
+    ConcealNumWords(true);
+    view_.Repaint();
+    state_.strClipboardText.clear();
+    clipboardRaw_.clear();
+    if (!state_.blnInputIsDocx) cmdClearOutput_Click();
+    state_.intSuppressWordsSaved = settings_.chkSuppressWords;
+    scanHooks_ = std::make_unique<ScanHooks>(context_, document ? 0 : size);
+    NewCount(*scanHooks_);
+    TextCount& count = *state_.count;
+    count.BeginFile(GetFileExtension(path, true), document ? kTextCrLf : state_.intLineEndingType);
+    state_.blnStop = false;
+    view_.SetCountButtonCaption(busyCaption_);
+    view_.EnableControls(false);
+    if (size > kProgressBarThreshold) SetTotalNumOccurrencesForFileProgressBar();
+
+    try {
+        if (document) {
+            if (!ScanDocument(count, *scanHooks_, extracted.xml)) return false;
+        } else {
+            ScanPlainText(count, path);
+        }
+    } catch (const std::bad_alloc&) {
+        ReportError(kErrOutOfMemory, "Out of memory", "DoItFromFile");
+    }
+    scanHooks_->Flush();
+    ResetProgressLabel();
+    if (settings_.chkSuppressWords != state_.intSuppressWordsSaved) {
+        settings_.chkSuppressWords = state_.intSuppressWordsSaved;
+        view_.SettingsChanged();
+    }
+    view_.SetLabel(StatusLabel::lblTwirler, " ");
+    return true;
+}
+
+bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& size) {
+    view_.SetLabel(StatusLabel::lblXMLsize, "");
+    state_.intLineEndingType = 0;
+    if (!CheckInputFile(path)) return false;
+    const Classification classification = ClassifyTextFile(path, false, classifyState_, view_);
+    if (!classification.ok) return false;
+    state_.intLineEndingType = classification.intFileType;
+
+    std::string question;
+    if (settings_.chkUTF8 == 0 && classification.blnIsUTF8) {
+        question =
+            "This file seems to be UTF-8 encoded.\r\n"
+            "Click 'Yes' to scan it as UTF-8 encoded or 'No' to scan it as ANSI.";
+    } else if (settings_.chkUTF8 == 1 && !classification.blnIsUTF8) {
+        question =
+            "This file does not seem to be UTF-8 encoded.\r\n"
+            "Click 'Yes' to scan it as UTF-8 encoded (not advisable)\r\n"
+            "or 'No' to scan it as ANSI.";
+    }
+    if (!question.empty()) {
+        const Answer answer =
+            view_.Show(MessageBox{"UTF-8 or ANSI file?", question, Icon::None, Buttons::YesNoCancel, 0});
+        if (answer == Answer::Cancel) return false;
+        if (answer == Answer::Yes) {
+            settings_.chkUTF8 = 1;
+            settings_.chkOnly7bitASCII = 0;
+        } else {
+            settings_.chkUTF8 = 0;
+        }
+        view_.SettingsChanged();
+    }
+    std::error_code error;
+    size = static_cast<std::int64_t>(std::filesystem::file_size(PathFromUtf8(path), error));
+    if (error) size = 0;
+    return true;
+}
+
+bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& xml) {
+    TextBox& box = view_.OutputBox();
+    box.SetText("Processing input file ...\r\n\r\n");
+    box.Repaint();
+    SetTotalNumOccurrencesForFileProgressBar();
+    view_.ShowSuppressWordsBox(false);
+    DocumentHooks documentHooks(context_);
+    DocumentText text = GetLineFromXMLFile(
+        xml, state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt, documentHooks, view_);
+    view_.ShowSuppressWordsBox(true);
+    if (text.stopped) state_.blnStop = true;
+    if (state_.blnStop) {
+        box.SetText("");
+        box.Repaint();
+        state_.blnStop = false;
+        view_.EnableControls(true);
+        view_.SetCountButtonCaption(Text(73));
+        ResetProgressLabel();
+        return false;
+    }
+    box.SetText("");
+    box.Repaint();
+    const auto size = static_cast<std::int64_t>(text.text.size());
+    view_.SetLabel(StatusLabel::lblXMLsize, "Text: " + FormatFileSize(size));
+    state_.intLineEndingType = kTextCrLf;
+    hooks.SetProgressSize(size);
+    if (size > kProgressBarThreshold) {
+        SetTotalNumOccurrencesForFileProgressBar();
+    } else {
+        ResetProgressLabel();
+    }
+    LineSplitter splitter([&count](std::string& line) { return count.CountFileLine(line, true); });
+    if (splitter.Feed(text.text)) splitter.Finish();
+    return true;
+}
+
+void MainController::ScanPlainText(TextCount& count, const std::string& path) {
+    LineSplitter splitter([&count](std::string& line) { return count.CountFileLine(line, false); });
+    if (const std::error_code error = SplitFile(path, splitter)) {
+        ReportError(ErrorNumberFor(error), error.message(), "DoItFromFile");
+    }
+}
+
+void MainController::SetTotalNumOccurrencesForFileProgressBar() {
+    view_.SetProgressBarLook(true);
+    view_.ShowLabel(StatusLabel::lblTotalNumOccurrences, true);
+    view_.SetLabel(StatusLabel::lblTotalNumOccurrences,
+                   "[" + std::string(static_cast<size_t>(kProgressBarWidth), ' ') + "]");
+}
+
+void MainController::ResetProgressLabel() {
+    view_.SetProgressBarLook(false);
+    view_.ShowLabel(StatusLabel::lblTotalNumOccurrences, true);
+    view_.SetLabel(StatusLabel::lblTotalNumOccurrences, "");
+}
+
+}  // namespace lexicount

@@ -1,0 +1,195 @@
+#include "input/document_language.h"
+#include "input/file_helpers.h"
+#include "run/main_controller.h"
+#include "settings/languages.h"
+#include "words/chars.h"
+
+namespace lexicount {
+namespace {
+
+// Paths this long or longer do not fit their box and are shown as a tip.
+constexpr size_t kToolTipPathLength = 76;
+
+size_t CharacterCount(const std::string& utf8) {
+    size_t n = 0;
+    for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+std::string FolderOf(const std::string& path) {
+    return PathFromUtf8(path).parent_path().string();
+}
+
+std::string NamePart(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void MainController::cmdFile_Click(int index) {
+    if (index == 0) state_.blnWordsGot = false;
+    const std::optional<std::string> chosen = index == 0 ? view_.ChooseInputFile() : view_.ChooseOutputFile();
+    view_.SetLabel(StatusLabel::lblXMLsize, "");
+    if (chosen && !chosen->empty()) {
+        const std::string path = *chosen;
+        settings_.txbFile[index] = path;
+        view_.SettingsChanged();
+        if (index == 0) {
+            view_.OutputBox().SetText("");
+            view_.OutputBox().Repaint();
+            if (CheckInputFile(path)) {
+                cmdClearOutput_Click();
+                const std::string extension = GetFileExtension(path, true);
+                if (extension == "docx" && HasZipSignature(path) != 1) {
+                    ShowWarning(Text(34),
+                                "The file " + path +
+                                    "\r\nhas a 'docx' extension but does not appear to be an MS Word "
+                                    "'docx' file.");
+                    settings_.txbFile[0].clear();
+                    view_.SettingsChanged();
+                    return;
+                }
+                // Documents are not text files: their text is checked when counted.
+                if (extension != "docx" && !IsOdtFile(path)) {
+                    view_.OutputBox().SetText("Now checking file ...");
+                    settings_.chkUTF8 = 0;
+                    const Classification classification =
+                        ClassifyTextFile(path, false, classifyState_, view_);
+                    view_.Repaint();
+                    if (classification.blnIsUTF8) settings_.chkUTF8 = 1;
+                    view_.SettingsChanged();
+                    ChooseCommonWordsForInputFile();
+                }
+            }
+        }
+        UpdateFileToolTip(index);
+    }
+    if (index == 1) {
+        UpdateDisableOutputBox();
+    } else {
+        settings_.source = SourceOption::optInFile;
+        view_.SettingsChanged();
+    }
+    view_.SetTheFocus();
+}
+
+void MainController::txbFile_LostFocus(int index) {
+    if (Busy() || IsDocxFile(settings_.txbFile[0])) return;
+    settings_.txbFile[index] = Trim(settings_.txbFile[index]);
+    view_.SettingsChanged();
+    if (index == 0) {
+        const std::string path = settings_.txbFile[0];
+        if (!path.empty()) {
+            if (!CheckInputFile(path)) return;
+            if (!IsOdtFile(path)) {
+                const Classification classification = ClassifyTextFile(path, false, classifyState_, view_);
+                if (classification.blnIsUTF8) {
+                    settings_.chkUTF8 = 1;
+                    view_.SettingsChanged();
+                }
+                ChooseCommonWordsForInputFile();
+            }
+        }
+        state_.blnWordsGot = false;
+    }
+    UpdateFileToolTip(index);
+    UpdateDisableOutputBox();
+    view_.SetTheFocus();
+}
+
+void MainController::cmdClearFile_Click(int index) {
+    settings_.txbFile[index].clear();
+    if (index == 0) {
+        view_.SetLabel(StatusLabel::lblFilesize, "");
+        view_.SetLabel(StatusLabel::lblXMLsize, "");
+        settings_.chkUTF8 = 0;
+    } else {
+        settings_.chkDisableOutputToFile = 0;
+        view_.SetDisableOutputBoxEnabled(false);
+    }
+    view_.SettingsChanged();
+    view_.SetTheFocus();
+}
+
+bool MainController::CheckInputFile(const std::string& path) {
+    if (path.empty()) return false;
+    if (!FileExists(path)) {
+        view_.SetLabel(StatusLabel::lblFilesize, "");
+        if (state_.blnStartUpCompleted) {
+            settings_.chkUTF8 = 0;
+            view_.SettingsChanged();
+            ShowWarning("File not found", "Input file does not exist.");
+        } else {
+            std::error_code error;
+            const std::string folder = FolderOf(path);
+            if (!folder.empty() && std::filesystem::is_directory(PathFromUtf8(folder), error)) {
+                view_.SetBrowseFolder(folder);
+            }
+        }
+        return false;
+    }
+    std::error_code error;
+    const auto length = static_cast<std::int64_t>(std::filesystem::file_size(PathFromUtf8(path), error));
+    bool ok = true;
+    if (error || length == 0) {
+        ShowWarning("Empty file", "Input file is zero-length.");
+        view_.SetLabel(StatusLabel::lblFilesize, "Filesize: 0 bytes");
+        ok = false;
+    } else {
+        view_.SetLabel(StatusLabel::lblFilesize, "Filesize: " + FormatFileSize(length));
+    }
+    view_.SetBrowseFolder(FolderOf(path));
+    return ok;
+}
+
+void MainController::UpdateFileToolTip(int index) {
+    const std::string& path = settings_.txbFile[index];
+    if (CharacterCount(path) < kToolTipPathLength) {
+        view_.SetFileBoxToolTip(index, "");
+    } else {
+        view_.SetFileButtonToolTip(index, path);
+    }
+}
+
+void MainController::UpdateDisableOutputBox() {
+    if (settings_.txbFile[1].empty()) {
+        if (settings_.chkDisableOutputToFile != 0) {
+            settings_.chkDisableOutputToFile = 0;
+            view_.SettingsChanged();
+        }
+        view_.SetDisableOutputBoxEnabled(false);
+    } else {
+        view_.SetDisableOutputBoxEnabled(true);
+    }
+}
+
+void MainController::ChooseCommonWordsForInputFile() {
+    state_.strCommonWordsFile = Trim(state_.strCommonWordsFile);
+    settings_.txbFile[0] = Trim(settings_.txbFile[0]);
+    if (!settings_.txbFile[0].empty()) {
+        const std::string code =
+            GetDocumentLanguage(settings_.txbFile[0], kLanguageCodes, kDefaultLanguageCode);
+        state_.strCommonWordsFile = CommonWordsFileForCode(programFolder_, code);
+    }
+    if (state_.strCommonWordsFile.empty() || !FileExists(state_.strCommonWordsFile)) {
+        state_.strCommonWordsFile.clear();
+        settings_.txbCommonWordsFile.clear();
+        settings_.chkIgnoreCommonWords = 0;
+        view_.SettingsChanged();
+        return;
+    }
+    if (state_.blnCommonWordsLoaded &&
+        (LowerCaseLatin(NamePart(settings_.txbCommonWordsFile)) == "cwds_en_de_es_pt_it_fr.txt" ||
+         settings_.txbCommonWordsFile == state_.strCommonWordsFile)) {
+        return;
+    }
+    if (!IsOn(settings_.chkIgnoreCommonWords)) {
+        const MessageBox question{Text(42), Text(40) + "\r\n" + state_.strCommonWordsFile, Icon::None,
+                                  Buttons::YesNo, 0};
+        if (view_.Show(question) == Answer::No) return;
+    }
+    AttemptToReadCommonWords();
+}
+
+}  // namespace lexicount

@@ -1,0 +1,165 @@
+#pragma once
+
+// The main window's behaviour without the window: every event handler of the
+// main window, the counting run behind "Count words", the listing, start-up
+// and quitting. It owns the run state, edits the application's settings
+// record and talks to the user only through the MainView.
+//
+// The window calls the handler of each of its events after it has copied the
+// control's new value into the settings record (a click on a list or check
+// box first sets the field, then calls the handler). When the core changes
+// fields itself it calls MainView::SettingsChanged.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "input/text_file_class.h"
+#include "run/main_view.h"
+#include "run/run_hooks.h"
+#include "run/run_state.h"
+#include "settings/settings_record.h"
+#include "words/word_lists.h"
+
+namespace lexicount {
+
+class MainController {
+public:
+    MainController(MainView& view, SettingsRecord& settings);
+    ~MainController();
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
+
+    // --- Start-up and shutdown ---
+
+    // Before any window is shown: loads tly.dat from the program's folder,
+    // applies the defaults and restores the state file. Returns "" or the
+    // message that must end the program (tly.dat missing or faulty).
+    // stateFile empty: the state file in the application-data folder.
+    std::string LoadForm(const std::filesystem::path& programFolder,
+                         const std::filesystem::path& stateFile = {});
+    // Once the window is shown: checks the restored input file, chooses and
+    // reads the common words, and marks start-up as completed.
+    void StartUp();
+    // Resets the run-time values and the settings part (also after a failed
+    // "Load settings from file").
+    void InitializeVariables();
+    // The settings part alone (the settings window's "Reinitialize").
+    void Initialize();
+    // The introduction text (UTF-8) for txbIntro.
+    std::string IntroText() const;
+
+    // "Save settings".
+    void cmdSaveState_Click();
+    // "Quit" and the close box: saves when asked to; true when the program
+    // is to end (always; a running count is stopped without questions).
+    bool cmdQuit_Click();
+
+    // --- Counting run ---
+
+    void cmdListWords_Click();
+    void Timer2_Timer();
+
+    // --- Main window ---
+
+    void optInFile_Click();
+    void optOnClipboard_Click();
+    void chkSuppressWords_Click();
+    void cmdClearOutput_Click();
+    void cboWordOrder_Click();
+    void cboDisplayFormat_Click();
+    void txbIntro_Click();
+    void cmdSetParameters_Click();
+
+    // --- Input and output file (index 0 input, 1 output) ---
+
+    void cmdFile_Click(int index);
+    void txbFile_LostFocus(int index);
+    void cmdClearFile_Click(int index);
+
+    // --- For the settings window ---
+
+    // Reads strCommonWordsFile (after the user chose a file or language).
+    void AttemptToReadCommonWords();
+    // A setting that affects counting changed: the table may not be relisted.
+    void WordRulesChanged() { state_.blnWordsGot = false; }
+    // The words-to-ignore box was normalised into strWordsToIgnore.
+    void SetWordsToIgnore(std::string framed) { state_.strWordsToIgnore = std::move(framed); }
+
+    // --- State ---
+
+    const RunState& State() const { return state_; }
+    RunState& State() { return state_; }
+    SettingsRecord& Settings() { return settings_; }
+    const SettingsRecord& Settings() const { return settings_; }
+    const CommonWords& LoadedCommonWords() const { return commonWords_; }
+    const std::filesystem::path& ProgramFolder() const { return programFolder_; }
+    const std::filesystem::path& StateFile() const { return stateFile_; }
+    // True while a count or a common-words reading runs (busy caption).
+    bool Busy() const;
+
+    // Pieces of the run that the window's handlers and the tests reach.
+    void ListWords();
+    void ReportError(int number, const std::string& description, const std::string& procedure);
+    bool CheckInputFile(const std::string& path);
+    void ChooseCommonWordsForInputFile();
+    void ConcealNumWords(bool blnConcealTime);
+    void ShowSummaryFigures();
+
+private:
+    void DoIt();
+    bool DoItFromFile();
+    bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
+    bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& xml);
+    void ScanPlainText(TextCount& count, const std::string& path);
+    bool FetchClipboardText(bool blnShowInTextbox);
+    bool DoItFromClipboard();
+    void ShowClipboardSize();
+    void OpenOutputFileEarly();
+    bool AskStopAndList();
+    void EndRun();
+    void NewCount(ScanHooks& hooks);
+    bool SameAsOutputFile(const std::string& inputPath) const;
+    // The overwrite question; false when ListWords is to end at once.
+    bool DecideOnOutputFile(bool& blnWriteToFile);
+    bool WriteListToFile();
+    void SetTotalNumOccurrencesForFileProgressBar();
+    void ResetProgressLabel();
+    void UpdateFileToolTip(int index);
+    void UpdateDisableOutputBox();
+    void SetDefaultCommonWordsFile();
+    void ReadCommonWords();
+    void ShowWarning(const std::string& title, const std::string& text);
+    std::string Text(int number) const;
+
+    MainView& view_;
+    SettingsRecord& settings_;
+    RunState state_;
+    CommonWords commonWords_;
+    WordsToIgnore wordsToIgnore_;
+    std::string allowedExtraChars_;
+    ClassifyState classifyState_;
+    std::filesystem::path programFolder_;
+    std::filesystem::path stateFile_;
+    std::filesystem::path stateFileOverride_;
+    std::string busyCaption_;
+    // The raw clipboard text, for the control-character check.
+    std::u16string clipboardRaw_;
+    // The output file was created, empty, by the early open of this run: it
+    // holds nothing of the user's, so it is not asked about.
+    std::string outputCreatedByRun_;
+    bool quitRequested_ = false;
+    RunContext context_;
+    std::unique_ptr<ScanHooks> scanHooks_;
+};
+
+// The control-character check of clipboard text: the low byte of each of
+// the first maxChars UTF-16 code units (all when maxChars is 0 or beyond
+// the text). Layout characters (tab, LF, FF, CR) pass when allowed.
+bool IsPlainText(std::u16string_view text, long maxChars, bool blnAllowLayoutChars);
+
+// "Stopped with 25 words found."
+std::string StoppedWithMessage(std::int64_t lngNumWords);
+
+}  // namespace lexicount

@@ -1,0 +1,192 @@
+#include "input/file_helpers.h"
+#include "run/main_controller.h"
+#include "run/run_error.h"
+#include "settings/app_data.h"
+#include "settings/program_texts.h"
+#include "settings/state_file.h"
+#include "settings/words_to_ignore.h"
+#include "words/chars.h"
+#include "words/common_words_reader.h"
+
+namespace lexicount {
+
+std::string MainController::LoadForm(const std::filesystem::path& programFolder,
+                                     const std::filesystem::path& stateFile) {
+    state_.blnStartUpCompleted = false;
+    programFolder_ = programFolder;
+    const std::filesystem::path textFile = programFolder / kProgramTextFileName;
+    const int loaded = LoadProgramTexts(textFile);
+    if (loaded < 1) return ProgramTextLoadMessage(loaded, textFile.string());
+    busyCaption_ = Text(74);
+    stateFileOverride_ = stateFile;
+
+    settings_.source = SourceOption::optInFile;
+    SetDefaultCommonWordsFile();
+    settings_.cboWordOrder = 0;
+    settings_.cboDisplayFormat = 0;
+    InitializeVariables();
+    // Restored once, before the window is shown: the window is built from
+    // the record, so the result is the same as restoring again after.
+    if (!RestoreSavedState(settings_, state_.strCommonWordsFile, state_.strWordsToIgnore, stateFile_)
+             .empty()) {
+        InitializeVariables();
+    }
+    UpdateDisableOutputBox();
+    view_.SetCountButtonCaption(Text(73));
+    view_.SettingsChanged();
+    return "";
+}
+
+std::string MainController::IntroText() const {
+    std::string intro;
+    for (int number : {19, 20, 35, 21, 30, 22, 23}) {
+        if (!intro.empty()) intro += "\r\n\r\n";
+        intro += Text(number);
+    }
+    return intro;
+}
+
+void MainController::InitializeVariables() {
+    classifyState_ = ClassifyState{};
+    state_.blnWordsGot = false;
+    settings_.source = SourceOption::optInFile;
+    view_.SetLabel(StatusLabel::lblSizeOfClipboardContents, "");
+    view_.SetLabel(StatusLabel::lblFilesize, "");
+    view_.SetLabel(StatusLabel::lblXMLsize, "");
+    stateFile_ = !stateFileOverride_.empty() ? stateFileOverride_ : StateFilePath(Text(310));
+    view_.SetLabel(StatusLabel::lblTwirler, " ");
+    Initialize();
+}
+
+void MainController::Initialize() {
+    settings_.txbFile[0].clear();
+    settings_.txbFile[1].clear();
+    settings_.chkUTF8 = 0;
+    settings_.txbWordsToIgnore.clear();
+    SetDefaultValues(settings_);
+    settings_.chkSuppressWords = 0;
+    settings_.txbCommonWordsFile.clear();
+    state_.strCommonWordsFile.clear();
+    // Comment-marker style "C".
+    settings_.txbStartComment[0] = "/*";
+    settings_.txbEndComment[0] = "*/";
+    settings_.txbStartComment[1] = "//";
+    settings_.txbEndComment[1] = "";
+    state_.strWordsToIgnore = ApplyWordsToIgnore(settings_);
+    UpdateDisableOutputBox();
+    view_.SettingsChanged();
+}
+
+void MainController::SetDefaultCommonWordsFile() {
+    state_.strCommonWordsFile = (programFolder_ / "cwds_en.txt").string();
+    settings_.txbCommonWordsFile = state_.strCommonWordsFile;
+}
+
+void MainController::StartUp() {
+    ConcealNumWords(true);
+    settings_.chkUTF8 = 0;
+    const std::string path = settings_.txbFile[0];
+    if (!CheckInputFile(path)) {
+        settings_.txbFile[0].clear();
+    } else if (IsDocxFile(path) || IsOdtFile(path)) {
+        // A document names no language in its first lines: the common words
+        // are offered as they are.
+        if (!state_.strCommonWordsFile.empty()) {
+            if (IsOn(settings_.chkIgnoreCommonWords)) {
+                AttemptToReadCommonWords();
+            } else {
+                const MessageBox question{Text(42), Text(40) + "\r\n" + state_.strCommonWordsFile, Icon::None,
+                                          Buttons::YesNo, 0};
+                if (view_.Show(question) == Answer::Yes) AttemptToReadCommonWords();
+            }
+        }
+        if (IsDocxFile(path)) settings_.chkUTF8 = 1;
+    } else {
+        const Classification classification = ClassifyTextFile(path, false, classifyState_, view_);
+        if (classification.blnIsUTF8) settings_.chkUTF8 = 1;
+        ChooseCommonWordsForInputFile();
+    }
+    view_.SettingsChanged();
+    UpdateFileToolTip(0);
+    UpdateFileToolTip(1);
+    ConcealNumWords(true);
+    view_.SetTheFocus();
+    state_.blnStartUpCompleted = true;
+}
+
+void MainController::cmdSaveState_Click() {
+    const std::string message = SaveState(settings_, state_.strCommonWordsFile, stateFile_);
+    if (message.empty()) {
+        view_.PopUp(Text(50), 2400, 300, 2000, 6500, 5200);
+    } else {
+        ShowWarning(Text(34), message);
+    }
+    view_.SetTheFocus();
+}
+
+bool MainController::cmdQuit_Click() {
+    if (IsOn(settings_.chkSaveStateOnQuit)) cmdSaveState_Click();
+    // A count in progress ends at its next word, without further questions.
+    quitRequested_ = true;
+    if (Busy()) state_.blnStop = true;
+    return true;
+}
+
+void MainController::AttemptToReadCommonWords() {
+    view_.EnableControls(false);
+    ReadCommonWords();
+    view_.EnableControls(true);
+    if (state_.blnCommonWordsLoaded) {
+        view_.SetLabel(StatusLabel::lblNumberOfWords, "");
+        view_.Show(MessageBox{kCommonWordsLoadedTitle,
+                              CommonWordsLoadedMessage(commonWords_.size(), state_.strCommonWordsFile),
+                              Icon::Information, Buttons::Ok, 0});
+        settings_.txbCommonWordsFile = state_.strCommonWordsFile;
+        settings_.chkIgnoreCommonWords = 1;
+    } else {
+        settings_.chkIgnoreCommonWords = 0;
+    }
+    state_.blnReadingWords = false;
+    state_.blnWordsGot = false;
+    view_.SettingsChanged();
+}
+
+void MainController::ReadCommonWords() {
+    state_.blnCommonWordsLoaded = false;
+    state_.blnStop = false;
+    state_.strCommonWordsFile = Trim(state_.strCommonWordsFile);
+    const std::string path = state_.strCommonWordsFile;
+    if (path.empty()) return;
+    if (!FileExists(path)) {
+        if (state_.blnStartUpCompleted) {
+            ShowWarning(kCommonWordsNotFoundTitle, kCommonWordsNotFoundText);
+        } else {
+            SetDefaultCommonWordsFile();
+            settings_.chkIgnoreCommonWords = 0;
+        }
+        return;
+    }
+    state_.blnReadingWords = true;
+    state_.intSuppressWordsSaved = settings_.chkSuppressWords;
+    settings_.chkSuppressWords = 1;
+    ConcealNumWords(true);
+    view_.OutputBox().SetText("Now reading common words ...");
+    view_.SetCountButtonCaption(busyCaption_);
+    view_.SettingsChanged();
+
+    ReadingHooks hooks(context_);
+    CommonWordsReading reading = ReadCommonWordsFile(path, view_, classifyState_, &hooks);
+    if (reading.status == CommonWordsReading::Status::ReadError) {
+        ReportError(kErrDeviceIO, reading.error, "ReadCommonWords");
+    }
+    if (reading.ok()) {
+        commonWords_ = std::move(reading.words);
+        state_.blnCommonWordsLoaded = true;
+    }
+    settings_.chkSuppressWords = state_.intSuppressWordsSaved;
+    view_.SetCountButtonCaption(Text(73));
+    view_.OutputBox().SetText("");
+    state_.blnStop = false;
+}
+
+}  // namespace lexicount
