@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench format clean
+.PHONY: all deps configure build test run screenshot bench format clean test-sanitize fuzz
 
 all: build
 
@@ -23,7 +23,32 @@ test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 run: build
-	@$(BUILD_DIR)/lexicount-cli --help
+	@$(BUILD_DIR)/lexicount
+
+# The main window after counting docs/sample.txt, drawn without a display.
+screenshot: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/lexicount --screenshot docs/sample.txt docs/screenshot-main.png
+	@echo "wrote docs/screenshot-main.png"
+
+# The whole test suite built with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer, in its own folder; any report fails the test.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+
+test-sanitize: deps
+	@if [ ! -f $(SANITIZE_DIR)/build.ninja ]; then \
+		CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DLEXICOUNT_LTO=OFF \
+			-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"; \
+	fi
+	@cmake --build $(SANITIZE_DIR) -j2
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j2
+
+# libFuzzer harnesses in build-fuzz/: a short smoke run of each by default,
+# `make fuzz FUZZ_SECONDS=600` for a real run.
+FUZZ_SECONDS ?= 20
+fuzz: deps
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/fuzz.sh
 
 bench: build
 	@./bench/run-bench.sh $(BUILD_DIR)

@@ -17,6 +17,8 @@ libgmock-dev
 clang-format
 time
 qt6-base-dev
+clang
+libclang-rt-14-dev
 "
 
 missing=""

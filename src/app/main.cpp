@@ -1,0 +1,90 @@
+// The Qt program. Without arguments it starts the main window. Two switches
+// serve the build's own tools and take no user settings: the state file is a
+// fresh one in a temporary folder and every question takes its default.
+//   lexicount --count-and-quit FILE      counts FILE, prints the summary, ends
+//   lexicount --screenshot FILE OUT.png  counts FILE and saves the window
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "run/main_controller.h"
+#include "run/qt/dialog_presenter.h"
+#include "run/qt/main_window.h"
+#include "run/qt/qt_text.h"
+#include "settings/app_data.h"
+#include "settings/settings_record.h"
+
+namespace {
+
+using lexicount::MainWindow;
+using lexicount::StatusLabel;
+
+int ShowLoadFailure(lexicount::DialogPresenter& presenter, const std::string& message) {
+    presenter.ShowBox(nullptr, {"", message, lexicount::Icon::Critical, lexicount::Buttons::Ok, 0});
+    return 1;
+}
+
+// Names the file in the input box and clicks "Count words", with the default
+// settings (no common words offered, so the count matches lexicount-cli's).
+void CountFile(MainWindow& window, lexicount::SettingsRecord& settings, const std::string& path,
+               bool showWordsAsFound) {
+    settings.source = lexicount::SourceOption::optInFile;
+    settings.txbFile[0] = path;
+    settings.chkSuppressWords = showWordsAsFound ? 0 : 1;
+    window.SettingsChanged();
+    window.Controller().cmdListWords_Click();
+    QApplication::processEvents();
+}
+
+int RunUnattended(int argc, char** argv) {
+    const std::string command = argv[1];
+    const bool screenshot = command == "--screenshot";
+    if ((screenshot && argc != 4) || (!screenshot && (command != "--count-and-quit" || argc != 3))) {
+        std::cerr << "usage: lexicount [--count-and-quit FILE | --screenshot FILE OUT.png]\n";
+        return 2;
+    }
+    QTemporaryDir stateFolder;
+    lexicount::SettingsRecord settings;
+    lexicount::DefaultAnswerPresenter presenter;
+    MainWindow window(settings, presenter);
+    const std::string message = window.LoadAndShow(
+        lexicount::ProgramFolder(),
+        std::filesystem::path(stateFolder.path().toStdString()) / lexicount::kStateFileName);
+    if (!message.empty()) return ShowLoadFailure(presenter, message);
+    CountFile(window, settings, argv[2], screenshot);
+    if (screenshot) {
+        if (!window.grab().save(QString::fromLocal8Bit(argv[3]))) {
+            std::cerr << "lexicount: cannot write " << argv[3] << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    for (StatusLabel label : {StatusLabel::lblNumberOfWords, StatusLabel::lblNumWordsExcluded,
+                              StatusLabel::lblNumOccurrences, StatusLabel::lblTotalNumOccurrences}) {
+        std::cout << window.Label(label) << "\n";
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Lexicount");
+    if (argc > 1) return RunUnattended(argc, argv);
+
+    lexicount::SettingsRecord settings;
+    lexicount::QtDialogPresenter presenter;
+    MainWindow window(settings, presenter);
+    QObject::connect(&window, &MainWindow::quitRequested, &app, [] {
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+    const std::string message = window.LoadAndShow(lexicount::ProgramFolder());
+    if (!message.empty()) return ShowLoadFailure(presenter, message);
+    return QApplication::exec();
+}

@@ -1,0 +1,196 @@
+// The main window's controls and their layout.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "run/qt/main_window.h"
+#include "run/qt/qt_text.h"
+
+namespace lexicount {
+
+namespace {
+
+constexpr const char* kStatusLabelNames[kStatusLabelCount] = {
+    "lblTimeElapsed",      "lblTwirler",        "lblNumberOfWords",
+    "lblNumWordsExcluded", "lblNumOccurrences", "lblTotalNumOccurrences",
+    "lblFilesize",         "lblXMLsize",        "lblSizeOfClipboardContents",
+};
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton* Button(const char* name, const char* caption) {
+    return Named(new QPushButton(QString::fromUtf8(caption)), name);
+}
+
+QFont FixedPitchFont() {
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+// A hidden control keeps its place, so the window does not jump about when
+// labels are concealed during a run.
+void KeepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+}  // namespace
+
+void MainWindow::BuildControls() {
+    setObjectName("frmMain");
+    setWindowTitle("Lexicount");
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(BuildSourceRow());
+    layout->addWidget(BuildFileRows());
+    layout->addWidget(BuildCommandRow());
+    layout->addWidget(BuildListFrame());
+    txbOutput_ = Named(new QPlainTextEdit, "txbOutput");
+    txbOutput_->setFont(FixedPitchFont());
+    txbOutput_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(txbOutput_, 1);
+    layout->addWidget(BuildStatusFrame());
+    setCentralWidget(central);
+    resize(860, 720);
+}
+
+QWidget* MainWindow::BuildSourceRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    txbIntro_ = Named(new QPlainTextEdit, "txbIntro");
+    txbIntro_->setReadOnly(true);
+    txbIntro_->setMaximumHeight(110);
+    txbIntro_->viewport()->installEventFilter(this);
+    layout->addWidget(txbIntro_, 1);
+
+    Frame1_ = Named(new QGroupBox, "Frame1");
+    auto* frameLayout = new QVBoxLayout(Frame1_);
+    frameLayout->addWidget(Named(new QLabel("Source:"), "Label5"));
+    optInFile_ = Named(new QRadioButton("file"), "optInFile");
+    optOnClipboard_ = Named(new QRadioButton("clipboard"), "optOnClipboard");
+    optInFile_->setChecked(true);
+    frameLayout->addWidget(optInFile_);
+    frameLayout->addWidget(optOnClipboard_);
+    layout->addWidget(Frame1_);
+    return row;
+}
+
+QWidget* MainWindow::BuildFileRows() {
+    static constexpr const char* kCaptions[2] = {"Input file", "Output file"};
+    static constexpr const char* kButtonNames[2] = {"cmdFile_0", "cmdFile_1"};
+    static constexpr const char* kBoxNames[2] = {"txbFile_0", "txbFile_1"};
+    static constexpr const char* kClearNames[2] = {"cmdClearFile_0", "cmdClearFile_1"};
+    auto* rows = new QWidget;
+    auto* grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 2; ++i) {
+        cmdFile_[i] = Button(kButtonNames[i], kCaptions[i]);
+        txbFile_[i] = Named(new QLineEdit, kBoxNames[i]);
+        txbFile_[i]->setFont(FixedPitchFont());
+        txbFile_[i]->installEventFilter(this);
+        cmdClearFile_[i] = Button(kClearNames[i], "Clear");
+        cmdClearFile_[i]->setEnabled(false);
+        grid->addWidget(cmdFile_[i], i, 0);
+        grid->addWidget(txbFile_[i], i, 1);
+        grid->addWidget(cmdClearFile_[i], i, 2);
+    }
+    chkUTF8_ = Named(new QCheckBox("UTF-8"), "chkUTF8");
+    chkDisableOutputToFile_ = Named(new QCheckBox("Disable"), "chkDisableOutputToFile");
+    chkDisableOutputToFile_->setEnabled(false);
+    grid->addWidget(chkUTF8_, 0, 3);
+    grid->addWidget(chkDisableOutputToFile_, 1, 3);
+    grid->setColumnStretch(1, 1);
+    return rows;
+}
+
+QWidget* MainWindow::BuildCommandRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    cmdListWords_ = Button("cmdListWords", "Count words");
+    cmdClearOutput_ = Button("cmdClearOutput", "Clear textbox");
+    cmdSetParameters_ = Button("cmdSetParameters", "Settings");
+    cmdSaveState_ = Button("cmdSaveState", "Save settings");
+    cmdHelp_ = Button("cmdHelp", "Help");
+    cmdQuit_ = Button("cmdQuit", "Quit");
+    for (QPushButton* button :
+         {cmdListWords_, cmdClearOutput_, cmdSetParameters_, cmdSaveState_, cmdHelp_, cmdQuit_}) {
+        layout->addWidget(button);
+    }
+    for (QPushButton* button : {cmdHelp_, cmdFile_[0], cmdFile_[1], cmdListWords_})
+        button->installEventFilter(this);
+    // No settings or help window until one is given.
+    cmdSetParameters_->setEnabled(false);
+    cmdHelp_->setEnabled(false);
+    chkSuppressWords_ = Named(new QCheckBox("Don't display words as found"), "chkSuppressWords");
+    chkSuppressWords_->setToolTip("The program will run faster if this checkbox is checked.");
+    KeepPlaceWhenHidden(chkSuppressWords_);
+    layout->addStretch(1);
+    layout->addWidget(chkSuppressWords_);
+    return row;
+}
+
+QWidget* MainWindow::BuildListFrame() {
+    auto* frame = Named(new QGroupBox, "Frame4");
+    auto* layout = new QHBoxLayout(frame);
+    cboWordOrder_ = Named(new QComboBox, "cboWordOrder");
+    cboDisplayFormat_ = Named(new QComboBox, "cboDisplayFormat");
+    for (std::string_view item : WordOrderItems()) cboWordOrder_->addItem(QStringFromUtf8(item));
+    for (std::string_view item : DisplayFormatItems()) cboDisplayFormat_->addItem(QStringFromUtf8(item));
+    layout->addWidget(Named(new QLabel("Word order:"), "lblWordOrder"));
+    layout->addWidget(cboWordOrder_);
+    layout->addSpacing(24);
+    layout->addWidget(Named(new QLabel("Display format:"), "lblDisplayFormat"));
+    layout->addWidget(cboDisplayFormat_, 1);
+    return frame;
+}
+
+QWidget* MainWindow::BuildStatusFrame() {
+    Frame2_ = Named(new QGroupBox, "Frame2");
+    auto* grid = new QGridLayout(Frame2_);
+    for (int i = 0; i < kStatusLabelCount; ++i) {
+        statusLabels_[i] = Named(new QLabel, kStatusLabelNames[i]);
+        KeepPlaceWhenHidden(statusLabels_[i]);
+    }
+    auto at = [this](StatusLabel label) { return statusLabels_[static_cast<int>(label)]; };
+    at(StatusLabel::lblTwirler)->setText(" ");
+    at(StatusLabel::lblTwirler)->setMinimumWidth(24);
+    // Left column: the summary, right-aligned figures under each other.
+    grid->addWidget(at(StatusLabel::lblNumberOfWords), 0, 0);
+    grid->addWidget(at(StatusLabel::lblNumWordsExcluded), 1, 0);
+    grid->addWidget(at(StatusLabel::lblNumOccurrences), 2, 0);
+    grid->addWidget(at(StatusLabel::lblTotalNumOccurrences), 3, 0);
+    for (StatusLabel label : {StatusLabel::lblNumberOfWords, StatusLabel::lblNumWordsExcluded,
+                              StatusLabel::lblNumOccurrences, StatusLabel::lblTotalNumOccurrences}) {
+        at(label)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    // Right column: time, activity sign and sizes.
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(at(StatusLabel::lblTimeElapsed), 1);
+    timeRow->addWidget(at(StatusLabel::lblTwirler));
+    grid->addLayout(timeRow, 0, 1);
+    grid->addWidget(at(StatusLabel::lblFilesize), 1, 1);
+    grid->addWidget(at(StatusLabel::lblXMLsize), 2, 1);
+    grid->addWidget(at(StatusLabel::lblSizeOfClipboardContents), 3, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnMinimumWidth(0, 420);
+    grid->setHorizontalSpacing(32);
+    return Frame2_;
+}
+
+}  // namespace lexicount

@@ -1,0 +1,84 @@
+#include "settings/qt/language_window.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "run/qt/qt_text.h"
+#include "settings/languages.h"
+
+namespace lexicount {
+
+LanguageWindow::LanguageWindow(QWidget& settingsWindow, QPushButton& languageButton)
+    : QDialog(&settingsWindow),
+      languageButton_(languageButton),
+      lblSelectLanguageOfWordsToIgnore_(new QLabel(QStringFromUtf8(kSelectLanguagePrompt))),
+      cboCommonWordsFiles_(new QComboBox),
+      cmdAccept_(new QPushButton(QStringFromUtf8(kAcceptOneLanguage))),
+      cmdCancel_(new QPushButton(QStringFromUtf8(kCancelCaption))) {
+    setObjectName(QStringLiteral("frmLanguageSelection"));
+    setModal(true);
+    setWindowTitle(languageButton.text());
+    lblSelectLanguageOfWordsToIgnore_->setObjectName(QStringLiteral("lblSelectLanguageOfWordsToIgnore"));
+    cboCommonWordsFiles_->setObjectName(QStringLiteral("cboCommonWordsFiles"));
+    cmdAccept_->setObjectName(QStringLiteral("cmdAccept"));
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    // Enter must not accept a list with nothing chosen.
+    cmdAccept_->setAutoDefault(false);
+    cmdCancel_->setAutoDefault(false);
+    for (std::string_view item : LanguageSelectionItems())
+        cboCommonWordsFiles_->addItem(QStringFromUtf8(item));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAccept_);
+    buttons->addWidget(cmdCancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblSelectLanguageOfWordsToIgnore_);
+    layout->addWidget(cboCommonWordsFiles_);
+    layout->addLayout(buttons);
+
+    connect(cboCommonWordsFiles_, &QComboBox::currentIndexChanged, this, &LanguageWindow::SelectionChanged);
+    connect(cmdAccept_, &QPushButton::clicked, this, [this] {
+        selection_.Accept();
+        hide();
+        done(QDialog::Accepted);
+    });
+    connect(cmdCancel_, &QPushButton::clicked, this, &LanguageWindow::reject);
+}
+
+int LanguageWindow::Choose() {
+    Activate();
+    exec();
+    return selection_.intLanguageSelected();
+}
+
+void LanguageWindow::Activate() {
+    selection_.Activate();
+    cboCommonWordsFiles_->setCurrentIndex(-1);
+    SelectionChanged(-1);
+    adjustSize();
+    move(languageButton_.mapToGlobal(QPoint(0, 0)));
+    cmdCancel_->setFocus();
+}
+
+void LanguageWindow::SelectionChanged(int index) {
+    selection_.SelectionChanged(index);
+    cmdAccept_->setEnabled(selection_.AcceptEnabled());
+    cmdAccept_->setText(QStringFromUtf8(selection_.AcceptCaption()));
+    if (index < 0) return;
+    if (cmdAccept_->isVisible() && cmdAccept_->isEnabled()) {
+        cmdAccept_->setFocus();
+    } else if (cmdCancel_->isVisible() && cmdCancel_->isEnabled()) {
+        cmdCancel_->setFocus();
+    }
+}
+
+void LanguageWindow::reject() {
+    // Cancel, Escape and the close box: no language.
+    selection_.Cancel();
+    QDialog::reject();
+}
+
+}  // namespace lexicount

@@ -1,0 +1,68 @@
+#include "support/web_links.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+
+#include "input/file_helpers.h"
+#include "run/dialogs.h"
+#include "run/qt/dialog_presenter.h"
+#include "run/qt/qt_text.h"
+#include "settings/help_text.h"
+#include "settings/program_texts.h"
+
+namespace lexicount {
+
+WebLinks::WebLinks(FolderSource programFolder, DialogPresenter& presenter, QWidget* parent, UrlOpener opener)
+    : programFolder_(std::move(programFolder)),
+      presenter_(presenter),
+      parent_(parent),
+      opener_(std::move(opener)) {
+    if (!opener_) opener_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+}
+
+bool WebLinks::OpenWebPage(const std::string& strTarget) {
+    const WebTarget target = ResolveWebTarget(strTarget, programFolder_());
+    int code = 0;
+    if (strTarget.empty()) {
+        code = kLaunchFileNotFound;
+    } else if (!target.isUrl && !std::filesystem::exists(PathFromUtf8(target.location))) {
+        code = kLaunchFileNotFound;
+    } else {
+        const QUrl url = target.isUrl ? QUrl(QStringFromUtf8(target.location))
+                                      : QUrl::fromLocalFile(QStringFromUtf8(target.location));
+        if (opener_(url)) return true;
+        // The desktop gives no reason; having no program for the type is
+        // by far the likeliest.
+        code = kLaunchNoAssociation;
+    }
+    presenter_.ShowBox(parent_,
+                       MessageBox{std::string(kBrowserErrorTitle), BrowserLaunchErrorMessage(code, strTarget),
+                                  Icon::Warning, Buttons::Ok, 0});
+    return false;
+}
+
+bool WebLinks::OpenProgramText(int number) {
+    return OpenWebPage(GetProgramText(number));
+}
+
+QLabel* WebLinks::MakeLink(const char* objectName, const QString& caption, int number, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()));
+    label->setTextFormat(Qt::RichText);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setCursor(Qt::PointingHandCursor);
+    QObject::connect(label, &QLabel::linkActivated, label, [this, number] { OpenProgramText(number); });
+    return label;
+}
+
+QLabel* WebLinks::lblCorvaticSystems(QWidget* parent) {
+    return MakeLink("lblCorvaticSystems", QStringLiteral("Lexicount home page"), kHomePageText, parent);
+}
+
+QLabel* WebLinks::lblOnlineDocumentation(QWidget* parent) {
+    return MakeLink("lblOnlineDocumentation", QStringLiteral("Online user manual"), kOnlineManualText,
+                    parent);
+}
+
+}  // namespace lexicount

@@ -1,0 +1,91 @@
+// The real message boxes: icon, title, text, buttons and default button as
+// the core asks for them, and the answer a key press gives.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <vector>
+
+#include "gui/support/window_fixture.h"
+#include "run/qt/dialog_presenter.h"
+#include "run/qt/qt_text.h"
+
+namespace lexicount::test {
+namespace {
+
+struct BoxCase {
+    MessageBox box;
+    QMessageBox::Icon icon;
+    int buttonCount;
+    Qt::Key key;
+    Answer answer;
+};
+
+TEST(DialogPresenterTest, MessageBoxesShowWhatTheCoreAskedFor) {
+    const std::vector<BoxCase> cases = {
+        {{"Stop counting", "Do you want to stop?", Icon::None, Buttons::YesNo, 1},
+         QMessageBox::NoIcon,
+         2,
+         Qt::Key_Return,
+         Answer::No},
+        {{"Large input file", "Big.", Icon::Question, Buttons::YesNoCancel, 0},
+         QMessageBox::Question,
+         3,
+         Qt::Key_Return,
+         Answer::Yes},
+        {{"UTF-8 or ANSI file?", "a\r\nb", Icon::None, Buttons::YesNoCancel, 0},
+         QMessageBox::NoIcon,
+         3,
+         Qt::Key_Escape,
+         Answer::Cancel},
+        {{"Counting interrupted", "List?", Icon::None, Buttons::YesNo, 0},
+         QMessageBox::NoIcon,
+         2,
+         Qt::Key_Escape,
+         Answer::No},
+        {{"File not found", "Input file does not exist.", Icon::Warning, Buttons::Ok, 0},
+         QMessageBox::Warning,
+         1,
+         Qt::Key_Return,
+         Answer::Ok},
+        {{"", "Cannot open file containing program text.", Icon::Critical, Buttons::Ok, 0},
+         QMessageBox::Critical,
+         1,
+         Qt::Key_Escape,
+         Answer::Ok},
+        {{"Overwrite", "Sure?", Icon::Information, Buttons::OkCancel, 1},
+         QMessageBox::Information,
+         2,
+         Qt::Key_Return,
+         Answer::Cancel},
+    };
+    QtDialogPresenter presenter;
+    for (const auto& c : cases) {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttonCount = 0;
+        auto ready = WhenReady([&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (shown == nullptr) return false;
+            title = shown->windowTitle();
+            text = shown->text();
+            icon = shown->icon();
+            buttonCount = static_cast<int>(shown->buttons().size());
+            QTest::keyClick(shown, c.key);
+            return true;
+        });
+        const Answer answer = presenter.ShowBox(nullptr, c.box);
+        const std::string name = c.box.title + "/" + c.box.text;
+        EXPECT_EQ(answer, c.answer) << name;
+        EXPECT_EQ(title.toStdString(), c.box.title.empty() ? "Lexicount" : c.box.title) << name;
+        EXPECT_EQ(text.toStdString(), DisplayLineBreaks(c.box.text)) << name;
+        EXPECT_EQ(icon, c.icon) << name;
+        EXPECT_EQ(buttonCount, c.buttonCount) << name;
+    }
+}
+
+}  // namespace
+}  // namespace lexicount::test

@@ -1,0 +1,380 @@
+// The main window on the offscreen platform: what a user does with it, from
+// start-up through a count and a relisting to quitting.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "gui/support/window_fixture.h"
+#include "run/qt/qt_text.h"
+#include "settings/state_file.h"
+#include "support/pop_up.h"
+
+namespace lexicount::test {
+namespace {
+
+class MainWindowTest : public WindowTest {
+protected:
+    // Chooses the input file with the "Input file" button; the program then
+    // offers the English common words, which the test answers.
+    void ChooseInput(const std::filesystem::path& path, Answer ignoreCommonWords = Answer::No) {
+        presenter.files.push_back(path.string());
+        presenter.answers.push_back(ignoreCommonWords);
+        const size_t before = presenter.boxes.size();
+        Click("cmdFile_0");
+        ASSERT_EQ(presenter.boxes.size(), before + 1);
+        EXPECT_EQ(presenter.boxes.back().title, "Ignore common words?");
+    }
+
+    std::string LabelText(const char* name) { return Utf8FromQString(Find<QLabel>(name)->text()); }
+
+    std::vector<std::string> BoxTitles() const {
+        std::vector<std::string> titles;
+        for (const auto& box : presenter.boxes) titles.push_back(box.title);
+        return titles;
+    }
+
+    // A list line ends with its word, after the rank and frequency columns.
+    static bool HasLine(const std::string& text, const std::string& frequency, const std::string& word) {
+        size_t start = 0;
+        while (start < text.size()) {
+            size_t end = text.find('\n', start);
+            if (end == std::string::npos) end = text.size();
+            const std::string line = text.substr(start, end - start);
+            if (line.size() >= word.size() &&
+                line.compare(line.size() - word.size(), word.size(), word) == 0 &&
+                line.find(" " + frequency + " ") != std::string::npos) {
+                return true;
+            }
+            start = end + 1;
+        }
+        return false;
+    }
+
+    std::filesystem::path SmallText() const {
+        return files.Write("words.txt", "The cat and the dog\r\nthe cat sat\r\n");
+    }
+};
+
+TEST_F(MainWindowTest, ControlsCarryTheirNamesAndCaptions) {
+    ASSERT_EQ(Start(), "");
+    const std::vector<std::pair<const char*, const char*>> buttons = {
+        {"optInFile", "file"},
+        {"optOnClipboard", "clipboard"},
+        {"cmdFile_0", "Input file"},
+        {"cmdFile_1", "Output file"},
+        {"cmdClearFile_0", "Clear"},
+        {"cmdClearFile_1", "Clear"},
+        {"chkDisableOutputToFile", "Disable"},
+        {"chkUTF8", "UTF-8"},
+        {"chkSuppressWords", "Don't display words as found"},
+        {"cmdListWords", "Count words"},
+        {"cmdClearOutput", "Clear textbox"},
+        {"cmdSetParameters", "Settings"},
+        {"cmdSaveState", "Save settings"},
+        {"cmdHelp", "Help"},
+        {"cmdQuit", "Quit"},
+    };
+    for (const auto& [name, caption] : buttons) {
+        auto* button = Find<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(Utf8FromQString(button->text()), caption) << name;
+    }
+    for (const char* name :
+         {"lblTimeElapsed", "lblTwirler", "lblNumberOfWords", "lblNumWordsExcluded", "lblNumOccurrences",
+          "lblTotalNumOccurrences", "lblFilesize", "lblXMLsize", "lblSizeOfClipboardContents"}) {
+        EXPECT_NE(Find<QLabel>(name), nullptr);
+    }
+    EXPECT_EQ(LabelText("Label5"), "Source:");
+    EXPECT_EQ(LabelText("lblWordOrder"), "Word order:");
+    EXPECT_EQ(LabelText("lblDisplayFormat"), "Display format:");
+    EXPECT_EQ(Find<QComboBox>("cboWordOrder")->count(), static_cast<int>(WordOrderItems().size()));
+    EXPECT_EQ(Find<QComboBox>("cboDisplayFormat")->count(), static_cast<int>(DisplayFormatItems().size()));
+    EXPECT_TRUE(Find<QWidget>("txbOutput")->font().fixedPitch() ||
+                QFontInfo(Find<QWidget>("txbOutput")->font()).fixedPitch());
+}
+
+TEST_F(MainWindowTest, CountsAChosenFileAndShowsListLabelsAndCaption) {
+    ASSERT_EQ(Start(), "");
+    const auto path = SmallText();
+    ChooseInput(path);
+    ASSERT_EQ(presenter.choices.size(), 1u);
+    EXPECT_EQ(presenter.choices[0].title, "Specify input file");
+    EXPECT_TRUE(presenter.choices[0].mustExist);
+    EXPECT_EQ(Utf8FromQString(Find<QLineEdit>("txbFile_0")->text()), path.string());
+    EXPECT_TRUE(Find<QWidget>("cmdClearFile_0")->isEnabled());
+
+    Click("cmdListWords");
+
+    const std::string list = OutputText();
+    EXPECT_TRUE(HasLine(list, "3", "the")) << list;
+    EXPECT_TRUE(HasLine(list, "2", "cat")) << list;
+    EXPECT_TRUE(HasLine(list, "1", "sat")) << list;
+    EXPECT_EQ(LabelText("lblNumberOfWords"), "Number of words in this list: 5");
+    EXPECT_EQ(LabelText("lblTotalNumOccurrences"), "Total number of instances of words: 8");
+    EXPECT_EQ(LabelText("lblNumOccurrences"), "Number of instances of words in this list: 8");
+    EXPECT_TRUE(Find<QWidget>("lblNumberOfWords")->isVisible());
+    EXPECT_EQ(Utf8FromQString(Find<QAbstractButton>("cmdListWords")->text()), "Count words");
+    EXPECT_TRUE(Find<QWidget>("cmdFile_0")->isEnabled());
+    EXPECT_TRUE(Find<QWidget>("cboDisplayFormat")->isEnabled());
+    EXPECT_TRUE(presenter.unexpected.empty()) << presenter.unexpected.front();
+}
+
+TEST_F(MainWindowTest, ChangingOrderOrFormatRelistsOnlyAfterACompleteCount) {
+    ASSERT_EQ(Start(), "");
+    ChooseInput(SmallText());
+    Click("cmdListWords");
+    const std::string byFrequency = OutputText();
+
+    auto* order = Find<QComboBox>("cboWordOrder");
+    order->setFocus();
+    QTest::keyClick(order, Qt::Key_Down);
+    EXPECT_EQ(settings.cboWordOrder, 1);
+    const std::string alphabetical = OutputText();
+    EXPECT_NE(alphabetical, byFrequency);
+    EXPECT_LT(alphabetical.find("and"), alphabetical.find("cat")) << alphabetical;
+    EXPECT_LT(alphabetical.find("cat"), alphabetical.find("the")) << alphabetical;
+
+    auto* format = Find<QComboBox>("cboDisplayFormat");
+    format->setFocus();
+    QTest::keyClick(format, Qt::Key_Down);
+    EXPECT_EQ(settings.cboDisplayFormat, 1);
+    const std::string otherFormat = OutputText();
+    EXPECT_NE(otherFormat, alphabetical);
+    EXPECT_NE(otherFormat.find("the"), std::string::npos);
+
+    // After "Clear textbox" the table is no longer relisted.
+    Click("cmdClearOutput");
+    EXPECT_EQ(OutputText(), "");
+    QTest::keyClick(format, Qt::Key_Up);
+    EXPECT_EQ(settings.cboDisplayFormat, 0);
+    EXPECT_EQ(OutputText(), "");
+}
+
+TEST_F(MainWindowTest, WritesTheListToAChosenOutputFile) {
+    ASSERT_EQ(Start(), "");
+    ChooseInput(SmallText());
+    const auto output = files.path() / "list.txt";
+    presenter.files.push_back(output.string());
+    Click("cmdFile_1");
+    EXPECT_EQ(presenter.choices.back().title, "Specify output file");
+    EXPECT_FALSE(presenter.choices.back().mustExist);
+    EXPECT_EQ(Utf8FromQString(Find<QLineEdit>("txbFile_1")->text()), output.string());
+    EXPECT_TRUE(Find<QWidget>("chkDisableOutputToFile")->isEnabled());
+
+    Click("cmdListWords");
+    const std::string written = ReadFileBytes(output);
+    EXPECT_NE(written.find("the"), std::string::npos) << written;
+    EXPECT_NE(written.find("cat"), std::string::npos) << written;
+    EXPECT_TRUE(presenter.unexpected.empty()) << presenter.unexpected.front();
+}
+
+struct StopCase {
+    Answer listWordsFound;
+    bool listed;
+};
+
+class StopTest : public MainWindowTest, public ::testing::WithParamInterface<StopCase> {};
+
+TEST_P(StopTest, AClickOnTheBusyButtonAsksAndStops) {
+    ASSERT_EQ(Start(), "");
+    std::string text;
+    for (int i = 0; i < 100000; ++i) text += "alpha beta gamma delta\r\n";
+    ChooseInput(files.Write("long.txt", text));
+    presenter.answers = {Answer::No /* no output file */, Answer::Yes /* stop */, GetParam().listWordsFound};
+    bool clicked = false;
+    auto ready = WhenReady([this, &clicked] {
+        auto* button = window->findChild<QAbstractButton*>("cmdListWords");
+        if (button->text() != "Stop counting") return false;
+        QTest::mouseClick(button, Qt::LeftButton);
+        clicked = true;
+        return true;
+    });
+    Click("cmdListWords");
+
+    ASSERT_TRUE(clicked);
+    const std::vector<std::string> expected = {"Ignore common words?", "Large input file", "Stop counting",
+                                               "Counting interrupted"};
+    EXPECT_EQ(BoxTitles(), expected);
+    EXPECT_EQ(presenter.boxes[2].buttons, Buttons::YesNo);
+    EXPECT_EQ(presenter.boxes[2].defaultButton, 1);
+    EXPECT_EQ(Utf8FromQString(Find<QAbstractButton>("cmdListWords")->text()), "Count words");
+    EXPECT_TRUE(Find<QWidget>("cmdFile_0")->isEnabled());
+    const std::string shown = OutputText();
+    EXPECT_EQ(shown.find("Rank") != std::string::npos, GetParam().listed) << shown;
+    EXPECT_EQ(shown.find("Stopped with 4 words found.") != std::string::npos, !GetParam().listed) << shown;
+    // A partial count is never relisted.
+    auto* order = Find<QComboBox>("cboWordOrder");
+    QTest::keyClick(order, Qt::Key_Down);
+    EXPECT_EQ(OutputText(), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, StopTest,
+                         ::testing::Values(StopCase{Answer::No, false}, StopCase{Answer::Yes, true}));
+
+TEST_F(MainWindowTest, ClipboardSourceShowsItsSizeAndCountsItsText) {
+    ASSERT_EQ(Start(), "");
+    QGuiApplication::clipboard()->setText("Word word WORD");
+    Click("optOnClipboard");
+    EXPECT_EQ(settings.source, SourceOption::optOnClipboard);
+    EXPECT_EQ(LabelText("lblSizeOfClipboardContents"), "14 bytes on the clipboard.");
+    Click("cmdListWords");
+    EXPECT_TRUE(HasLine(OutputText(), "3", "word")) << OutputText();
+    Click("optInFile");
+    EXPECT_EQ(LabelText("lblSizeOfClipboardContents"), "");
+}
+
+TEST_F(MainWindowTest, AClickOnTheIntroductionShowsTheClipboardText) {
+    ASSERT_EQ(Start(), "");
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("naïve text"));
+    auto* intro = Find<QPlainTextEdit>("txbIntro");
+    QTest::mouseClick(intro->viewport(), Qt::LeftButton);
+    EXPECT_EQ(OutputText(), "naïve text");
+}
+
+TEST_F(MainWindowTest, F1OnTheCommandButtonsRunsHelpOtherKeysDoNot) {
+    ASSERT_EQ(Start(), "");
+    int helpShown = 0;
+    window->SetHelpCommand([&helpShown] { ++helpShown; });
+    for (const char* name : {"cmdListWords", "cmdFile_0", "cmdFile_1", "cmdHelp"}) {
+        QTest::keyClick(Find<QWidget>(name), Qt::Key_A);
+        EXPECT_EQ(helpShown, 0) << name;
+        QTest::keyClick(Find<QWidget>(name), Qt::Key_F1);
+        EXPECT_EQ(helpShown, 1) << name;
+        helpShown = 0;
+    }
+}
+
+TEST_F(MainWindowTest, YieldLetsEventsInOnlyAfterAPause) {
+    ASSERT_EQ(Start(), "");
+    QElapsedTimer guard;
+    guard.start();
+    // Yield until a posted event has run: events were processed just now.
+    bool first = false;
+    QTimer::singleShot(0, [&first] { first = true; });
+    while (!first && guard.elapsed() < 10000) window->Yield();
+    ASSERT_TRUE(first);
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    bool second = false;
+    QTimer::singleShot(0, [&second] { second = true; });
+    window->Yield();
+    if (sinceEvents.elapsed() < 30) {
+        EXPECT_FALSE(second);
+    }
+    // ...and they are processed once the pause has passed.
+    while (!second && guard.elapsed() < 10000) window->Yield();
+    EXPECT_TRUE(second);
+}
+
+// --- Start-up ---
+
+TEST_F(MainWindowTest, FirstStartShowsDefaultsAndNoMessage) {
+    ASSERT_EQ(Start(), "");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(presenter.boxes.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(StateFile().parent_path()));
+    EXPECT_TRUE(Find<QAbstractButton>("optInFile")->isChecked());
+    EXPECT_EQ(Find<QComboBox>("cboWordOrder")->currentIndex(), 0);
+    EXPECT_EQ(Find<QComboBox>("cboDisplayFormat")->currentIndex(), 0);
+    EXPECT_TRUE(Find<QLineEdit>("txbFile_0")->text().isEmpty());
+    EXPECT_FALSE(Find<QWidget>("chkDisableOutputToFile")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>("cmdClearFile_1")->isEnabled());
+    EXPECT_FALSE(Find<QPlainTextEdit>("txbIntro")->toPlainText().isEmpty());
+}
+
+TEST_F(MainWindowTest, StartRestoresAGoodStateFile) {
+    SettingsRecord saved;
+    saved.txbFile[1] = (files.path() / "out.txt").string();
+    saved.cboWordOrder = 1;
+    saved.cboDisplayFormat = 3;
+    saved.chkSuppressWords = 1;
+    std::filesystem::create_directories(StateFile().parent_path());
+    ASSERT_EQ(SaveState(saved, "", StateFile()), "");
+
+    ASSERT_EQ(Start(), "");
+    EXPECT_TRUE(presenter.boxes.empty());
+    EXPECT_EQ(Find<QComboBox>("cboWordOrder")->currentIndex(), 1);
+    EXPECT_EQ(Find<QComboBox>("cboDisplayFormat")->currentIndex(), 3);
+    EXPECT_TRUE(Find<QCheckBox>("chkSuppressWords")->isChecked());
+    EXPECT_EQ(Utf8FromQString(Find<QLineEdit>("txbFile_1")->text()), saved.txbFile[1]);
+    EXPECT_TRUE(Find<QWidget>("chkDisableOutputToFile")->isEnabled());
+    EXPECT_TRUE(Find<QWidget>("cmdClearFile_1")->isEnabled());
+}
+
+TEST_F(MainWindowTest, StartWithADamagedStateFileFallsBackToDefaultsSilently) {
+    std::filesystem::create_directories(StateFile().parent_path());
+    // A list index far out of range, then the file ends early.
+    std::ofstream(StateFile(), std::ios::binary)
+        << "\"\"\r\n\"\"\r\n\"\"\r\n\"/*\"\r\n\"*/\"\r\n\"//\"\r\n\"\"\r\n99\r\n";
+    ASSERT_EQ(Start(), "");
+    EXPECT_TRUE(presenter.boxes.empty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Find<QComboBox>("cboWordOrder")->currentIndex(), 0);
+    EXPECT_EQ(settings.cboShortWordSize, SettingsRecord{}.cboShortWordSize);
+}
+
+TEST_F(MainWindowTest, MissingProgramTextsEndStartUpBeforeAnyWindow) {
+    TempDir emptyFolder;
+    const std::string message = Start(emptyFolder.path());
+    EXPECT_EQ(message.rfind("Cannot open file containing program text.", 0), 0u) << message;
+    EXPECT_FALSE(window->isVisible());
+}
+
+// --- Quitting ---
+
+class QuitTest : public MainWindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(QuitTest, QuitAndCloseBoxSaveWhenAskedAndEnd) {
+    const bool byCloseBox = GetParam();
+    ASSERT_EQ(Start(), "");
+    settings.chkSaveStateOnQuit = 1;
+    settings.cboWordOrder = 1;
+    QSignalSpy quit(window.get(), &MainWindow::quitRequested);
+    bool popUpSeen = false;
+    auto ready = WhenReady([this, &popUpSeen] {
+        PopUpWindow& popUp = window->PopUpWindowForTests();
+        if (!popUp.isVisible()) return false;
+        popUpSeen = popUp.lblMessage()->text() == "Settings saved.";
+        QTest::mouseClick(popUp.lblMessage(), Qt::LeftButton);
+        return true;
+    });
+    if (byCloseBox) {
+        window->close();
+    } else {
+        Click("cmdQuit");
+    }
+    EXPECT_TRUE(popUpSeen);
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_FALSE(window->isVisible());
+    SettingsRecord restored;
+    std::string commonWords, ignore;
+    ASSERT_EQ(RestoreSavedState(restored, commonWords, ignore, StateFile()), "");
+    EXPECT_EQ(restored.cboWordOrder, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, QuitTest, ::testing::Values(false, true));
+
+TEST_F(MainWindowTest, QuitWithoutSaveOnQuitWritesNothing) {
+    ASSERT_EQ(Start(), "");
+    Click("cmdQuit");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(StateFile()));
+}
+
+}  // namespace
+}  // namespace lexicount::test

@@ -1,0 +1,61 @@
+#pragma once
+
+// A main window on the offscreen platform with a scripted presenter and its
+// own application-data folder, for the window tests.
+
+#include <gtest/gtest.h>
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "gui/support/scripted_presenter.h"
+#include "run/qt/main_window.h"
+#include "settings/settings_record.h"
+#include "support/test_support.h"
+
+namespace lexicount::test {
+
+// Runs action from the event loop, repeatedly, until it returns true: for
+// acting while a modal step or a count is under way. It stops with the
+// returned timer, so a test that fails early leaves nothing running.
+[[nodiscard]] std::unique_ptr<QTimer> WhenReady(std::function<bool()> action);
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    // Builds the window and runs the start-up; returns its message.
+    std::string Start(const std::filesystem::path& programFolder = ProgramDataDir());
+
+    // The state file the program uses: <XDG_DATA_HOME>/Lexicount/tly.usr.
+    std::filesystem::path StateFile() const;
+
+    template <typename Control>
+    Control* Find(const char* name) {
+        auto* control = window->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    // Clicks a button as the user does.
+    void Click(const char* name);
+    std::string OutputText();
+
+    TempDir dataHome;
+    TempDir files;
+    ScriptedPresenter presenter;
+    SettingsRecord settings;
+    std::unique_ptr<MainWindow> window;
+
+private:
+    std::string savedDataHome_;
+    bool hadDataHome_ = false;
+};
+
+}  // namespace lexicount::test
