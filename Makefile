@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run screenshot bench format clean test-sanitize fuzz
+.PHONY: all deps configure build test run screenshot screenshot-settings bench format clean test-sanitize fuzz
 
 all: build
 
@@ -29,6 +29,9 @@ run: build
 screenshot: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/lexicount --screenshot docs/sample.txt docs/screenshot-main.png
 	@echo "wrote docs/screenshot-main.png"
+
+screenshot-settings: build
+	@./scripts/screenshot-settings.sh $(BUILD_DIR)
 
 # The whole test suite built with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, in its own folder; any report fails the test.

@@ -16,6 +16,8 @@
 #include "run/qt/main_window.h"
 #include "run/qt/qt_text.h"
 #include "settings/app_data.h"
+#include "settings/qt/secondary_windows.h"
+#include "settings/qt/settings_window.h"
 #include "settings/settings_record.h"
 
 namespace {
@@ -51,6 +53,7 @@ int RunUnattended(int argc, char** argv) {
     lexicount::SettingsRecord settings;
     lexicount::DefaultAnswerPresenter presenter;
     MainWindow window(settings, presenter);
+    lexicount::SecondaryWindows windows(window, presenter);
     const std::string message = window.LoadAndShow(
         lexicount::ProgramFolder(),
         std::filesystem::path(stateFolder.path().toStdString()) / lexicount::kStateFileName);
@@ -80,6 +83,7 @@ int main(int argc, char** argv) {
     lexicount::SettingsRecord settings;
     lexicount::QtDialogPresenter presenter;
     MainWindow window(settings, presenter);
+    lexicount::SecondaryWindows windows(window, presenter);
     QObject::connect(&window, &MainWindow::quitRequested, &app, [] {
         QApplication::closeAllWindows();
         QApplication::quit();

@@ -60,6 +60,7 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         }
         line += ' ';
         state_.strLine.swap(line);
+        counter_.RefreshStop();
         ScanLineWith(state_, rules_, counter_);
         if (hooks_->StopRequested() && HandleStopAfterLine()) return false;
     }

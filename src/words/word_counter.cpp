@@ -28,7 +28,10 @@ void WordCounter::GetWords2(std::string_view word) {
     if (!ApplyWordFilters(word, rules_)) return;
     if (checksLists_ && IsIgnoredByLists(word)) return;
     const bool isNew = table_.AddWordToList(word);
-    if (isNew && hooks_ != nullptr && hooks_->reportsNewWords) hooks_->NewWord(word, table_.lngNumWords());
+    if (isNew && hooks_ != nullptr && hooks_->reportsNewWords) {
+        hooks_->NewWord(word, table_.lngNumWords());
+        RefreshStop();
+    }
 }
 
 CommonWordsCollector::CommonWordsCollector(WordTable& table, CountHooks* hooks) : table_(table), hooks_(hooks) {

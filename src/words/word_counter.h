@@ -32,8 +32,19 @@ public:
                 const CommonWords& commonWords, CountHooks* hooks = nullptr);
 
     void TakeWordFound(std::string_view word) override;
-    void Yield() override { hooks_->Yield(); }
-    bool StopRequested() const override { return hooks_ != nullptr && hooks_->StopRequested(); }
+    // The scan yields at every step; only every kYieldEvery-th reaches the
+    // window, which is plenty to keep it alive and costs the scan little.
+    void Yield() override {
+        if (--yieldCountdown_ > 0) return;
+        yieldCountdown_ = kYieldEvery;
+        hooks_->Yield();
+        stopSeen_ = hooks_->StopRequested();
+    }
+    // A stop can be asked for only while the window runs (in a yield or a
+    // hook), so the answer is kept from the last time the hooks were asked.
+    bool StopRequested() const override { return stopSeen_; }
+    // Asks the hooks again (at the start of a line, after a withdrawn stop).
+    void RefreshStop() { stopSeen_ = hooks_ != nullptr && hooks_->StopRequested(); }
 
     // The gate itself: the admission chain, then AddWordToList.
     void GetWords2(std::string_view word);
@@ -49,6 +60,9 @@ private:
     const CommonWords& commonWords_;
     CountHooks* hooks_;
     bool checksLists_ = false;
+    static constexpr int kYieldEvery = 16;
+    int yieldCountdown_ = kYieldEvery;
+    bool stopSeen_ = false;
 };
 
 // Reading a common-words file: every word goes straight into the table,

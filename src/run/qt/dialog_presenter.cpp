@@ -86,7 +86,7 @@ std::optional<std::string> QtDialogPresenter::AskText(QWidget* parent, const std
 
 std::optional<std::string> QtDialogPresenter::ChooseFile(QWidget* parent, const FileChoice& choice) {
     QFileDialog dialog(parent, QStringFromUtf8(choice.title));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!choice.filter.empty()) dialog.setNameFilter(QStringFromUtf8(choice.filter));
     if (!choice.folder.empty()) dialog.setDirectory(QStringFromUtf8(choice.folder));

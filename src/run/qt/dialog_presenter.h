@@ -18,6 +18,7 @@ struct FileChoice {
     std::string filter;  // Qt filter text, e.g. "Text (*.txt)"; "" for every file
     bool mustExist = false;
     std::string folder;  // where the dialog starts; "" for the current folder
+    bool save = false;   // a save dialog that asks before replacing a file
 };
 
 class DialogPresenter {

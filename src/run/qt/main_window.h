@@ -58,6 +58,8 @@ public:
     // button stays disabled.
     void SetSettingsWindowCommand(std::function<void()> command);
     void SetHelpCommand(std::function<void()> command);
+    // Places the two web links (home page, user manual) under the summary.
+    void AddWebLinks(QWidget* homePage, QWidget* manual);
 
     // "Quit" and the close box: save when asked to, then end.
     void Quit();

@@ -159,6 +159,12 @@ QWidget* MainWindow::BuildListFrame() {
     return frame;
 }
 
+void MainWindow::AddWebLinks(QWidget* homePage, QWidget* manual) {
+    auto* grid = static_cast<QGridLayout*>(Frame2_->layout());
+    grid->addWidget(homePage, 4, 0, Qt::AlignLeft);
+    grid->addWidget(manual, 4, 1, Qt::AlignLeft);
+}
+
 QWidget* MainWindow::BuildStatusFrame() {
     Frame2_ = Named(new QGroupBox, "Frame2");
     auto* grid = new QGridLayout(Frame2_);

@@ -1,5 +1,6 @@
 #include "settings/qt/secondary_windows.h"
 
+#include <QLabel>
 #include <QUrl>
 
 #include "run/main_controller.h"
@@ -17,6 +18,7 @@ SecondaryWindows::SecondaryWindows(MainWindow& main, DialogPresenter& presenter)
     : main_(main), presenter_(presenter), frmParams_(new SettingsWindow(main, presenter)) {
     main.SetSettingsWindowCommand([this] { ShowSettings(); });
     main.SetHelpCommand([this] { ShowHelp(); });
+    main.AddWebLinks(Links().lblCorvaticSystems(&main), Links().lblOnlineDocumentation(&main));
 }
 
 SecondaryWindows::~SecondaryWindows() {

@@ -169,9 +169,7 @@ Answer SettingsWindow::Show(const MessageBox& box) {
 }
 
 std::optional<std::string> SettingsWindow::ChooseFile(const FileDialogRequest& request) {
-    // FileChoice has no save mode yet: a save request opens a chooser that
-    // accepts a new name.
-    FileChoice choice{request.title, QtNameFilter(request.filter), request.FileMustExist(), ""};
+    FileChoice choice{request.title, QtNameFilter(request.filter), request.FileMustExist(), "", request.save};
     return presenter_.ChooseFile(this, choice);
 }
 
