@@ -40,27 +40,43 @@ public:
     // Puts records 1..n into ascending ordinal order of their words.
     void PutInOrdinalOrder();
 
-    std::vector<WordRecord>& Records() { return records_; }
-    const std::vector<WordRecord>& Records() const { return records_; }
-    const WordRecord& operator[](std::int64_t i) const { return records_[static_cast<size_t>(i)]; }
+    std::vector<WordRecord>& Records() {
+        SyncCounts();
+        return records_;
+    }
+    const std::vector<WordRecord>& Records() const {
+        SyncCounts();
+        return records_;
+    }
+    const WordRecord& operator[](std::int64_t i) const { return Records()[static_cast<size_t>(i)]; }
 
     // Record index of a word, or 0 (uses the hash index; valid until the
     // records are reordered, after which it is rebuilt on demand).
     std::int64_t Find(std::string_view word) const;
 
 private:
-    void Grow();
-    void RebuildIndex() const;
-    size_t Slot(std::string_view word, std::uint64_t hash) const;
-
+    // The index holds the first eight bytes and the length of each word, so
+    // that most lookups are decided without touching the records, and the
+    // counts of a running scan live in their own small array: the scan's
+    // memory traffic stays in the cache.
     struct IndexSlot {
+        std::uint64_t prefix = 0;
         std::uint32_t record = 0;  // record index, 0 = empty
-        std::uint32_t tag = 0;     // high bits of the word's hash, to skip most mismatches
+        std::uint32_t length = 0;
     };
 
-    std::vector<WordRecord> records_;
+    void RebuildIndex() const;
+    size_t Slot(std::string_view word, std::uint64_t prefix, std::uint64_t hash) const;
+    // Moves the live counts into the records (before anyone reads them) and
+    // back (before the scan counts again).
+    void SyncCounts() const;
+    void LoadCounts();
+
+    mutable std::vector<WordRecord> records_;
     mutable std::vector<IndexSlot> slots_;
     mutable bool indexValid_ = true;
+    std::vector<std::int64_t> counts_;  // by record index, while countsLive_
+    mutable bool countsLive_ = false;
 };
 
 std::uint64_t HashWord(std::string_view word);
