@@ -192,8 +192,10 @@ class StopTest : public MainWindowTest, public ::testing::WithParamInterface<Sto
 
 TEST_P(StopTest, AClickOnTheBusyButtonAsksAndStops) {
     ASSERT_EQ(Start(), "");
+    // Long enough that the scan is still running when the window next lets
+    // events in (it does so every 30 ms).
     std::string text;
-    for (int i = 0; i < 100000; ++i) text += "alpha beta gamma delta\r\n";
+    for (int i = 0; i < 1000000; ++i) text += "alpha beta gamma delta\r\n";
     ChooseInput(files.Write("long.txt", text));
     presenter.answers = {Answer::No /* no output file */, Answer::Yes /* stop */, GetParam().listWordsFound};
     bool clicked = false;
@@ -216,7 +218,9 @@ TEST_P(StopTest, AClickOnTheBusyButtonAsksAndStops) {
     EXPECT_TRUE(Find<QWidget>("cmdFile_0")->isEnabled());
     const std::string shown = OutputText();
     EXPECT_EQ(shown.find("Rank") != std::string::npos, GetParam().listed) << shown;
-    EXPECT_EQ(shown.find("Stopped with 4 words found.") != std::string::npos, !GetParam().listed) << shown;
+    // The click is seen at the window's next look at its events: after one
+    // to four different words, depending on when that comes.
+    EXPECT_EQ(shown.find("Stopped with ") != std::string::npos, !GetParam().listed) << shown;
     // A partial count is never relisted.
     auto* order = Find<QComboBox>("cboWordOrder");
     QTest::keyClick(order, Qt::Key_Down);

@@ -170,12 +170,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // --- MainView: questions and choosers ---
 
+// A question is read against the result box: what the run wrote there
+// must be on screen first.
 Answer MainWindow::Show(const MessageBox& box) {
+    outputBox_->Flush();
     return presenter_.ShowBox(this, box);
 }
 
 std::optional<std::string> MainWindow::InputBox(const std::string& title, const std::string& prompt,
                                                 const std::string& defaultValue) {
+    outputBox_->Flush();
     return presenter_.AskText(this, title, prompt, defaultValue);
 }
 
