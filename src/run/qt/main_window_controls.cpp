@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "run/qt/main_window.h"
+#include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
 
 namespace lexicount {
@@ -25,15 +26,6 @@ constexpr const char* kStatusLabelNames[kStatusLabelCount] = {
     "lblFilesize",         "lblXMLsize",        "lblSizeOfClipboardContents",
 };
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QPushButton* Button(const char* name, const char* caption) {
-    return Named(new QPushButton(QString::fromUtf8(caption)), name);
-}
 
 QFont FixedPitchFont() {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
 #include "settings/qt/settings_window.h"
 #include "settings/settings_record.h"
@@ -18,15 +19,6 @@
 namespace lexicount {
 namespace {
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QPushButton* Button(const char* name, const char* caption) {
-    return Named(new QPushButton(QString::fromUtf8(caption)), name);
-}
 
 QLabel* Label(const char* caption) {
     return new QLabel(QString::fromUtf8(caption));
