@@ -24,6 +24,21 @@ TEST(ClipboardScan, CountsTheClipboardAsOneLine) {
     EXPECT_TRUE(h.controller.State().blnWordsGot);
 }
 
+TEST(ClipboardScan, TextTooLargeForTheBoxIsStillKeptForCounting) {
+    for (const size_t length : {size_t{5000}, size_t{100000}}) {
+        ControllerHarness h;
+        h.view.box.capacity = 1000;
+        h.view.clipboard = U(std::string(length - 1, 'a') + " ");
+        h.controller.txbIntro_Click();
+        ASSERT_EQ(h.view.boxes.size(), 1U) << length;
+        std::string expected = "There is too much text on the clipboard to paste into the textbox.";
+        if (length < 100000) expected += "\r\nIt may, however, still be possible to count word frequencies.";
+        EXPECT_EQ(h.view.boxes[0].text, expected);
+        EXPECT_EQ(h.view.boxes[0].icon, Icon::Warning);
+        EXPECT_EQ(h.controller.State().strClipboardText.size(), length);
+    }
+}
+
 TEST(ClipboardScan, RefusedClipboardTexts) {
     std::u16string invalid = U(std::string(2999, 'a')) + char16_t(1);
     struct Case {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,8 +22,11 @@ public:
     int setTextCalls = 0;
     // The text at every repaint, to see what the user saw during a run.
     std::vector<std::string> repainted;
+    // Texts longer than this cannot be shown (as when memory runs out).
+    size_t capacity = static_cast<size_t>(-1);
     void SetText(std::string text) override {
         ++setTextCalls;
+        if (text.size() > capacity) throw std::bad_alloc();
         StringTextBox::SetText(std::move(text));
     }
     void Repaint() override { repainted.push_back(Text()); }
