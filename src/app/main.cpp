@@ -45,18 +45,27 @@ void CountFile(MainWindow& window, lexicount::SettingsRecord& settings, const st
 int RunUnattended(int argc, char** argv) {
     const std::string command = argv[1];
     const bool screenshot = command == "--screenshot";
-    if ((screenshot && argc != 4) || (!screenshot && (command != "--count-and-quit" || argc != 3))) {
-        std::cerr << "usage: lexicount [--count-and-quit FILE | --screenshot FILE OUT.png]\n";
+    if ((screenshot && argc != 4) || (!screenshot && (command != "--count-and-quit" || argc < 3 || argc > 4))) {
+        std::cerr << "usage: lexicount [--count-and-quit FILE [SETTINGS.tly] | --screenshot FILE OUT.png]\n";
         return 2;
     }
     QTemporaryDir stateFolder;
+    const std::filesystem::path stateFile =
+        std::filesystem::path(stateFolder.path().toStdString()) / lexicount::kStateFileName;
+    // A settings file given to a timed count becomes the state file that
+    // start-up restores, so the window counts under the same settings as
+    // lexicount-cli --settings.
+    std::error_code copyError;
+    if (!screenshot && argc == 4) std::filesystem::copy_file(argv[3], stateFile, copyError);
+    if (copyError) {
+        std::cerr << "lexicount: cannot read " << argv[3] << ": " << copyError.message() << "\n";
+        return 1;
+    }
     lexicount::SettingsRecord settings;
     lexicount::DefaultAnswerPresenter presenter;
     MainWindow window(settings, presenter);
     lexicount::SecondaryWindows windows(window, presenter);
-    const std::string message = window.LoadAndShow(
-        lexicount::ProgramFolder(),
-        std::filesystem::path(stateFolder.path().toStdString()) / lexicount::kStateFileName);
+    const std::string message = window.LoadAndShow(lexicount::ProgramFolder(), stateFile);
     if (!message.empty()) return ShowLoadFailure(presenter, message);
     CountFile(window, settings, argv[2], screenshot);
     if (screenshot) {
