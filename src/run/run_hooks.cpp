@@ -47,8 +47,12 @@ void ScanHooks::LineYield() {
 }
 
 void ScanHooks::LineRead(std::int64_t bytesRead) {
-    if (progressSize_ <= kProgressBarThreshold) return;
+    // The bar changes 37 times in a file of many lines: nothing is worked
+    // out until the bytes read come near its next step.
+    if (progressSize_ <= kProgressBarThreshold || bytesRead < nextBarCheck_) return;
     const std::int64_t places = ProgressBarPlaces(bytesRead, progressSize_, kProgressBarWidth);
+    nextBarCheck_ = static_cast<std::int64_t>((static_cast<double>(places) + 0.5) *
+                                              static_cast<double>(progressSize_) / kProgressBarWidth) - 1;
     if (places == lastBar_) return;
     lastBar_ = places;
     context_.view.SetLabel(StatusLabel::lblTotalNumOccurrences,

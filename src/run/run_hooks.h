@@ -51,6 +51,7 @@ private:
     RunContext& context_;
     std::int64_t progressSize_;
     std::int64_t lastBar_ = -1;
+    std::int64_t nextBarCheck_ = 0;
     std::string pending_;  // words found and not yet shown
     bool replaceText_ = false;
     size_t boxLength_ = 0;
