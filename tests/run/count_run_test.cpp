@@ -16,10 +16,6 @@
 namespace lexicount::test {
 namespace {
 
-std::string T(int number) {
-    return GetProgramText(number);
-}
-
 TEST(CountRun, CountsAFileAndListsItWithTheSummary) {
     ControllerHarness h;
     h.UseInput("a.txt", "The cat and the dog.\r\nThe end.\r\n");

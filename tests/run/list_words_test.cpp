@@ -10,10 +10,6 @@
 namespace lexicount::test {
 namespace {
 
-std::string T(int number) {
-    return GetProgramText(number);
-}
-
 TEST(ListWords, RelistsAfterACompleteCountOnly) {
     ControllerHarness h;
     h.UseInput("a.txt", "bravo alpha bravo\r\n");

@@ -11,10 +11,6 @@
 namespace lexicount::test {
 namespace {
 
-std::string T(int number) {
-    return GetProgramText(number);
-}
-
 TEST(StartUp, MissingProgramTextsEndTheProgram) {
     TempDir empty;
     FakeView view;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/program_texts.h"
+
 namespace lexicount::test {
 namespace {
 
@@ -107,5 +109,7 @@ std::string DistinctWords(int n, std::string_view sep) {
     }
     return text;
 }
+
+std::string T(int number) { return GetProgramText(number); }
 
 }  // namespace lexicount::test

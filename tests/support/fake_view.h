@@ -129,6 +129,9 @@ struct ControllerHarness {
     MainController controller{view, settings};
 };
 
+// Program text `number` of the loaded tly.dat.
+std::string T(int number);
+
 // n different words that pass the default filters, separated by sep.
 std::string DistinctWords(int n, std::string_view sep = "\r\n");
 
