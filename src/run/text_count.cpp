@@ -60,11 +60,17 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         }
         line += ' ';
         state_.strLine.swap(line);
-        counter_.RefreshStop();
-        ScanLineWith(state_, rules_, counter_);
+        ScanCurrentLine();
         if (hooks_->StopRequested() && HandleStopAfterLine()) return false;
     }
     return true;
+}
+
+// The one place the scanner's walk is instantiated for a count, so the
+// optimiser inlines it whatever else the program holds.
+void TextCount::ScanCurrentLine() {
+    counter_.RefreshStop();
+    ScanLineWith(state_, rules_, counter_);
 }
 
 bool TextCount::HandleStopAfterLine() {

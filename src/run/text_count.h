@@ -72,6 +72,7 @@ public:
 
 private:
     bool HandleStopAfterLine();
+    void ScanCurrentLine();
 
     SettingsRecord settings_;
     WordRules rules_;
