@@ -26,9 +26,16 @@ std::uint64_t Mix(std::uint64_t h) {
 
 }  // namespace
 
-std::uint64_t HashWord(std::string_view word) {
+namespace {
+
+// The hash of a word whose first (up to) eight bytes, as LoadUpTo8 reads
+// them, are known already.
+std::uint64_t HashWithPrefix(std::string_view word, std::uint64_t prefix) {
     std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ word.size();
-    size_t i = 0;
+    if (word.size() <= 8) return Mix(h ^ prefix);
+    h = (h ^ prefix) * 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 32;
+    size_t i = 8;
     for (; i + 8 <= word.size(); i += 8) {
         std::uint64_t chunk;
         std::memcpy(&chunk, word.data() + i, 8);
@@ -36,6 +43,12 @@ std::uint64_t HashWord(std::string_view word) {
         h ^= h >> 32;
     }
     return Mix(h ^ LoadUpTo8(word.data() + i, word.size() - i));
+}
+
+}  // namespace
+
+std::uint64_t HashWord(std::string_view word) {
+    return HashWithPrefix(word, LoadUpTo8(word.data(), std::min<size_t>(word.size(), 8)));
 }
 
 namespace {
@@ -110,7 +123,7 @@ bool WordTable::AddWordToList(std::string_view word) {
     if (!indexValid_) RebuildIndex();
     if (!countsLive_) LoadCounts();
     const std::uint64_t prefix = PrefixOf(word);
-    const std::uint64_t hash = HashWord(word);
+    const std::uint64_t hash = HashWithPrefix(word, prefix);
     const size_t s = Slot(word, prefix, hash);
     if (slots_[s].record != 0) {
         ++counts_[slots_[s].record];
