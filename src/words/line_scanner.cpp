@@ -9,10 +9,6 @@
 namespace lexicount {
 namespace {
 
-constexpr size_t kMaxWordChars = 65000;
-
-const CharSet kTrailingStrip{kProhibitedInitialOrFinalChars};
-
 void YieldIfOn(ScanHost& host) {
     if (host.yields) host.Yield();
 }
@@ -61,15 +57,15 @@ std::string_view TakeWord(ScanState& state, const WordRules& rules) {
     const std::string& line = state.strLine;
     const size_t begin = static_cast<size_t>(state.lngLP - 1);
     size_t end = begin;
-    const size_t limit = std::min(line.size(), begin + kMaxWordChars);
+    const size_t limit = std::min(line.size(), begin + detail::kMaxWordChars);
     while (end < limit && rules.wordChars.Has(line[end])) ++end;
     if (end == begin) return {};
     state.lngLP += static_cast<long>(end - begin);
-    size_t kept = end;
-    while (kept > begin && kTrailingStrip.Has(line[kept - 1])) --kept;
-    return NormaliseWord(std::string_view(line).substr(begin, kept - begin), rules);
+    return detail::FinishWord(line, begin, end, rules);
 }
 
-void ScanLine(ScanState& state, const WordRules& rules, ScanHost& host) { ScanLineWith(state, rules, host); }
+void ScanLine(ScanState& state, const WordRules& rules, ScanHost& host) {
+    ScanLineWith(state, rules, host);
+}
 
 }  // namespace lexicount

@@ -3,6 +3,7 @@
 // The line scanner: turns one line into words, skipping comments, markup
 // and entities, and hands each word on.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,45 @@ bool SkipComments(ScanState& state, ScanHost& host);
 // First position after lngLP that is not a space, or 0.
 long NextNonSpace(const std::string& line, long lngLP);
 
+inline constexpr size_t kMaxWordChars = 65000;
+
+// The word cut from line[begin, end): trailing characters that may not end
+// a word stripped, then normalised; possibly "".
+inline std::string_view FinishWord(std::string_view line, size_t begin, size_t end, const WordRules& rules) {
+    while (end > begin && rules.trailingStrip.Has(line[end - 1])) --end;
+    return NormaliseWord(line.substr(begin, end - begin), rules);
+}
+
+// The walk over a line where no comment can begin or go on: words are
+// found in the line's byte masks. A word begins at the first character that
+// may begin one and runs over every word character after it, as the
+// step-by-step walk finds it. False, with nothing done, when the line needs
+// that walk.
+template <typename Host>
+bool WalkWithoutComments(ScanState& state, const WordRules& rules, Host& host) {
+    const std::string& line = state.strLine;
+    const bool markerChars =
+        state.masks.Build(line, rules.wordStartBytes, rules.wordCharBytes, state.markers.startChars);
+    if (state.blnCommentsPossible && (markerChars || state.intWithinComment >= 0)) return false;
+    // The appended space ends the walk: nothing begins at it.
+    const size_t last = line.size() - 1;
+    size_t pos = 0;
+    while (true) {
+        const size_t begin = state.masks.NextInFirst(pos);
+        if (begin >= last) break;
+        const size_t end =
+            std::min({state.masks.NextOutOfSecond(begin + 1), begin + kMaxWordChars, line.size()});
+        pos = end;
+        state.lngLP = static_cast<long>(end) + 1;
+        if (host.yields) host.Yield();
+        const std::string_view word = FinishWord(line, begin, end, rules);
+        if (!word.empty()) host.TakeWordFound(word);
+        if (host.StopRequested()) return true;
+    }
+    state.lngLP = static_cast<long>(line.size());
+    return true;
+}
+
 }  // namespace detail
 
 // ScanLine for a host whose type is known, so that the calls for every word
@@ -50,6 +90,7 @@ template <typename Host>
 void ScanLineWith(ScanState& state, const WordRules& rules, Host& host) {
     detail::PreprocessLine(state, rules);
     state.lngLP = 1;
+    if (state.strLine.empty() || detail::WalkWithoutComments(state, rules, host)) return;
     const std::string& line = state.strLine;
     const auto length = static_cast<long>(line.size());
     while (state.lngLP < length) {

@@ -30,9 +30,14 @@ constexpr MarkerPair kStyleC[] = {{"/*", "*/"}, {"//", ""}};
 constexpr MarkerPair kStyleXml[] = {{"<?xml", "?>"}, {"<!--", "-->"}, {"<", ">"}};
 constexpr MarkerPair kStyleHtml[] = {
     {"&", ";"}, {"<script", "/script>"}, {"<style", "/style>"}, {"<!--", "-->"}, {"<", ">"}};
-constexpr MarkerPair kStylePhp[] = {{"&", ";"},       {"<script", "/script>"}, {"<style", "/style>"},
-                                    {"<!--", "-->"},  {"<?php", "php"},        {"<", ">"},
-                                    {"/*", "*/"},     {"//", ""}};
+constexpr MarkerPair kStylePhp[] = {{"&", ";"},
+                                    {"<script", "/script>"},
+                                    {"<style", "/style>"},
+                                    {"<!--", "-->"},
+                                    {"<?php", "php"},
+                                    {"<", ">"},
+                                    {"/*", "*/"},
+                                    {"//", ""}};
 
 template <size_t N>
 void Fill(CommentMarkers& markers, const MarkerPair (&pairs)[N]) {
@@ -41,13 +46,14 @@ void Fill(CommentMarkers& markers, const MarkerPair (&pairs)[N]) {
         markers.strEndCommentMarker[i] = pairs[i].end;
     }
     markers.intNumCommentMarkers = static_cast<int>(N);
-    markers.startChars = CharSet();
+    CharSet startChars;
     for (size_t i = 0; i < N; ++i) {
         const char c = pairs[i].start[0];
-        markers.startChars.Add(std::string_view(&c, 1));
+        startChars.Add(std::string_view(&c, 1));
         const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-        markers.startChars.Add(std::string_view(&upper, 1));
+        startChars.Add(std::string_view(&upper, 1));
     }
+    markers.startChars = ByteMaskSet(startChars);
 }
 
 bool IsEntityPair(const CommentMarkers& m, int i) {
@@ -134,7 +140,7 @@ void ClearCommentMarkers(CommentMarkers& markers) {
         markers.strEndCommentMarker[i].clear();
     }
     markers.intNumCommentMarkers = 0;
-    markers.startChars = CharSet();
+    markers.startChars = ByteMaskSet();
 }
 
 int FindCommentStart(const ScanState& state) {

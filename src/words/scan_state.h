@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "words/byte_masks.h"
 #include "words/chars.h"
 
 namespace lexicount {
@@ -16,7 +17,7 @@ struct CommentMarkers {
     int intNumCommentMarkers = 0;
     // First characters (both cases) of the start markers in force: a quick
     // test before the table is searched at every position.
-    CharSet startChars;
+    ByteMaskSet startChars;
 };
 
 struct ScanState {
@@ -26,6 +27,7 @@ struct ScanState {
     bool blnCommentsPossible = false;
     bool blnCharacterEntitiesPossible = false;
     CommentMarkers markers;
+    LineMasks masks;  // where words may begin and what they are made of
 };
 
 }  // namespace lexicount

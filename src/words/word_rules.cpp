@@ -43,6 +43,7 @@ void SetCharacterClasses(WordRules& r, std::string_view allowedExtraChars) {
     r.allowed = CharSet(allowedExtraChars);
     r.startSet = r.allowed;
     r.startSet.Remove(kProhibitedInitialOrFinalChars);
+    r.trailingStrip = CharSet(kProhibitedInitialOrFinalChars);
     r.wordChars = r.allowed;
     r.wordStart = r.startSet;
     for (int c = 0; c < 256; ++c) {
@@ -52,6 +53,8 @@ void SetCharacterClasses(WordRules& r, std::string_view allowedExtraChars) {
             r.wordStart.Add(std::string_view(&ch, 1));
         }
     }
+    r.wordStartBytes = ByteMaskSet(r.wordStart);
+    r.wordCharBytes = ByteMaskSet(r.wordChars);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "words/byte_masks.h"
 #include "words/chars.h"
 
 namespace lexicount {
@@ -18,6 +19,10 @@ struct WordRules {
     CharSet startSet;   // allowed, without the characters that may not begin a word
     CharSet wordChars;  // letters and allowed: what a word is made of
     CharSet wordStart;  // letters and startSet: what may begin a word
+    // The same two sets for the mask builder.
+    ByteMaskSet wordStartBytes;
+    ByteMaskSet wordCharBytes;
+    CharSet trailingStrip;  // what may not end a word
     bool blnReadingWords = false;
     bool dropFinalS = false;
     bool apostrophesAllowed = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <stdexcept>
 
 #include "output/collation.h"
 #include "words/cp1252.h"
@@ -11,12 +12,35 @@ namespace lexicount {
 
 namespace {
 
-// Up to eight bytes as a number, read byte by byte: a variable-length copy
-// into a local would stall the load that follows it.
-std::uint64_t LoadUpTo8(const char* p, size_t n) {
-    std::uint64_t v = 0;
-    for (size_t i = 0; i < n; ++i) v |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
+std::uint64_t Load64(const char* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, 8);
     return v;
+}
+
+std::uint64_t Load32(const char* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+// A word of up to seven bytes in full, its length in the top byte, read
+// without a loop: two overlapping loads, or three single bytes.
+std::uint64_t ShortKey(const char* p, size_t n) {
+    std::uint64_t v = 0;
+    if (n >= 4) {
+        v = Load32(p) | Load32(p + n - 4) << (8 * (n - 4));
+    } else if (n > 0) {
+        v = static_cast<std::uint64_t>(static_cast<unsigned char>(p[0])) |
+            static_cast<std::uint64_t>(static_cast<unsigned char>(p[n / 2])) << (8 * (n / 2)) |
+            static_cast<std::uint64_t>(static_cast<unsigned char>(p[n - 1])) << (8 * (n - 1));
+    }
+    return v | static_cast<std::uint64_t>(n) << 56;
+}
+
+// The index key: ShortKey for short words, else the first eight bytes.
+std::uint64_t KeyOf(std::string_view word) {
+    return word.size() >= 8 ? Load64(word.data()) : ShortKey(word.data(), word.size());
 }
 
 std::uint64_t Mix(std::uint64_t h) {
@@ -24,40 +48,25 @@ std::uint64_t Mix(std::uint64_t h) {
     return h ^ (h >> 29);
 }
 
-}  // namespace
-
-namespace {
-
-// The hash of a word whose first (up to) eight bytes, as LoadUpTo8 reads
-// them, are known already.
-std::uint64_t HashWithPrefix(std::string_view word, std::uint64_t prefix) {
-    std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ word.size();
-    if (word.size() <= 8) return Mix(h ^ prefix);
-    h = (h ^ prefix) * 0xFF51AFD7ED558CCDULL;
+std::uint64_t HashWithKey(std::string_view word, std::uint64_t key) {
+    if (word.size() < 8) return Mix(key ^ 0x9E3779B97F4A7C15ULL);
+    std::uint64_t h = (0x9E3779B97F4A7C15ULL ^ word.size() ^ key) * 0xFF51AFD7ED558CCDULL;
     h ^= h >> 32;
     size_t i = 8;
     for (; i + 8 <= word.size(); i += 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, word.data() + i, 8);
-        h = (h ^ chunk) * 0xFF51AFD7ED558CCDULL;
+        h = (h ^ Load64(word.data() + i)) * 0xFF51AFD7ED558CCDULL;
         h ^= h >> 32;
     }
-    return Mix(h ^ LoadUpTo8(word.data() + i, word.size() - i));
+    const size_t rest = word.size() - i;
+    // The last bytes, overlapping those already hashed when fewer than eight.
+    if (rest > 0) h ^= Load64(word.data() + word.size() - 8) >> (8 * (8 - rest));
+    return Mix(h);
 }
 
-}  // namespace
-
-std::uint64_t HashWord(std::string_view word) {
-    return HashWithPrefix(word, LoadUpTo8(word.data(), std::min<size_t>(word.size(), 8)));
-}
-
-namespace {
-
-std::uint64_t PrefixOf(std::string_view word) { return LoadUpTo8(word.data(), std::min<size_t>(word.size(), 8)); }
-
-// The bytes after the first eight; words are short, so a plain loop beats a
-// call to memcmp.
-bool SameTail(const std::string& stored, std::string_view word) {
+// A long word's bytes after the key; words are short, so a plain loop
+// beats a call to memcmp.
+bool SameLongWord(const std::string& stored, std::string_view word) {
+    if (stored.size() != word.size()) return false;
     for (size_t i = 8; i < word.size(); ++i) {
         if (stored[i] != word[i]) return false;
     }
@@ -66,92 +75,105 @@ bool SameTail(const std::string& stored, std::string_view word) {
 
 }  // namespace
 
-WordTable::WordTable() { Clear(); }
+std::uint64_t HashWord(std::string_view word) {
+    return HashWithKey(word, KeyOf(word));
+}
+
+WordTable::WordTable() {
+    Clear();
+}
 
 void WordTable::Clear() {
     records_.clear();
     records_.emplace_back();  // record 0 is never used
-    counts_.assign(1, 0);
-    countsLive_ = true;
     slots_.assign(1024, IndexSlot{});
     indexValid_ = true;
+    countsPending_ = false;
 }
 
-size_t WordTable::Slot(std::string_view word, std::uint64_t prefix, std::uint64_t hash) const {
+size_t WordTable::Slot(std::string_view word, std::uint64_t key, std::uint64_t hash) const {
     const size_t mask = slots_.size() - 1;
-    const auto length = static_cast<std::uint32_t>(word.size());
+    const bool isLong = word.size() >= 8;
     size_t s = static_cast<size_t>(hash) & mask;
     while (slots_[s].record != 0) {
         const IndexSlot& slot = slots_[s];
-        if (slot.length == length && slot.prefix == prefix &&
-            (length <= 8 || SameTail(records_[slot.record].Word, word))) {
-            break;
+        if (slot.key == key) {
+            const bool slotLong = (slot.record & kLongWord) != 0;
+            if (!isLong && !slotLong) break;
+            if (isLong && slotLong && SameLongWord(records_[slot.record & ~kLongWord].Word, word)) break;
         }
         s = (s + 1) & mask;
     }
     return s;
 }
 
+void WordTable::SyncCounts() const {
+    if (!countsPending_) return;
+    for (IndexSlot& slot : slots_) {
+        if (slot.pending == 0) continue;
+        records_[slot.record & ~kLongWord].Frequency += slot.pending;
+        slot.pending = 0;
+    }
+    countsPending_ = false;
+}
+
+void WordTable::InvalidateIndex() const {
+    SyncCounts();
+    indexValid_ = false;
+}
+
 void WordTable::RebuildIndex() const {
+    SyncCounts();
     size_t size = 1024;
     while (size < records_.size() * 2) size *= 2;
     slots_.assign(size, IndexSlot{});
     const size_t mask = size - 1;
     for (size_t r = 1; r < records_.size(); ++r) {
         const std::string& word = records_[r].Word;
-        size_t s = static_cast<size_t>(HashWord(word)) & mask;
+        const std::uint64_t key = KeyOf(word);
+        size_t s = static_cast<size_t>(HashWithKey(word, key)) & mask;
         while (slots_[s].record != 0) s = (s + 1) & mask;
-        slots_[s] = IndexSlot{PrefixOf(word), static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(word.size())};
+        slots_[s] = IndexSlot{key, static_cast<std::uint32_t>(r) | (word.size() >= 8 ? kLongWord : 0), 0};
     }
     indexValid_ = true;
-}
-
-void WordTable::SyncCounts() const {
-    if (!countsLive_) return;
-    for (size_t r = 1; r < records_.size(); ++r) records_[r].Frequency = counts_[r];
-    countsLive_ = false;
-}
-
-void WordTable::LoadCounts() {
-    counts_.resize(records_.size());
-    for (size_t r = 1; r < records_.size(); ++r) counts_[r] = records_[r].Frequency;
-    countsLive_ = true;
 }
 
 bool WordTable::AddWordToList(std::string_view word) {
     if (word.size() > intMaxWordLength) return false;
     if (!indexValid_) RebuildIndex();
-    if (!countsLive_) LoadCounts();
-    const std::uint64_t prefix = PrefixOf(word);
-    const std::uint64_t hash = HashWithPrefix(word, prefix);
-    const size_t s = Slot(word, prefix, hash);
-    if (slots_[s].record != 0) {
-        ++counts_[slots_[s].record];
+    const std::uint64_t key = KeyOf(word);
+    IndexSlot& slot = slots_[Slot(word, key, HashWithKey(word, key))];
+    countsPending_ = true;
+    if (slot.record != 0) {
+        // A count too large for the slot moves on to the record.
+        if (++slot.pending == UINT32_MAX) {
+            records_[slot.record & ~kLongWord].Frequency += slot.pending;
+            slot.pending = 0;
+        }
         return false;
     }
+    if (records_.size() >= kLongWord) throw std::length_error("too many different words");
     WordRecord& r = records_.emplace_back();
     r.Word.assign(word);
     r.SortKey = SortKeyOf(word);
-    r.Frequency = 1;
+    r.Frequency = 0;
     r.Included = true;
-    counts_.push_back(1);
-    slots_[s] = IndexSlot{prefix, static_cast<std::uint32_t>(records_.size() - 1),
-                          static_cast<std::uint32_t>(word.size())};
+    slot = IndexSlot{key,
+                     static_cast<std::uint32_t>(records_.size() - 1) | (word.size() >= 8 ? kLongWord : 0), 1};
     if (records_.size() * 2 > slots_.size()) RebuildIndex();
     return true;
 }
 
 void WordTable::PutInOrdinalOrder() {
-    SyncCounts();
+    InvalidateIndex();
     std::sort(records_.begin() + 1, records_.end(),
               [](const WordRecord& a, const WordRecord& b) { return LessOrdinal(a.Word, b.Word); });
-    indexValid_ = false;
 }
 
 std::int64_t WordTable::Find(std::string_view word) const {
     if (!indexValid_) RebuildIndex();
-    const size_t s = Slot(word, PrefixOf(word), HashWord(word));
-    return slots_[s].record;
+    const std::uint64_t key = KeyOf(word);
+    return slots_[Slot(word, key, HashWithKey(word, key))].record & ~kLongWord;
 }
 
 }  // namespace lexicount

@@ -40,8 +40,10 @@ public:
     // Puts records 1..n into ascending ordinal order of their words.
     void PutInOrdinalOrder();
 
+    // The records, counts up to date. The caller may reorder them, so the
+    // index is rebuilt when it is next needed.
     std::vector<WordRecord>& Records() {
-        SyncCounts();
+        InvalidateIndex();
         return records_;
     }
     const std::vector<WordRecord>& Records() const {
@@ -55,28 +57,27 @@ public:
     std::int64_t Find(std::string_view word) const;
 
 private:
-    // The index holds the first eight bytes and the length of each word, so
-    // that most lookups are decided without touching the records, and the
-    // counts of a running scan live in their own small array: the scan's
-    // memory traffic stays in the cache.
+    // The index holds a key of each word (a word of up to seven bytes is
+    // its key entirely, so most lookups never touch the records) and the
+    // occurrences counted since the counts were last moved to the records:
+    // a scan's memory traffic stays in one small array.
     struct IndexSlot {
-        std::uint64_t prefix = 0;
-        std::uint32_t record = 0;  // record index, 0 = empty
-        std::uint32_t length = 0;
+        std::uint64_t key = 0;
+        std::uint32_t record = 0;   // record index | kLongWord, 0 = empty
+        std::uint32_t pending = 0;  // occurrences not yet in the record
     };
+    static constexpr std::uint32_t kLongWord = 0x80000000u;
 
     void RebuildIndex() const;
-    size_t Slot(std::string_view word, std::uint64_t prefix, std::uint64_t hash) const;
-    // Moves the live counts into the records (before anyone reads them) and
-    // back (before the scan counts again).
+    void InvalidateIndex() const;
+    size_t Slot(std::string_view word, std::uint64_t key, std::uint64_t hash) const;
+    // Moves the pending counts into the records, before anyone reads them.
     void SyncCounts() const;
-    void LoadCounts();
 
     mutable std::vector<WordRecord> records_;
     mutable std::vector<IndexSlot> slots_;
     mutable bool indexValid_ = true;
-    std::vector<std::int64_t> counts_;  // by record index, while countsLive_
-    mutable bool countsLive_ = false;
+    mutable bool countsPending_ = false;
 };
 
 std::uint64_t HashWord(std::string_view word);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -150,6 +151,41 @@ TEST(LineScannerTest, LongWordIsCutAt65000) {
     ASSERT_EQ(host.words.size(), 2u);
     EXPECT_EQ(host.words[0], std::string(65000, 'a'));
     EXPECT_EQ(host.words[1], std::string(5000, 'a'));
+}
+
+// Lines without a marker character are walked through the line's byte
+// masks; a line with one is walked step by step. A "/" that opens no
+// comment sends a line the second way without changing its words, so both
+// walks must cut the same words from random lines under random settings.
+TEST(LineScannerTest, BothWalksCutTheSameWords) {
+    const std::string alphabet = W("aZéÿ×'-_:.,()@\\0123456789 \t!\"&;<>") + "\x80\x9F\xA0";
+    std::mt19937 rng(3);
+    for (int round = 0; round < 400; ++round) {
+        SettingsRecord s;
+        s.chkAllowWordsWithHyphens = static_cast<std::int16_t>(rng() % 2);
+        s.chkAllowWordsWithApostrophes = static_cast<std::int16_t>(rng() % 2);
+        s.chkAllowWordsWithUnderscores = static_cast<std::int16_t>(rng() % 2);
+        s.chkAllowWordsWithColons = static_cast<std::int16_t>(rng() % 2);
+        s.chkAllowWordsWithBackslashes = static_cast<std::int16_t>(rng() % 2);
+        s.chkAllowWordsWithPeriods = static_cast<std::int16_t>(rng() % 2);
+        s.chkAllowWordsWithAtSigns = static_cast<std::int16_t>(rng() % 2);
+        s.chkAllowWordsWithNumerals = static_cast<std::int16_t>(rng() % 2);
+        s.chkDropFinalS = static_cast<std::int16_t>(rng() % 2);
+        const WordRules rules = WordRules::ForCount(s, BuildAllowedExtraChars(s));
+        std::string line(rng() % 300, ' ');
+        for (char& c : line) c = alphabet[rng() % alphabet.size()];
+        if (round % 50 == 0) line += std::string(65000 + rng() % 200, 'x');
+
+        auto walk = [&](const std::string& text) {
+            ScanState state;
+            SetCommentMarkerStyle(state.markers, "C");
+            state.strLine = text + " ";
+            Recorder host;
+            ScanLine(state, rules, host);
+            return host.words;
+        };
+        EXPECT_EQ(walk(line), walk(line + " /")) << "[" << Utf8FromCp1252(line.substr(0, 300)) << "]";
+    }
 }
 
 TEST(LineScannerTest, EmptyLineLeavesAnOpenCommentOpen) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -106,6 +108,43 @@ TEST(WordTableTest, GrowthKeepsEveryCount) {
     const auto words = WordsInOrder(t);
     for (size_t i = 1; i < words.size(); ++i) EXPECT_LT(CompareOrdinal(words[i - 1], words[i]), 0);
     for (int i = 0; i < n; i += 97) EXPECT_EQ(t[t.Find(word(i))].Frequency, i % 4 + 1) << word(i);
+}
+
+// Words that look alike to the index: prefixes of one another, a shared
+// first eight bytes, and control bytes where a short word's key keeps its
+// length. Counts are read between additions and the records reordered
+// through Records(), as the passes after a scan do.
+TEST(WordTableTest, LookAlikeWordsKeepTheirOwnCounts) {
+    std::vector<std::string> words;
+    const std::string base = "abcdefghijklmnopqrst";
+    for (size_t n = 1; n <= base.size(); ++n) words.push_back(base.substr(0, n));
+    for (char c = 0; c < 8; ++c) {
+        words.push_back(std::string("abcdefg") + c);
+        words.push_back(std::string("ab") + c);
+        words.push_back(std::string("abcdefgh") + c);
+    }
+    words.push_back(std::string(1, '\0'));
+    words.push_back(std::string(2, '\0'));
+    std::map<std::string, std::int64_t> expected;
+    WordTable t;
+    for (int round = 0; round < 3; ++round) {
+        for (size_t i = 0; i < words.size(); ++i) {
+            if ((i + round) % 3 == 0) continue;
+            t.AddWordToList(words[i]);
+            ++expected[words[i]];
+        }
+        if (round == 1) {
+            auto& records = t.Records();
+            std::reverse(records.begin() + 1, records.end());
+        }
+        for (const auto& [word, count] : expected) {
+            const auto at = t.Find(word);
+            ASSERT_NE(at, 0) << "round " << round << " length " << word.size();
+            EXPECT_EQ(t[at].Word, word);
+            EXPECT_EQ(t[at].Frequency, count) << "round " << round << " length " << word.size();
+        }
+    }
+    EXPECT_EQ(t.lngNumWords(), static_cast<std::int64_t>(expected.size()));
 }
 
 TEST(WordTableTest, ClearEmptiesTheTable) {
