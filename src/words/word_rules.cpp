@@ -1,11 +1,16 @@
 #include "words/word_rules.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "settings/settings_record.h"
 
 namespace lexicount {
 namespace {
 
-constexpr std::string_view kContractionStems = "aren couldn didn doesn hadn hasn isn shouldn wasn weren wouldn ";
+constexpr std::string_view kContractionStems =
+    "aren couldn didn doesn hadn hasn isn shouldn wasn weren wouldn ";
 constexpr std::string_view kNeverStripped[] = {"maths", "stats", "dickens", "always", "perhaps"};
 
 bool EndsWith(std::string_view s, std::string_view tail) {
@@ -88,10 +93,36 @@ std::string_view NormaliseWord(std::string_view word, const WordRules& rules) {
     return word;
 }
 
+namespace {
+
+constexpr size_t kLongestStem = 7;
+
+// Up to seven bytes and their number as one value.
+std::uint64_t Packed(std::string_view s) {
+    std::uint64_t v = s.size();
+    for (size_t i = 0; i < s.size(); ++i)
+        v |= static_cast<std::uint64_t>(static_cast<unsigned char>(s[i])) << (8 * i + 8);
+    return v;
+}
+
+// Every tail of every stem, packed: the search compares numbers.
+std::vector<std::uint64_t> StemTails() {
+    std::vector<std::uint64_t> tails;
+    size_t start = 0;
+    while (start < kContractionStems.size()) {
+        const size_t end = kContractionStems.find(' ', start);
+        const std::string_view stem = kContractionStems.substr(start, end - start);
+        for (size_t i = 0; i < stem.size(); ++i) tails.push_back(Packed(stem.substr(i)));
+        start = end + 1;
+    }
+    return tails;
+}
+
+}  // namespace
+
 bool IsContractionStem(std::string_view word) {
     // " word " must lie inside the stem list: the word, lower-cased, is a
     // tail of one of its stems. Stems are at most 7 characters long.
-    constexpr size_t kLongestStem = 7;
     if (word.empty() || word.size() > kLongestStem) return false;
     // Every stem ends in "en", "dn" or "sn": most words are out at once.
     if (word.size() >= 2) {
@@ -100,15 +131,9 @@ bool IsContractionStem(std::string_view word) {
     }
     char lower[kLongestStem];
     for (size_t i = 0; i < word.size(); ++i) lower[i] = LowerCaseLatinChar(word[i]);
-    const std::string_view probe(lower, word.size());
-    size_t start = 0;
-    while (start < kContractionStems.size()) {
-        const size_t end = kContractionStems.find(' ', start);
-        const std::string_view stem = kContractionStems.substr(start, end - start);
-        if (EndsWith(stem, probe)) return true;
-        start = end + 1;
-    }
-    return false;
+    static const std::vector<std::uint64_t> tails = StemTails();
+    const std::uint64_t probe = Packed(std::string_view(lower, word.size()));
+    return std::find(tails.begin(), tails.end(), probe) != tails.end();
 }
 
 bool IsRomanNumeralBelow40(std::string_view word) {
