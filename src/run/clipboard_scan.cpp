@@ -81,7 +81,8 @@ bool MainController::FetchClipboardText(bool blnShowInTextbox) {
         } catch (const std::bad_alloc&) {
             // The text is kept for counting even when the box cannot show it.
             std::string message = "There is too much text on the clipboard to paste into the textbox.";
-            if (n < kMaxClipboardChars) message += "\r\nIt may, however, still be possible to count word frequencies.";
+            if (n < kMaxClipboardChars)
+                message += "\r\nIt may, however, still be possible to count word frequencies.";
             ShowWarning(Text(34), message);
         }
         state_.blnListShown = false;

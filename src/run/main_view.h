@@ -65,6 +65,12 @@ public:
     // Lets the window process its events; cheap when called often (the Qt
     // window only processes events when ~30 ms have passed).
     virtual void Yield() = 0;
+    // Words the scan may take between two calls of Yield: the more a call
+    // costs, the more the view may let pass, as long as the window still
+    // answers at once.
+    virtual int WordsPerYield() const { return 16; }
+    // The same for the lines of a file.
+    virtual int LinesPerYield() const { return 1; }
     // Timer2, the once-a-second tick, which calls MainController::Timer2_Timer.
     virtual void SetTimerRunning(bool running) = 0;
 
@@ -89,7 +95,8 @@ public:
     virtual void SetBrowseFolder(const std::string& folder) = 0;
     // The self-closing pop-up; sizes and positions in twips. Returns when
     // the pop-up has gone.
-    virtual void PopUp(const std::string& message, int width, int height, int intervalMs, int top, int left) = 0;
+    virtual void PopUp(const std::string& message, int width, int height, int intervalMs, int top,
+                       int left) = 0;
 };
 
 }  // namespace lexicount

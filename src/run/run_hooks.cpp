@@ -32,6 +32,8 @@ std::int64_t ProgressBarPlaces(std::int64_t bytesRead, std::int64_t size, int wi
 ScanHooks::ScanHooks(RunContext& context, std::int64_t progressSize)
     : context_(context), progressSize_(progressSize), lastFlush_(std::chrono::steady_clock::now()) {
     yields = context.state.blnStartUpCompleted;
+    wordsPerYield = context.view.WordsPerYield();
+    linesPerYield = context.view.LinesPerYield();
     reportsNewWords = true;
     boxLength_ = context.view.OutputBox().Length();
 }
@@ -52,7 +54,8 @@ void ScanHooks::LineRead(std::int64_t bytesRead) {
     if (progressSize_ <= kProgressBarThreshold || bytesRead < nextBarCheck_) return;
     const std::int64_t places = ProgressBarPlaces(bytesRead, progressSize_, kProgressBarWidth);
     nextBarCheck_ = static_cast<std::int64_t>((static_cast<double>(places) + 0.5) *
-                                              static_cast<double>(progressSize_) / kProgressBarWidth) - 1;
+                                              static_cast<double>(progressSize_) / kProgressBarWidth) -
+                    1;
     if (places == lastBar_) return;
     lastBar_ = places;
     context_.view.SetLabel(StatusLabel::lblTotalNumOccurrences,
@@ -101,7 +104,10 @@ void ScanHooks::NewWord(std::string_view word, std::int64_t lngNumWords) {
 }
 
 void ScanHooks::FlushNowAndThen() {
-    if (pending_.empty()) return;
+    // The clock is read only every so many calls: once a line it would cost
+    // a fast scan several per cent.
+    if (pending_.empty() || --flushCountdown_ > 0) return;
+    flushCountdown_ = kFlushCheckEvery;
     const auto now = std::chrono::steady_clock::now();
     if (now - lastFlush_ < kFlushInterval) return;
     lastFlush_ = now;

@@ -14,11 +14,12 @@ SummaryLabels ComposeSummaryLabels(const WordStatistics& stats, std::int64_t tot
     };
     SummaryLabels labels;
     labels.lblNumberOfWords = "Number of words in this list:" + pad(stats.lngNumWordsIncluded);
-    labels.lblNumWordsExcluded =
-        (ignoresListedWords ? "No. of words ignored (other than common words):" : "Number of words ignored:") +
-        pad(stats.lngNumWordsExcluded);
+    labels.lblNumWordsExcluded = (ignoresListedWords ? "No. of words ignored (other than common words):"
+                                                     : "Number of words ignored:") +
+                                 pad(stats.lngNumWordsExcluded);
     if (!blnPartialCount && stats.lngNumOccurrences > 0) {
-        labels.lblNumOccurrences = "Number of instances of words in this list:" + pad(stats.lngNumOccurrences);
+        labels.lblNumOccurrences =
+            "Number of instances of words in this list:" + pad(stats.lngNumOccurrences);
         labels.lblTotalNumOccurrences = "Total number of instances of words:" + pad(total);
     }
     return labels;

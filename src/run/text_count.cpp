@@ -1,5 +1,7 @@
 #include "run/text_count.h"
 
+#include <algorithm>
+
 #include "output/word_table_sort.h"
 #include "words/chars.h"
 #include "words/markup.h"
@@ -25,7 +27,8 @@ TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtra
     : settings_(settings),
       rules_(WordRules::ForCount(settings, strAllowedExtraChars)),
       counter_(table_, rules_, wordsToIgnore, commonWords, hooks),
-      hooks_(hooks != nullptr ? hooks : &noHooks_) {}
+      hooks_(hooks != nullptr ? hooks : &noHooks_),
+      linesPerYield_(std::max(1, hooks_->linesPerYield)) {}
 
 void TextCount::BeginFile(std::string_view extension, int intLineEndingType) {
     SetCommentMarkersForFile(state_, extension);
@@ -39,9 +42,14 @@ void TextCount::BeginClipboard() {
 }
 
 bool TextCount::CountFileLine(std::string& line, bool isDocument) {
-    hooks_->LineYield();
     bytesRead_ += static_cast<std::int64_t>(line.size()) + (intLineEndingType_ < 2 ? 2 : 1);
-    hooks_->LineRead(bytesRead_);
+    if (--lineCountdown_ <= 0) {
+        lineCountdown_ = linesPerYield_;
+        hooks_->LineYield();
+        hooks_->LineRead(bytesRead_);
+        // A stop can only have been asked for while the hooks ran.
+        counter_.RefreshStop();
+    }
     TrimControlChars(line);
     if (!line.empty()) {
         // Pure ASCII lines, the common case, need no folding and the
@@ -61,15 +69,14 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         line += ' ';
         state_.strLine.swap(line);
         ScanCurrentLine();
-        if (hooks_->StopRequested() && HandleStopAfterLine()) return false;
+        if (counter_.StopRequested() && HandleStopAfterLine()) return false;
     }
     return true;
 }
 
 // The one place the scanner's walk is instantiated for a count, so the
 // optimiser inlines it whatever else the program holds.
-void TextCount::ScanCurrentLine() {
-    counter_.RefreshStop();
+__attribute__((flatten)) void TextCount::ScanCurrentLine() {
     ScanLineWith(state_, rules_, counter_);
 }
 
@@ -79,6 +86,7 @@ bool TextCount::HandleStopAfterLine() {
         return true;
     }
     hooks_->ClearStop();
+    counter_.RefreshStop();
     return false;
 }
 
@@ -96,7 +104,8 @@ void TextCount::SortTable() {
     SortWordTable(table_, 1, static_cast<long>(table_.lngNumWords()), 1);
 }
 
-void TextCount::RunPasses(const std::function<void(int)>& beforePass, const std::function<void()>& onThousand) {
+void TextCount::RunPasses(const std::function<void(int)>& beforePass,
+                          const std::function<void()>& onThousand) {
     if (beforePass) beforePass(0);
     MarkIncludedWords(table_, settings_, ThresholdFrequency(settings_));
     if (beforePass) beforePass(1);

@@ -20,10 +20,11 @@ namespace lexicount {
 // What the window hears from a file scan, beyond the hooks of every count.
 class FileScanHooks : public CountHooks {
 public:
-    // Once per line, before it is read (always, whatever `yields` says).
+    // Every linesPerYield lines (always, whatever `yields` says): a yield,
+    // then the bytes read so far as the progress bar counts them.
     virtual void LineYield() {}
-    // After each line, the bytes read so far as the progress bar counts them.
     virtual void LineRead(std::int64_t /*bytesRead*/) {}
+    int linesPerYield = 1;
     // A stop was asked for with lngNumWords >= 2000 different words: true
     // when the user confirms it.
     virtual bool ConfirmStop(std::int64_t /*lngNumWords*/) { return true; }
@@ -35,8 +36,9 @@ inline constexpr std::int64_t kStopConfirmationWords = 2000;
 class TextCount {
 public:
     // The settings are copied: the count keeps to the values it started with.
-    TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars, const WordsToIgnore& wordsToIgnore,
-              const CommonWords& commonWords, FileScanHooks* hooks = nullptr);
+    TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars,
+              const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords,
+              FileScanHooks* hooks = nullptr);
 
     // A file or document: comment markers from its lower-cased extension,
     // and the line-end class the progress count uses (below 2: CR LF).
@@ -84,6 +86,8 @@ private:
     WordStatistics stats_;
     std::int64_t bytesRead_ = 0;
     int intLineEndingType_ = 1;
+    int linesPerYield_;
+    int lineCountdown_ = 1;
     bool stopped_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "words/word_counter.h"
 
+#include <algorithm>
+
 #include "words/chars.h"
 
 namespace lexicount {
@@ -8,6 +10,7 @@ WordCounter::WordCounter(WordTable& table, const WordRules& rules, const WordsTo
                          const CommonWords& commonWords, CountHooks* hooks)
     : table_(table), rules_(rules), wordsToIgnore_(wordsToIgnore), commonWords_(commonWords), hooks_(hooks) {
     yields = hooks != nullptr && hooks->yields;
+    if (hooks != nullptr) yieldEvery_ = yieldCountdown_ = std::max(1, hooks->wordsPerYield);
     checksLists_ = !wordsToIgnore.empty() || (rules.ignoreCommonWords && commonWords.size() > 0);
 }
 
@@ -34,7 +37,8 @@ void WordCounter::GetWords2(std::string_view word) {
     }
 }
 
-CommonWordsCollector::CommonWordsCollector(WordTable& table, CountHooks* hooks) : table_(table), hooks_(hooks) {
+CommonWordsCollector::CommonWordsCollector(WordTable& table, CountHooks* hooks)
+    : table_(table), hooks_(hooks) {
     yields = hooks != nullptr && hooks->yields;
 }
 

@@ -23,6 +23,7 @@ public:
     virtual bool StopRequested() const { return false; }
     virtual void NewWord(std::string_view /*word*/, std::int64_t /*lngNumWords*/) {}
     bool yields = false;
+    int wordsPerYield = 16;  // scan steps between two calls of Yield
     bool reportsNewWords = false;
 };
 
@@ -32,11 +33,12 @@ public:
                 const CommonWords& commonWords, CountHooks* hooks = nullptr);
 
     void TakeWordFound(std::string_view word) override;
-    // The scan yields at every step; only every kYieldEvery-th reaches the
-    // window, which is plenty to keep it alive and costs the scan little.
+    // The scan yields at every step; only every wordsPerYield-th of the
+    // hooks reaches the window, which is plenty to keep it alive and costs
+    // the scan little.
     void Yield() override {
         if (--yieldCountdown_ > 0) return;
-        yieldCountdown_ = kYieldEvery;
+        yieldCountdown_ = yieldEvery_;
         hooks_->Yield();
         stopSeen_ = hooks_->StopRequested();
     }
@@ -60,8 +62,8 @@ private:
     const CommonWords& commonWords_;
     CountHooks* hooks_;
     bool checksLists_ = false;
-    static constexpr int kYieldEvery = 16;
-    int yieldCountdown_ = kYieldEvery;
+    int yieldEvery_ = 16;
+    int yieldCountdown_ = 16;
     bool stopSeen_ = false;
 };
 

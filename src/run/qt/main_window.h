@@ -82,6 +82,8 @@ public:
     void ShowSuppressWordsBox(bool visible) override;
     std::optional<std::u16string> ClipboardText() override;
     void Yield() override;
+    int WordsPerYield() const override;
+    int LinesPerYield() const override;
     void SetTimerRunning(bool running) override;
     void SetTheFocus() override;
     void ShowSettingsWindow() override;

@@ -26,7 +26,6 @@ constexpr const char* kStatusLabelNames[kStatusLabelCount] = {
     "lblFilesize",         "lblXMLsize",        "lblSizeOfClipboardContents",
 };
 
-
 QFont FixedPitchFont() {
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
