@@ -38,6 +38,9 @@ void CountFile(MainWindow& window, lexicount::SettingsRecord& settings, const st
     settings.txbFile[0] = path;
     settings.chkSuppressWords = showWordsAsFound ? 0 : 1;
     window.SettingsChanged();
+    // The window is drawn before the click, as a user sees it: its first
+    // drawing is start-up, not part of the count.
+    QApplication::processEvents();
     window.Controller().cmdListWords_Click();
     QApplication::processEvents();
 }
@@ -45,7 +48,8 @@ void CountFile(MainWindow& window, lexicount::SettingsRecord& settings, const st
 int RunUnattended(int argc, char** argv) {
     const std::string command = argv[1];
     const bool screenshot = command == "--screenshot";
-    if ((screenshot && argc != 4) || (!screenshot && (command != "--count-and-quit" || argc < 3 || argc > 4))) {
+    if ((screenshot && argc != 4) ||
+        (!screenshot && (command != "--count-and-quit" || argc < 3 || argc > 4))) {
         std::cerr << "usage: lexicount [--count-and-quit FILE [SETTINGS.tly] | --screenshot FILE OUT.png]\n";
         return 2;
     }

@@ -7,13 +7,7 @@
 #include "words/markup.h"
 
 namespace lexicount {
-namespace {
-
-void YieldIfOn(ScanHost& host) {
-    if (host.yields) host.Yield();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 namespace detail {
 
@@ -39,7 +33,7 @@ bool SkipComments(ScanState& state, ScanHost& host) {
             return false;
         }
         state.intWithinComment = FindCommentStart(state);
-        YieldIfOn(host);
+        Step(host);
     }
     return true;
 }

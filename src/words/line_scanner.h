@@ -4,6 +4,7 @@
 // and entities, and hands each word on.
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ public:
     // Whether Yield is called at all (false before start-up is complete and
     // for the command-line tool), so the scan pays nothing for it.
     bool yields = false;
+    // Yield is called every stepsPerYield steps of the walk; the count
+    // runs on from line to line.
+    int stepsPerYield = 1;
+    int stepsUntilYield = 1;
 };
 
 // Cuts the word at lngLP, advances lngLP past it, and returns the word
@@ -35,6 +40,14 @@ std::string_view TakeWord(ScanState& state, const WordRules& rules);
 void ScanLine(ScanState& state, const WordRules& rules, ScanHost& host);
 
 namespace detail {
+
+// One step of the walk: a yield when its turn has come.
+inline void Step(ScanHost& host) {
+    if (host.yields && --host.stepsUntilYield <= 0) {
+        host.stepsUntilYield = host.stepsPerYield;
+        host.Yield();
+    }
+}
 
 // The steps of the walk, shared by every kind of host.
 void PreprocessLine(ScanState& state, const WordRules& rules);
@@ -66,6 +79,8 @@ bool WalkWithoutComments(ScanState& state, const WordRules& rules, Host& host) {
     // The appended space ends the walk: nothing begins at it.
     const size_t last = line.size() - 1;
     size_t pos = 0;
+    // Step's count, kept in a register for the line: one word is one step.
+    int untilYield = host.yields ? host.stepsUntilYield : std::numeric_limits<int>::max();
     while (true) {
         const size_t begin = state.masks.NextInFirst(pos);
         if (begin >= last) break;
@@ -73,11 +88,18 @@ bool WalkWithoutComments(ScanState& state, const WordRules& rules, Host& host) {
             std::min({state.masks.NextOutOfSecond(begin + 1), begin + kMaxWordChars, line.size()});
         pos = end;
         state.lngLP = static_cast<long>(end) + 1;
-        if (host.yields) host.Yield();
+        if (--untilYield <= 0) {
+            untilYield = host.stepsPerYield;
+            if (host.yields) host.Yield();
+        }
         const std::string_view word = FinishWord(line, begin, end, rules);
         if (!word.empty()) host.TakeWordFound(word);
-        if (host.StopRequested()) return true;
+        if (host.StopRequested()) {
+            if (host.yields) host.stepsUntilYield = untilYield;
+            return true;
+        }
     }
+    if (host.yields) host.stepsUntilYield = untilYield;
     state.lngLP = static_cast<long>(line.size());
     return true;
 }
@@ -94,7 +116,7 @@ void ScanLineWith(ScanState& state, const WordRules& rules, Host& host) {
     const std::string& line = state.strLine;
     const auto length = static_cast<long>(line.size());
     while (state.lngLP < length) {
-        if (host.yields) host.Yield();
+        detail::Step(host);
         const char c = line[static_cast<size_t>(state.lngLP - 1)];
         if (state.blnCommentsPossible && (state.intWithinComment >= 0 || state.markers.startChars.Has(c)) &&
             !detail::SkipComments(state, host)) {
@@ -103,7 +125,7 @@ void ScanLineWith(ScanState& state, const WordRules& rules, Host& host) {
         if (rules.wordStart.Has(line[static_cast<size_t>(state.lngLP - 1)])) {
             const std::string_view word = TakeWord(state, rules);
             if (!word.empty()) host.TakeWordFound(word);
-            if (host.yields) host.Yield();
+            detail::Step(host);
             if (host.StopRequested()) return;
             continue;
         }

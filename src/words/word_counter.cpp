@@ -10,7 +10,7 @@ WordCounter::WordCounter(WordTable& table, const WordRules& rules, const WordsTo
                          const CommonWords& commonWords, CountHooks* hooks)
     : table_(table), rules_(rules), wordsToIgnore_(wordsToIgnore), commonWords_(commonWords), hooks_(hooks) {
     yields = hooks != nullptr && hooks->yields;
-    if (hooks != nullptr) yieldEvery_ = yieldCountdown_ = std::max(1, hooks->wordsPerYield);
+    if (hooks != nullptr) stepsPerYield = stepsUntilYield = std::max(1, hooks->wordsPerYield);
     checksLists_ = !wordsToIgnore.empty() || (rules.ignoreCommonWords && commonWords.size() > 0);
 }
 

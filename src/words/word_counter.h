@@ -33,12 +33,9 @@ public:
                 const CommonWords& commonWords, CountHooks* hooks = nullptr);
 
     void TakeWordFound(std::string_view word) override;
-    // The scan yields at every step; only every wordsPerYield-th of the
-    // hooks reaches the window, which is plenty to keep it alive and costs
-    // the scan little.
+    // The walk yields every wordsPerYield steps of the hooks, which is
+    // plenty to keep the window alive and costs the scan little.
     void Yield() override {
-        if (--yieldCountdown_ > 0) return;
-        yieldCountdown_ = yieldEvery_;
         hooks_->Yield();
         stopSeen_ = hooks_->StopRequested();
     }
@@ -62,8 +59,6 @@ private:
     const CommonWords& commonWords_;
     CountHooks* hooks_;
     bool checksLists_ = false;
-    int yieldEvery_ = 16;
-    int yieldCountdown_ = 16;
     bool stopSeen_ = false;
 };
 

@@ -268,6 +268,40 @@ TEST(LineScannerTest, YieldsOnlyWhenAsked) {
     }
 }
 
+// A host that yields every few steps is called that often whichever walk
+// a line takes, and the count runs on from one line to the next: lines of
+// fewer words than the interval must still yield.
+TEST(LineScannerTest, YieldsEverySoManyStepsAcrossLines) {
+    SettingsRecord s;
+    const WordRules rules = WordRules::ForCount(s, BuildAllowedExtraChars(s));
+    struct Case {
+        std::string line;  // scanned ten times
+        int stepsPerYield;
+        int atLeast;
+        int atMost;
+    };
+    const Case cases[] = {
+        {"one two ", 5, 4, 4},  // 20 words, no marker character
+        {"one two ", 1, 20, 20},
+        {"one / two ", 5, 4, 12},        // the step-by-step walk: more steps
+        {"one /* x */ two ", 5, 4, 20},  // comments are steps too
+    };
+    for (const auto& c : cases) {
+        ScanState state;
+        SetCommentMarkerStyle(state.markers, "C");
+        Recorder host;
+        host.yields = true;
+        host.stepsPerYield = host.stepsUntilYield = c.stepsPerYield;
+        for (int i = 0; i < 10; ++i) {
+            state.strLine = c.line;
+            ScanLine(state, rules, host);
+        }
+        EXPECT_EQ(host.words.size(), 20u) << c.line;
+        EXPECT_GE(host.yieldCount, c.atLeast) << c.line;
+        EXPECT_LE(host.yieldCount, c.atMost) << c.line;
+    }
+}
+
 TEST(TakeWordTest, MovesPastWhatItCuts) {
     SettingsRecord s;
     const WordRules rules = WordRules::ForCount(s, BuildAllowedExtraChars(s));
