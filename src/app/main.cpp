@@ -1,7 +1,8 @@
 // The Qt program. Without arguments it starts the main window. Two switches
 // serve the build's own tools and take no user settings: the state file is a
 // fresh one in a temporary folder and every question takes its default.
-//   lexicount --count-and-quit FILE      counts FILE, prints the summary, ends
+//   lexicount --count-and-quit FILE      counts FILE, prints the summary (and
+//                                        the scan time on stderr), ends
 //   lexicount --screenshot FILE OUT.png  counts FILE and saves the window
 
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include "run/qt/dialog_presenter.h"
 #include "run/qt/main_window.h"
 #include "run/qt/qt_text.h"
+#include "run/summary.h"
+#include "run/text_count.h"
 #include "settings/app_data.h"
 #include "settings/qt/secondary_windows.h"
 #include "settings/qt/settings_window.h"
@@ -82,6 +85,9 @@ int RunUnattended(int argc, char** argv) {
     for (StatusLabel label : {StatusLabel::lblNumberOfWords, StatusLabel::lblNumWordsExcluded,
                               StatusLabel::lblNumOccurrences, StatusLabel::lblTotalNumOccurrences}) {
         std::cout << window.Label(label) << "\n";
+    }
+    if (const auto& count = window.Controller().State().count) {
+        std::cerr << lexicount::ScanTimeLine(count->ScanSeconds()) << "\n";
     }
     return 0;
 }

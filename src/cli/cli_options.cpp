@@ -21,7 +21,8 @@ bool IsWordText(const std::string& name) {
            name.rfind("txbEndComment", 0) == 0;
 }
 
-bool CheckSet(const std::string& assignment, std::pair<std::string, std::string>& checked, std::string& error) {
+bool CheckSet(const std::string& assignment, std::pair<std::string, std::string>& checked,
+              std::string& error) {
     const size_t eq = assignment.find('=');
     if (eq == std::string::npos) {
         error = "--set needs NAME=VALUE, got '" + assignment + "'";
@@ -38,8 +39,8 @@ bool CheckSet(const std::string& assignment, std::pair<std::string, std::string>
     const auto number = ParseInt(value);
     const int limit = field->kind == FieldKind::List ? field->itemCount - 1 : 1;
     if (!number || *number < 0 || *number > limit) {
-        error = "value of " + name + " must be a whole number from 0 to " + std::to_string(limit) + ", got '" +
-                value + "'";
+        error = "value of " + name + " must be a whole number from 0 to " + std::to_string(limit) +
+                ", got '" + value + "'";
         return false;
     }
     return true;
@@ -65,8 +66,8 @@ std::string* ValueOption(Options& options, const std::string& arg) {
 bool ParseOne(const std::vector<std::string>& args, size_t& i, Options& options, bool& haveInput,
               std::string& error) {
     const std::string& arg = args[i];
-    const bool takesValue = arg == "--set" || arg == "--order" || arg == "--format" ||
-                            ValueOption(options, arg) != nullptr;
+    const bool takesValue =
+        arg == "--set" || arg == "--order" || arg == "--format" || ValueOption(options, arg) != nullptr;
     if (takesValue && i + 1 >= args.size()) {
         error = arg + " needs a value";
         return false;
@@ -75,6 +76,8 @@ bool ParseOne(const std::vector<std::string>& args, size_t& i, Options& options,
         options.help = true;
     } else if (arg == "--summary") {
         options.summary = true;
+    } else if (arg == "--time") {
+        options.time = true;
     } else if (arg == "--auto-common-words") {
         options.autoCommonWords = true;
     } else if (arg == "--set") {
@@ -157,6 +160,7 @@ Options:
                      ignore the common words of the language the input
                      declares (English when it declares none)
   --summary          write the four summary lines to standard error
+  --time             write the seconds the scan took to standard error
   --help             show this text
 
 Exit status: 0 on success (also when no word is listed), 1 when the input

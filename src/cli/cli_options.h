@@ -20,6 +20,7 @@ struct Options {
     std::string commonWords;  // a language code or a file
     bool autoCommonWords = false;
     bool summary = false;
+    bool time = false;
     bool help = false;
 };
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "input/docx_reader.h"
 #include "input/document_language.h"
+#include "input/docx_reader.h"
 #include "input/file_helpers.h"
 #include "input/text_file_class.h"
 #include "output/output_file.h"
@@ -54,7 +54,9 @@ private:
     std::ostream& err_;
 };
 
-bool ReadsStandardInput(const Options& options) { return options.input.empty() || options.input == "-"; }
+bool ReadsStandardInput(const Options& options) {
+    return options.input.empty() || options.input == "-";
+}
 
 // Text-box text (Windows-1252, CR LF) as UTF-8 lines that all end with LF.
 std::string AsOutputLines(const std::string& boxText) {
@@ -78,7 +80,7 @@ bool EffectiveSettings(const Options& options, SettingsRecord& settings, std::os
         std::string strCommonWordsFile;
         std::string strWordsToIgnore;
         const std::string message = RestoreSavedState(settings, strCommonWordsFile, strWordsToIgnore,
-                                                       PathFromUtf8(options.settingsFile));
+                                                      PathFromUtf8(options.settingsFile));
         if (!message.empty()) {
             err << "Load settings: " << message << "\n";
             return false;
@@ -99,9 +101,10 @@ std::string CommonWordsPath(const Options& options, const SettingsRecord& settin
         return v;
     }
     if (options.autoCommonWords) {
-        const std::string code = ReadsStandardInput(options)
-                                     ? std::string(kDefaultLanguageCode)
-                                     : GetDocumentLanguage(options.input, kLanguageCodes, kDefaultLanguageCode);
+        const std::string code =
+            ReadsStandardInput(options)
+                ? std::string(kDefaultLanguageCode)
+                : GetDocumentLanguage(options.input, kLanguageCodes, kDefaultLanguageCode);
         return CommonWordsFileForCode(folder, code);
     }
     return IsOn(settings.chkIgnoreCommonWords) ? settings.txbCommonWordsFile : std::string();
@@ -206,11 +209,12 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
         return kFailure;
     }
     CommonWords commonWords;
-    if (!LoadCommonWords(CommonWordsPath(options, settings), settings, commonWords, dialogs, err)) return kFailure;
+    if (!LoadCommonWords(CommonWordsPath(options, settings), settings, commonWords, dialogs, err))
+        return kFailure;
     int status = 0;
     if (!options.saveSettingsFile.empty()) {
-        const std::string message = SaveState(settings, settings.txbCommonWordsFile,
-                                              PathFromUtf8(options.saveSettingsFile));
+        const std::string message =
+            SaveState(settings, settings.txbCommonWordsFile, PathFromUtf8(options.saveSettingsFile));
         if (!message.empty()) {
             err << "Save settings: " << message << "\n";
             status = kFailure;
@@ -240,6 +244,7 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.summary) {
         PrintSummary(count, !strWordsToIgnore.empty() || IsOn(settings.chkIgnoreCommonWords), err);
     }
+    if (options.time) err << ScanTimeLine(count.ScanSeconds()) << "\n";
     out.flush();
     return out ? status : kFailure;
 }

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     std::string error;
     auto options = lexicount::cli::ParseOptions(args, error);
     if (!options) {
-        std::cerr << "lexicount-cli: " << error << "\n" << "Try 'lexicount-cli --help'.\n";
+        std::cerr << "lexicount-cli: " << error << "\n"
+                  << "Try 'lexicount-cli --help'.\n";
         return 2;
     }
     if (options->help) {

@@ -1,5 +1,7 @@
 #include "run/summary.h"
 
+#include <charconv>
+
 #include "words/number_format.h"
 
 namespace lexicount {
@@ -40,6 +42,13 @@ std::string FormatElapsedTime(std::int64_t n) {
     }
     if (text.rfind("0h ", 0) == 0) text.erase(0, 3);
     return text;
+}
+
+std::string ScanTimeLine(double seconds) {
+    // Always a point, whatever the locale: scripts read this line.
+    char number[32];
+    const auto end = std::to_chars(number, number + sizeof number, seconds, std::chars_format::fixed, 3).ptr;
+    return "Scan time: " + std::string(number, end) + " s";
 }
 
 }  // namespace lexicount

@@ -23,4 +23,8 @@ SummaryLabels ComposeSummaryLabels(const WordStatistics& stats, std::int64_t lng
 // 0 -> "0s", 61 -> "1m 1s", 3600 -> "1h 0m", 90061 -> "1d 1h 1m 1s".
 std::string FormatElapsedTime(std::int64_t seconds);
 
+// "Scan time: 0.123 s", as lexicount-cli --time and the unattended window
+// report it.
+std::string ScanTimeLine(double seconds);
+
 }  // namespace lexicount

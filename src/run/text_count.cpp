@@ -42,6 +42,7 @@ void TextCount::BeginClipboard() {
 }
 
 bool TextCount::CountFileLine(std::string& line, bool isDocument) {
+    if (!scanStarted_) MarkScanStart();
     bytesRead_ += static_cast<std::int64_t>(line.size()) + (intLineEndingType_ < 2 ? 2 : 1);
     if (--lineCountdown_ <= 0) {
         lineCountdown_ = linesPerYield_;
@@ -90,7 +91,13 @@ bool TextCount::HandleStopAfterLine() {
     return false;
 }
 
+void TextCount::MarkScanStart() {
+    scanStarted_ = true;
+    scanStart_ = scanEnd_ = std::chrono::steady_clock::now();
+}
+
 void TextCount::CountClipboardText(std::string text) {
+    MarkScanStart();
     if (text.empty()) return;
     if (!IsOn(settings_.chkCaseSignificant)) LowerCaseLatinInPlace(text);
     state_.strLine = std::move(text);
@@ -100,6 +107,7 @@ void TextCount::CountClipboardText(std::string text) {
 }
 
 void TextCount::SortTable() {
+    if (scanStarted_) scanEnd_ = std::chrono::steady_clock::now();
     table_.PutInOrdinalOrder();
     SortWordTable(table_, 1, static_cast<long>(table_.lngNumWords()), 1);
 }

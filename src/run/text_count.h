@@ -4,6 +4,7 @@
 // clipboard text as a single line, through the scanner into the word
 // table; then the sort and the passes that prepare the listing.
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -70,10 +71,14 @@ public:
     const SettingsRecord& Settings() const { return settings_; }
     std::int64_t lngTotalNumOccurrences() const { return counter_.lngTotalNumOccurrences; }
     std::int64_t bytesRead() const { return bytesRead_; }
+    // Seconds from the first line counted to the end of the scan (the call
+    // of SortTable): what a scan costs, without start-up or listing.
+    double ScanSeconds() const { return std::chrono::duration<double>(scanEnd_ - scanStart_).count(); }
     bool Stopped() const { return stopped_; }
 
 private:
     bool HandleStopAfterLine();
+    void MarkScanStart();
     void ScanCurrentLine();
 
     SettingsRecord settings_;
@@ -86,6 +91,9 @@ private:
     WordStatistics stats_;
     std::int64_t bytesRead_ = 0;
     int intLineEndingType_ = 1;
+    std::chrono::steady_clock::time_point scanStart_;
+    std::chrono::steady_clock::time_point scanEnd_;
+    bool scanStarted_ = false;
     int linesPerYield_;
     int lineCountdown_ = 1;
     bool stopped_ = false;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -33,7 +35,9 @@ TEST_P(CliOutput, PrintsTheListOfTheTextBox) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliOutput,
     ::testing::Values(
-        OutputCase{"DefaultByFrequency", {}, kCatText,
+        OutputCase{"DefaultByFrequency",
+                   {},
+                   kCatText,
                    "   Rank    Freq  Word (longest has 3 characters)\n"
                    "      1       4  the\n"
                    "      2       2  cat\n"
@@ -41,7 +45,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "      4       1  dog\n"
                    "      5       1  mat\n"
                    "      6       1  sat\n"},
-        OutputCase{"AlphabeticalRankWordFrequency", {"--order", "alphabetical", "--format", "1"}, kCatText,
+        OutputCase{"AlphabeticalRankWordFrequency",
+                   {"--order", "alphabetical", "--format", "1"},
+                   kCatText,
                    "   Rank  Word      Freq\n"
                    "      3  and          1\n"
                    "      2  cat          2\n"
@@ -49,22 +55,27 @@ INSTANTIATE_TEST_SUITE_P(
                    "      5  mat          1\n"
                    "      6  sat          1\n"
                    "      1  the          4\n"},
-        OutputCase{"FrequencyRank", {"--format", "4"}, kCatText,
+        OutputCase{"FrequencyRank",
+                   {"--format", "4"},
+                   kCatText,
                    "   Freq    Rank\n      4       1\n      2       2\n      1       3\n      1       4\n"
                    "      1       5\n      1       6\n"},
-        OutputCase{"BareWords", {"--format", "8", "--order", "alphabetical"}, kCatText,
+        OutputCase{"BareWords",
+                   {"--format", "8", "--order", "alphabetical"},
+                   kCatText,
                    "Word (longest has 3 characters)\nand\ncat\ndog\nmat\nsat\nthe\n"},
-        OutputCase{"WordsOnOneLine",
-                   {"--format", "9", "--set", "chkIgnoreShortWords=0"},
-                   "b a c a\n",
-                   "a, b, c\n"},
+        OutputCase{
+            "WordsOnOneLine", {"--format", "9", "--set", "chkIgnoreShortWords=0"}, "b a c a\n", "a, b, c\n"},
         OutputCase{"NothingFound", {}, "a an on\n", "No words satisfying the conditions were found.\n"},
-        OutputCase{"NothingListed", {}, "xiv xiv\n", "No words with more than 2 letters\noccur at least once.\n"},
+        OutputCase{
+            "NothingListed", {}, "xiv xiv\n", "No words with more than 2 letters\noccur at least once.\n"},
         OutputCase{"NothingListedWithThreshold",
                    {"--set", "chkIgnoreInfrequentWords=1", "--set", "cboThresholdFrequency=3"},
                    "alpha beta\n",
                    "No words with more than 2 letters\noccur at least 5 times.\n"},
-        OutputCase{"Utf8FoldedAndLowerCased", {}, "Caf\xc3\xa9 CAF\xc3\x89 caf\xc3\xa9 na\xc3\xafve\n",
+        OutputCase{"Utf8FoldedAndLowerCased",
+                   {},
+                   "Caf\xc3\xa9 CAF\xc3\x89 caf\xc3\xa9 na\xc3\xafve\n",
                    "   Rank    Freq  Word (longest has 5 characters)\n"
                    "      1       3  caf\xc3\xa9\n"
                    "      2       1  na\xc3\xafve\n"},
@@ -73,19 +84,29 @@ INSTANTIATE_TEST_SUITE_P(
                    "Word word WORD word\n",
                    // Equal keys: the sort leaves them as WORD, Word, word.
                    "  Word     Freq\n  WORD        1\n  Word        1\n  word        2\n"},
-        OutputCase{"HtmlMarkupAndEntities", {"--type", "html"},
+        OutputCase{"HtmlMarkupAndEntities",
+                   {"--type", "html"},
                    "<p class=x>word</p> caf&eacute; <!-- hidden -->\n<script>var a;</script>after\n",
                    "   Rank    Freq  Word (longest has 5 characters)\n"
                    "      1       1  after\n"
                    "      2       1  caf\xc3\xa9\n"
                    "      3       1  word\n"},
-        OutputCase{"CommentSpanningLines", {}, "/* alpha\nbeta */ gamma // delta\n",
+        OutputCase{"CommentSpanningLines",
+                   {},
+                   "/* alpha\nbeta */ gamma // delta\n",
                    "   Rank    Freq  Word (longest has 5 characters)\n      1       1  gamma\n"},
-        OutputCase{"CrOnlyLineEnds", {}, "one\rtwo\rone\r",
-                   "   Rank    Freq  Word (longest has 3 characters)\n      1       2  one\n      2       1  two\n"},
-        OutputCase{"Apostrophes", {"--set", "chkAllowWordsWithApostrophes=1", "--format", "8"},
-                   "don't rock 'n' roll\n", "Word (longest has 5 characters)\ndon't\nrock\nroll\n"},
-        OutputCase{"WordsToIgnore", {"--set", "txbWordsToIgnore=The, cat", "--format", "5"}, kCatText,
+        OutputCase{
+            "CrOnlyLineEnds",
+            {},
+            "one\rtwo\rone\r",
+            "   Rank    Freq  Word (longest has 3 characters)\n      1       2  one\n      2       1  two\n"},
+        OutputCase{"Apostrophes",
+                   {"--set", "chkAllowWordsWithApostrophes=1", "--format", "8"},
+                   "don't rock 'n' roll\n",
+                   "Word (longest has 5 characters)\ndon't\nrock\nroll\n"},
+        OutputCase{"WordsToIgnore",
+                   {"--set", "txbWordsToIgnore=The, cat", "--format", "5"},
+                   kCatText,
                    "    Freq  Word (longest has 3 characters)\n"
                    "       1  and\n       1  dog\n       1  mat\n       1  sat\n"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -115,6 +136,14 @@ TEST(Cli, SummaryGoesToStandardError) {
               "Total number of instances of words: 11\n");
 }
 
+TEST(Cli, TimeGoesToStandardErrorAndLeavesTheListAlone) {
+    const CliResult plain = RunCli({}, kCatText);
+    const CliResult timed = RunCli({"--time"}, kCatText);
+    EXPECT_EQ(timed.status, 0);
+    EXPECT_EQ(timed.out, plain.out);
+    EXPECT_TRUE(std::regex_match(timed.err, std::regex("Scan time: [0-9]+\\.[0-9]{3} s\n"))) << timed.err;
+}
+
 struct FailureCase {
     const char* name;
     std::vector<std::string> args;
@@ -135,16 +164,21 @@ TEST_P(CliFailure, ExitsWithItsStatusAndMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliFailure,
     ::testing::Values(
-        FailureCase{"UnknownField", {"--set", "nosuch=1"}, 2, "lexicount-cli: unknown settings field 'nosuch'"},
+        FailureCase{
+            "UnknownField", {"--set", "nosuch=1"}, 2, "lexicount-cli: unknown settings field 'nosuch'"},
         FailureCase{"ListIndexOutOfRange", {"--set", "cboShortWordSize=14"}, 2, "lexicount-cli: value of"},
         FailureCase{"CheckBoxNotZeroOrOne", {"--set", "chkDropFinalS=2"}, 2, "lexicount-cli: value of"},
         FailureCase{"FormatOutOfRange", {"--format", "10"}, 2, "lexicount-cli: value of cboDisplayFormat"},
         FailureCase{"BadOrder", {"--order", "random"}, 2, "lexicount-cli: --order"},
         FailureCase{"UnknownOption", {"--frobnicate"}, 2, "lexicount-cli: unknown option"},
-        FailureCase{"CharacterNotAllowed", {"--set", "txbWordsToIgnore=a;b"}, 1,
+        FailureCase{"CharacterNotAllowed",
+                    {"--set", "txbWordsToIgnore=a;b"},
+                    1,
                     "Character not allowed: The character ; occurs in some word to ignore\n"
                     "but is not a character allowed in a word.\n"},
-        FailureCase{"CharacterNotCurrentlyAllowed", {"--set", "txbWordsToIgnore=e_mail"}, 1,
+        FailureCase{"CharacterNotCurrentlyAllowed",
+                    {"--set", "txbWordsToIgnore=e_mail"},
+                    1,
                     "Character not allowed: The character _ occurs in some word to ignore\n"
                     "but is not currently set as a character allowed in a word.\n"},
         FailureCase{"MissingFile", {"/nonexistent/file.txt"}, 1, "Fatal error: File /nonexistent/file.txt"}),
@@ -163,15 +197,19 @@ TEST(Cli, HelpDescribesTheOptions) {
 namespace lexicount::test {
 namespace {
 
-std::filesystem::path Fixture(const char* name) { return TestDataDir() / name; }
+std::filesystem::path Fixture(const char* name) {
+    return TestDataDir() / name;
+}
 
 TEST(CliFiles, CountsTheTextOfDocuments) {
-    const CliResult docx = RunCli({"--format", "8", "--order", "alphabetical", Fixture("sample.docx").string()});
+    const CliResult docx =
+        RunCli({"--format", "8", "--order", "alphabetical", Fixture("sample.docx").string()});
     ASSERT_EQ(docx.status, 0) << docx.err;
     EXPECT_EQ(docx.out.rfind("Word (longest has 9 characters)\n", 0), 0U);
     EXPECT_NE(docx.out.find("\ncaf\xc3\xa9\n"), std::string::npos);
     EXPECT_NE(docx.out.find("\nna\xc3\xafve\n"), std::string::npos);
-    const CliResult odt = RunCli({"--format", "8", "--order", "alphabetical", Fixture("sample.odt").string()});
+    const CliResult odt =
+        RunCli({"--format", "8", "--order", "alphabetical", Fixture("sample.odt").string()});
     ASSERT_EQ(odt.status, 0) << odt.err;
     EXPECT_NE(odt.out.find("\ncaf\xc3\xa9\n"), std::string::npos);
 }
@@ -205,7 +243,8 @@ TEST(CliFiles, WritesTheOutputFileWithHintLines) {
     const auto input = dir.Write("in.txt", "beta alpha beta\n");
     const auto output = dir.path() / "list.csv";
     dir.Write("list.csv", "old content that must go");
-    const CliResult r = RunCli({"--output", output.string(), "--set", "chkOutputWithCommas=1", input.string()});
+    const CliResult r =
+        RunCli({"--output", output.string(), "--set", "chkOutputWithCommas=1", input.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(output),
               "\"To open this file in Excel state that it is delimited by commas.\r\n"
@@ -239,8 +278,10 @@ TEST(CliFiles, CommonWordsByLanguageAndByDeclaredLanguage) {
     ASSERT_EQ(en.status, 0) << en.err;
     EXPECT_EQ(en.out, "Word (longest has 3 characters)\ncat\ndog\nmat\nsat\n");
     TempDir dir;
-    const auto page = dir.Write("page.html", "<html lang=\"de\"><body>Der Hund und die Katze</body></html>\n");
-    const CliResult de = RunCli({"--auto-common-words", "--format", "8", "--order", "alphabetical", page.string()});
+    const auto page =
+        dir.Write("page.html", "<html lang=\"de\"><body>Der Hund und die Katze</body></html>\n");
+    const CliResult de =
+        RunCli({"--auto-common-words", "--format", "8", "--order", "alphabetical", page.string()});
     ASSERT_EQ(de.status, 0) << de.err;
     EXPECT_EQ(de.out, "Word (longest has 5 characters)\nhund\nkatze\n");
     const CliResult missing = RunCli({"--common-words", (dir.path() / "none.txt").string()}, kCatText);
@@ -251,8 +292,8 @@ TEST(CliFiles, CommonWordsByLanguageAndByDeclaredLanguage) {
 TEST(CliFiles, SettingsFilesRoundTrip) {
     TempDir dir;
     const auto saved = dir.path() / "mine.tly";
-    const CliResult save = RunCli({"--save-settings", saved.string(), "--set", "chkIgnoreShortWords=0", "--format",
-                                   "8", "--order", "alphabetical"},
+    const CliResult save = RunCli({"--save-settings", saved.string(), "--set", "chkIgnoreShortWords=0",
+                                   "--format", "8", "--order", "alphabetical"},
                                   "b a\n");
     ASSERT_EQ(save.status, 0) << save.err;
     const CliResult load = RunCli({"--settings", saved.string()}, "b a\n");

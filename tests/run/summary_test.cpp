@@ -13,7 +13,6 @@ namespace {
 
 using test::NumberLocaleGuard;
 
-
 WordStatistics Stats(std::int64_t included, std::int64_t excluded, std::int64_t occurrences) {
     WordStatistics s;
     s.lngNumWordsIncluded = included;
@@ -106,6 +105,17 @@ TEST(FormatElapsedTimeTest, Examples) {
         {172800 + 59, "2d 0h 0m 59s"},
     };
     for (const auto& [seconds, text] : cases) EXPECT_EQ(FormatElapsedTime(seconds), text) << seconds;
+}
+
+TEST(ScanTimeLineTest, ThreeDecimalsWithAPointWhateverTheNumberLocale) {
+    const test::NumberLocaleGuard guard(NumberLocale{".", ","});
+    const std::pair<double, const char*> cases[] = {
+        {0.0, "Scan time: 0.000 s"},
+        {0.1234, "Scan time: 0.123 s"},
+        {12.0006, "Scan time: 12.001 s"},
+        {3600.25, "Scan time: 3600.250 s"},
+    };
+    for (const auto& [seconds, text] : cases) EXPECT_EQ(ScanTimeLine(seconds), text) << seconds;
 }
 
 }  // namespace
