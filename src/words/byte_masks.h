@@ -4,6 +4,7 @@
 // belongs to a set. The scanner finds where words begin and end in them
 // with a count of trailing zeros instead of a branch per byte.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -43,20 +44,26 @@ public:
                const ByteMaskSet& watched);
 
     // First position >= from whose byte is in the first set, or npos.
-    size_t NextInFirst(size_t from) const { return NextSet(first_, from, 0); }
-    // First position >= from whose byte is not in the second set (at most
-    // the text's length rounded up to 64).
-    size_t NextOutOfSecond(size_t from) const { return NextSet(second_, from, ~std::uint64_t{0}); }
+    size_t NextInFirst(size_t from) const { return NextSet(first_, from, 0, npos); }
+    // First position >= from whose byte is not in the second set, looking
+    // no further than limit (returned when nothing is found before it).
+    size_t NextOutOfSecond(size_t from, size_t limit) const {
+        return std::min(NextSet(second_, from, ~std::uint64_t{0}, limit), limit);
+    }
 
     static constexpr size_t npos = static_cast<size_t>(-1);
 
 private:
-    static size_t NextSet(const std::vector<std::uint64_t>& words, size_t from, std::uint64_t flip) {
+    // First set bit of words ^ flip at or after from; past the last word
+    // every bit counts as flip's. The search gives up at limit's word.
+    static size_t NextSet(const std::vector<std::uint64_t>& words, size_t from, std::uint64_t flip,
+                          size_t limit) {
         size_t k = from >> 6;
         if (k >= words.size()) return flip != 0 ? from : npos;
+        const size_t lastWord = std::min(words.size(), (limit >> 6) + 1);
         std::uint64_t w = (words[k] ^ flip) & (~std::uint64_t{0} << (from & 63));
         while (w == 0) {
-            if (++k == words.size()) return flip != 0 ? k << 6 : npos;
+            if (++k >= lastWord) return flip != 0 || k < words.size() ? k << 6 : npos;
             w = words[k] ^ flip;
         }
         return (k << 6) + static_cast<size_t>(__builtin_ctzll(w));

@@ -85,7 +85,7 @@ bool WalkWithoutComments(ScanState& state, const WordRules& rules, Host& host) {
         const size_t begin = state.masks.NextInFirst(pos);
         if (begin >= last) break;
         const size_t end =
-            std::min({state.masks.NextOutOfSecond(begin + 1), begin + kMaxWordChars, line.size()});
+            state.masks.NextOutOfSecond(begin + 1, std::min(begin + kMaxWordChars, line.size()));
         pos = end;
         state.lngLP = static_cast<long>(end) + 1;
         if (--untilYield <= 0) {

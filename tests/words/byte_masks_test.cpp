@@ -86,7 +86,11 @@ TEST(ByteMasksTest, SearchesFindWhatALoopFinds) {
                 if (!b.Has(text[i])) outOfSecond = i;
             }
             EXPECT_EQ(masks.NextInFirst(from), inFirst) << "length " << length << " from " << from;
-            EXPECT_EQ(masks.NextOutOfSecond(from), outOfSecond) << "length " << length << " from " << from;
+            for (size_t limit : {from, from + 1, from + 64, length, length + 70}) {
+                if (limit < from) continue;
+                EXPECT_EQ(masks.NextOutOfSecond(from, limit), std::min(outOfSecond, limit))
+                    << "length " << length << " from " << from << " limit " << limit;
+            }
         }
     }
 }
