@@ -15,15 +15,15 @@
 namespace lexicount {
 namespace {
 
-using test::TempDir;
 using test::RecordingDialogs;
+using test::TempDir;
 
 // Keeps opening a writer on the FIFO from a while on, so that a reader
 // wrongly blocked on it sees end-of-file: the test fails instead of hanging.
 class FifoUnblocker {
 public:
     explicit FifoUnblocker(std::string path)
-        : thread_([this, path = std::move(path)](std::stop_token stop) {
+        : thread_([path = std::move(path)](std::stop_token stop) {
               for (int tick = 0; !stop.stop_requested(); ++tick) {
                   std::this_thread::sleep_for(std::chrono::milliseconds(50));
                   if (tick < 200) continue;
