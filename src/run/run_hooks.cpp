@@ -104,10 +104,7 @@ void ScanHooks::NewWord(std::string_view word, std::int64_t lngNumWords) {
 }
 
 void ScanHooks::FlushNowAndThen() {
-    // The clock is read only every so many calls: once a line it would cost
-    // a fast scan several per cent.
-    if (pending_.empty() || --flushCountdown_ > 0) return;
-    flushCountdown_ = kFlushCheckEvery;
+    if (pending_.empty()) return;
     const auto now = std::chrono::steady_clock::now();
     if (now - lastFlush_ < kFlushInterval) return;
     lastFlush_ = now;

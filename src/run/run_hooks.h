@@ -57,8 +57,6 @@ private:
     size_t boxLength_ = 0;
     bool numberShown_ = false;
     std::chrono::steady_clock::time_point lastFlush_;
-    static constexpr int kFlushCheckEvery = 64;
-    int flushCountdown_ = 1;
 };
 
 // A document's text being gathered: the stop, the elapsed time, the pieces

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/settings_record.h"
+#include "words/short_word_key.h"
 
 namespace lexicount {
 namespace {
@@ -97,14 +98,6 @@ namespace {
 
 constexpr size_t kLongestStem = 7;
 
-// Up to seven bytes and their number as one value.
-std::uint64_t Packed(std::string_view s) {
-    std::uint64_t v = s.size();
-    for (size_t i = 0; i < s.size(); ++i)
-        v |= static_cast<std::uint64_t>(static_cast<unsigned char>(s[i])) << (8 * i + 8);
-    return v;
-}
-
 // Every tail of every stem, packed: the search compares numbers.
 std::vector<std::uint64_t> StemTails() {
     std::vector<std::uint64_t> tails;
@@ -112,7 +105,7 @@ std::vector<std::uint64_t> StemTails() {
     while (start < kContractionStems.size()) {
         const size_t end = kContractionStems.find(' ', start);
         const std::string_view stem = kContractionStems.substr(start, end - start);
-        for (size_t i = 0; i < stem.size(); ++i) tails.push_back(Packed(stem.substr(i)));
+        for (size_t i = 0; i < stem.size(); ++i) tails.push_back(ShortWordKey(stem.substr(i)));
         start = end + 1;
     }
     return tails;
@@ -132,7 +125,7 @@ bool IsContractionStem(std::string_view word) {
     char lower[kLongestStem];
     for (size_t i = 0; i < word.size(); ++i) lower[i] = LowerCaseLatinChar(word[i]);
     static const std::vector<std::uint64_t> tails = StemTails();
-    const std::uint64_t probe = Packed(std::string_view(lower, word.size()));
+    const std::uint64_t probe = ShortWordKey(std::string_view(lower, word.size()));
     return std::find(tails.begin(), tails.end(), probe) != tails.end();
 }
 

@@ -7,6 +7,7 @@
 
 #include "output/collation.h"
 #include "words/cp1252.h"
+#include "words/short_word_key.h"
 
 namespace lexicount {
 
@@ -18,29 +19,9 @@ std::uint64_t Load64(const char* p) {
     return v;
 }
 
-std::uint64_t Load32(const char* p) {
-    std::uint32_t v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-
-// A word of up to seven bytes in full, its length in the top byte, read
-// without a loop: two overlapping loads, or three single bytes.
-std::uint64_t ShortKey(const char* p, size_t n) {
-    std::uint64_t v = 0;
-    if (n >= 4) {
-        v = Load32(p) | Load32(p + n - 4) << (8 * (n - 4));
-    } else if (n > 0) {
-        v = static_cast<std::uint64_t>(static_cast<unsigned char>(p[0])) |
-            static_cast<std::uint64_t>(static_cast<unsigned char>(p[n / 2])) << (8 * (n / 2)) |
-            static_cast<std::uint64_t>(static_cast<unsigned char>(p[n - 1])) << (8 * (n - 1));
-    }
-    return v | static_cast<std::uint64_t>(n) << 56;
-}
-
-// The index key: ShortKey for short words, else the first eight bytes.
+// The index key: a short word in full, else the first eight bytes.
 std::uint64_t KeyOf(std::string_view word) {
-    return word.size() >= 8 ? Load64(word.data()) : ShortKey(word.data(), word.size());
+    return word.size() >= 8 ? Load64(word.data()) : ShortWordKey(word);
 }
 
 std::uint64_t Mix(std::uint64_t h) {
