@@ -149,7 +149,9 @@ Options:
                      php and xml skip markup; others skip C comments
                      (standard input: txt)
   --output FILE      also write the list to FILE for spreadsheets (replaced
-                     if it exists; --set chkOutputWithCommas=1 for commas)
+                     whole if it exists, emptied when no word is listed;
+                     --set chkOutputWithCommas=1 for commas); never a file
+                     that the count reads
   --settings FILE    load a settings or state file before the --set options
   --save-settings FILE
                      write the effective settings to FILE

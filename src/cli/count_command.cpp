@@ -4,11 +4,16 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "input/document_language.h"
 #include "input/docx_reader.h"
 #include "input/file_helpers.h"
+#include "input/file_replace.h"
 #include "input/text_file_class.h"
 #include "output/output_file.h"
 #include "output/text_box_listing.h"
@@ -127,19 +132,61 @@ bool LoadCommonWords(const std::string& path, SettingsRecord& settings, CommonWo
     return true;
 }
 
+// True when the path names the file that standard input reads (as in
+// "--output notes.txt < notes.txt").
+bool IsStandardInput(const std::string& path) {
+#ifdef _WIN32
+    (void)path;
+    return false;
+#else
+    struct stat in {
+    }, file{};
+    return ::fstat(STDIN_FILENO, &in) == 0 && ::stat(path.c_str(), &file) == 0 && in.st_dev == file.st_dev &&
+           in.st_ino == file.st_ino;
+#endif
+}
+
+// A file the run writes must not be one it reads, under any name: the
+// write would destroy it. Checked before anything is read or written.
+bool WritesOverARead(const Options& options, const std::string& commonWordsPath, std::ostream& err) {
+    struct Named {
+        std::string path;
+        const char* name;
+        bool standardInput = false;
+    };
+    const Named reads[] = {{options.input, "the input file", ReadsStandardInput(options)},
+                           {options.settingsFile, "the settings file"},
+                           {commonWordsPath, "the common-words file"}};
+    const Named writes[] = {{options.output, "Output file"},
+                            {options.saveSettingsFile, "The file the settings are saved to"}};
+    auto same = [](const Named& read, const std::string& written) {
+        if (read.standardInput) return IsStandardInput(written);
+        return !read.path.empty() && SameFile(PathFromUtf8(read.path), PathFromUtf8(written));
+    };
+    for (const Named& write : writes) {
+        if (write.path.empty()) continue;
+        for (const Named& read : reads) {
+            if (!same(read, write.path)) continue;
+            err << "Lexicount: " << write.name << " cannot be the same as " << read.name << ".\n";
+            return true;
+        }
+    }
+    if (!options.output.empty() && !options.saveSettingsFile.empty() &&
+        SameFile(PathFromUtf8(options.output), PathFromUtf8(options.saveSettingsFile))) {
+        err << "Lexicount: Output file cannot be the same as the file the settings are saved to.\n";
+        return true;
+    }
+    return false;
+}
+
 // Creates a missing output file, as the window's run does before counting,
 // so an unwritable path fails before the count. An existing file is left as
 // it is until the list is written.
 bool PrepareOutputFile(const Options& options, std::ostream& err) {
     if (options.output.empty()) return true;
-    if (!ReadsStandardInput(options) && SameFile(PathFromUtf8(options.input), PathFromUtf8(options.output))) {
-        err << "Lexicount: Output file cannot be the same as the input file.\n";
-        return false;
-    }
-    errno = 0;
-    std::ofstream probe(PathFromUtf8(options.output), std::ios::binary | std::ios::app);
-    if (!probe) {
-        err << "Fatal error: cannot write to " << options.output << ": " << std::strerror(errno) << "\n";
+    bool created = false;
+    if (const std::error_code error = ProbeWritableFile(PathFromUtf8(options.output), created)) {
+        err << "Fatal error: cannot write to " << options.output << ": " << error.message() << "\n";
         return false;
     }
     return true;
@@ -208,9 +255,10 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
         err << kCharacterNotAllowedTitle << ": " << WithLineFeeds(refusal) << "\n";
         return kFailure;
     }
+    const std::string commonWordsPath = CommonWordsPath(options, settings);
+    if (WritesOverARead(options, commonWordsPath, err)) return kFailure;
     CommonWords commonWords;
-    if (!LoadCommonWords(CommonWordsPath(options, settings), settings, commonWords, dialogs, err))
-        return kFailure;
+    if (!LoadCommonWords(commonWordsPath, settings, commonWords, dialogs, err)) return kFailure;
     int status = 0;
     if (!options.saveSettingsFile.empty()) {
         const std::string message =
@@ -229,9 +277,13 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     count.SortTable();
     count.RunPasses();
 
-    if (!options.output.empty() && count.Statistics().lngNumWordsIncluded > 0) {
-        const std::string error =
-            WriteOutputFile(PathFromUtf8(options.output), count.Table(), count.Statistics(), settings, 6);
+    if (!options.output.empty()) {
+        // With nothing listed the file is emptied: it must not keep an
+        // earlier run's list.
+        const auto path = PathFromUtf8(options.output);
+        const std::string error = count.Statistics().lngNumWordsIncluded > 0
+                                      ? WriteOutputFile(path, count.Table(), count.Statistics(), settings, 6)
+                                      : WriteOutputText(path, "");
         if (!error.empty()) {
             err << "Fatal error: cannot write " << options.output << ": " << error << "\n";
             status = kFailure;

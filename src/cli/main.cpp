@@ -2,6 +2,7 @@
 // same core as the window and prints the list the window would show.
 
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -9,6 +10,19 @@
 
 #include "cli/cli_options.h"
 #include "cli/count_command.h"
+#include "input/file_replace.h"
+
+namespace {
+
+// Ctrl-C or a kill during a write leaves the previous file (files are
+// replaced by renaming a complete copy); this removes the unfinished copy.
+extern "C" void RemoveTemporaryAndDie(int signal) {
+    lexicount::RemovePendingTemporaryFile();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -23,6 +37,11 @@ int main(int argc, char** argv) {
         std::cout << lexicount::cli::UsageText();
         return 0;
     }
+    std::signal(SIGINT, RemoveTemporaryAndDie);
+    std::signal(SIGTERM, RemoveTemporaryAndDie);
+#ifdef SIGHUP
+    std::signal(SIGHUP, RemoveTemporaryAndDie);
+#endif
     std::setlocale(LC_ALL, "");
     lexicount::cli::UseSystemNumberLocale();
     return lexicount::cli::RunCount(*options, std::cout, std::cerr);

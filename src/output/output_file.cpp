@@ -1,16 +1,14 @@
 #include "output/output_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-
+#include "input/file_replace.h"
 #include "output/listing.h"
 #include "settings/settings_record.h"
 
 namespace lexicount {
 
-std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stats, const SettingsRecord& settings,
-                              int intMinWidth, const std::function<bool()>& goOn) {
+std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stats,
+                              const SettingsRecord& settings, int intMinWidth,
+                              const std::function<bool()>& goOn) {
     LineLayout layout;
     layout.widths = SetColumnWidths(stats, intMinWidth);
     layout.format = settings.cboDisplayFormat;
@@ -38,16 +36,15 @@ std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stat
     return text;
 }
 
-std::string WriteOutputFile(const std::filesystem::path& path, const WordTable& table, const WordStatistics& stats,
-                            const SettingsRecord& settings, int intMinWidth, const std::function<bool()>& goOn) {
-    const std::string text = ComposeOutputFile(table, stats, settings, intMinWidth, goOn);
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return errno != 0 ? std::strerror(errno) : "Cannot open the file";
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) return errno != 0 ? std::strerror(errno) : "Error writing the file";
-    return "";
+std::string WriteOutputFile(const std::filesystem::path& path, const WordTable& table,
+                            const WordStatistics& stats, const SettingsRecord& settings, int intMinWidth,
+                            const std::function<bool()>& goOn) {
+    return WriteOutputText(path, ComposeOutputFile(table, stats, settings, intMinWidth, goOn));
+}
+
+std::string WriteOutputText(const std::filesystem::path& path, std::string_view text) {
+    const std::error_code error = ReplaceFileContents(path, text);
+    return error ? error.message() : std::string();
 }
 
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "words/post_scan.h"
 #include "words/word_table.h"
@@ -18,13 +19,18 @@ struct SettingsRecord;
 // The whole content of the file for the settings' order and format.
 // goOn, when given, runs after each record and returns false to stop (the
 // file then keeps the lines written so far).
-std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stats, const SettingsRecord& settings,
-                              int intMinWidth, const std::function<bool()>& goOn = nullptr);
+std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stats,
+                              const SettingsRecord& settings, int intMinWidth,
+                              const std::function<bool()>& goOn = nullptr);
 
-// Writes the file, replacing its contents; "" on success, else the reason.
-std::string WriteOutputFile(const std::filesystem::path& path, const WordTable& table, const WordStatistics& stats,
-                            const SettingsRecord& settings, int intMinWidth,
+// Writes the file, replacing its contents as a whole (an interrupted write
+// leaves the previous file); "" on success, else the reason.
+std::string WriteOutputFile(const std::filesystem::path& path, const WordTable& table,
+                            const WordStatistics& stats, const SettingsRecord& settings, int intMinWidth,
                             const std::function<bool()>& goOn = nullptr);
+
+// Replaces the file's contents with the text; "" on success, else the reason.
+std::string WriteOutputText(const std::filesystem::path& path, std::string_view text);
 
 // True when the two paths name the same file, by identity when both exist
 // (links, "..", relative paths), else by their normalised absolute form.

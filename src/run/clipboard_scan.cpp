@@ -100,6 +100,7 @@ bool MainController::DoItFromClipboard() {
                     "The text on the clipboard does not consist\r\nsolely of natural language words.");
         return false;
     }
+    countedInputFile_.clear();
     state_.intSuppressWordsSaved = settings_.chkSuppressWords;
     scanHooks_ = std::make_unique<ScanHooks>(context_, 0);
     try {

@@ -1,16 +1,9 @@
 #include "run/main_controller.h"
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
-#include <cerrno>
-#include <cstdio>
 #include <new>
 
 #include "input/file_helpers.h"
+#include "input/file_replace.h"
 #include "run/run_error.h"
 #include "run/summary.h"
 #include "run/text_count.h"
@@ -153,30 +146,14 @@ void MainController::OpenOutputFileEarly() {
     outputCreatedByRun_.clear();
     const std::string& path = settings_.txbFile[1];
     if (path.empty() || IsOn(settings_.chkDisableOutputToFile)) return;
-    // Opened to append, never truncated: the file's contents are replaced
-    // only after the user has agreed to it, in the file pass of the listing.
-    std::error_code ignored;
-    const bool existed = std::filesystem::exists(PathFromUtf8(path), ignored);
-#ifdef _WIN32
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr) {
-        const std::error_code error(errno, std::generic_category());
+    // Never truncated here: the file's contents are replaced only after the
+    // user has agreed to it, in the file pass of the listing.
+    bool created = false;
+    if (const std::error_code error = ProbeWritableFile(PathFromUtf8(path), created)) {
+        if (error == std::errc::not_supported) throw RunError(kErrPathFileAccess, "Path/File access error");
         throw RunError(ErrorNumberFor(error), error.message());
     }
-    std::fclose(file);
-#else
-    // Non-blocking so that a FIFO without a reader fails instead of hanging.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        const std::error_code error(errno, std::generic_category());
-        throw RunError(ErrorNumberFor(error), error.message());
-    }
-    struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    ::close(fd);
-    if (!regular) throw RunError(kErrPathFileAccess, "Path/File access error");
-#endif
-    if (!existed) outputCreatedByRun_ = path;
+    if (created) outputCreatedByRun_ = path;
 }
 
 bool MainController::AskStopAndList() {

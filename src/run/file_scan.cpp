@@ -18,9 +18,19 @@ constexpr const char* kLargeInputQuestion =
 
 }  // namespace
 
-bool MainController::SameAsOutputFile(const std::string& inputPath) const {
-    const std::string& output = settings_.txbFile[1];
-    return !output.empty() && SameFile(PathFromUtf8(inputPath), PathFromUtf8(output));
+bool MainController::IsInputFile(const std::string& path) const {
+    if (path.empty()) return false;
+    auto same = [&path](const std::string& input) {
+        return !input.empty() && SameFile(PathFromUtf8(input), PathFromUtf8(path));
+    };
+    return same(countedInputFile_) ||
+           (settings_.source == SourceOption::optInFile && same(settings_.txbFile[0]));
+}
+
+bool MainController::RefuseInputAsOutput(const std::string& outputPath) {
+    if (!IsInputFile(outputPath)) return false;
+    ShowWarning(Text(34), "Output file cannot be the same as the input file.");
+    return true;
 }
 
 bool MainController::DoItFromFile() {
@@ -39,11 +49,9 @@ bool MainController::DoItFromFile() {
     if (!state_.blnInputIsDocx) state_.blnInputIsOdt = IsOdtFile(path);
     const bool document = state_.blnInputIsDocx || state_.blnInputIsOdt;
 
+    countedInputFile_ = path;
     // Checked for every kind of input and by identity, not by spelling.
-    if (SameAsOutputFile(path)) {
-        ShowWarning(Text(34), "Output file cannot be the same as the input file.");
-        return fail();
-    }
+    if (RefuseInputAsOutput(settings_.txbFile[1])) return fail();
     std::int64_t size = 0;
     ExtractedXml extracted;
     const DocumentKind kind = state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt;
@@ -75,7 +83,10 @@ bool MainController::DoItFromFile() {
         const Answer answer = view_.Show(
             MessageBox{"Large input file", kLargeInputQuestion, Icon::None, Buttons::YesNoCancel, 0});
         if (answer == Answer::Cancel) return false;
-        if (answer == Answer::Yes) cmdFile_Click(1);
+        if (answer == Answer::Yes) {
+            cmdFile_Click(1);
+            if (RefuseInputAsOutput(settings_.txbFile[1])) return fail();
+        }
     }
 
     box.SetText("Now processing input file ...");

@@ -60,11 +60,7 @@ bool MainController::DecideOnOutputFile(bool& blnWriteToFile) {
         ShowWarning(Text(34), "Folder does not exist.");
         return false;
     }
-    if (settings_.source == SourceOption::optInFile && !settings_.txbFile[0].empty() &&
-        SameFile(PathFromUtf8(settings_.txbFile[0]), PathFromUtf8(value))) {
-        ShowWarning(Text(34), "Output file cannot be the same as the input file.");
-        return false;
-    }
+    if (RefuseInputAsOutput(value)) return false;
     settings_.txbFile[1] = value;
     view_.SettingsChanged();
     UpdateFileToolTip(1);
@@ -73,14 +69,25 @@ bool MainController::DecideOnOutputFile(bool& blnWriteToFile) {
 
 bool MainController::WriteListToFile() {
     const TextCount& count = *state_.count;
+    // However the path was set (box, question, chooser, loaded settings), it
+    // is checked here, where the file is replaced.
+    if (RefuseInputAsOutput(settings_.txbFile[1])) return false;
+    const std::filesystem::path path = PathFromUtf8(settings_.txbFile[1]);
+    if (count.Statistics().lngNumWordsIncluded == 0) {
+        // Nothing listed: the file must not keep an earlier run's list.
+        return ReportedWrite(WriteOutputText(path, ""));
+    }
     view_.OutputBox().SetText("Now processing and writing to output file ...");
     view_.OutputBox().Repaint();
     auto goOn = [this] {
         view_.Yield();
         return !context_.StopRequested();
     };
-    const std::string error = WriteOutputFile(PathFromUtf8(settings_.txbFile[1]), count.Table(),
-                                              count.Statistics(), settings_, state_.intMinWidth, goOn);
+    return ReportedWrite(
+        WriteOutputFile(path, count.Table(), count.Statistics(), settings_, state_.intMinWidth, goOn));
+}
+
+bool MainController::ReportedWrite(const std::string& error) {
     outputCreatedByRun_.clear();
     if (!error.empty()) {
         const int number =
@@ -99,14 +106,12 @@ void MainController::ListWords() {
     const std::shared_ptr<TextCount> count = state_.count;
     state_.blnOutputFileWritten = false;
     TextBox& box = view_.OutputBox();
-    if (count->Statistics().lngNumWordsIncluded > 0) {
-        bool blnWriteToFile = false;
-        if (!DecideOnOutputFile(blnWriteToFile)) return;
-        if (blnWriteToFile && !WriteListToFile()) return;
-        if (context_.StopRequested()) {
-            box.SetText("Output to file was terminated.\r\n");
-            return;
-        }
+    bool blnWriteToFile = false;
+    if (!DecideOnOutputFile(blnWriteToFile)) return;
+    if (blnWriteToFile && !WriteListToFile()) return;
+    if (context_.StopRequested()) {
+        box.SetText("Output to file was terminated.\r\n");
+        return;
     }
     view_.Repaint();
     ListingContext listing(box);

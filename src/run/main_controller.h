@@ -120,10 +120,15 @@ private:
     bool AskStopAndList();
     void EndRun();
     void NewCount(ScanHooks& hooks);
-    bool SameAsOutputFile(const std::string& inputPath) const;
+    // True when the path names the file being counted (or last counted), by
+    // identity; the warning is shown when it does.
+    bool IsInputFile(const std::string& path) const;
+    bool RefuseInputAsOutput(const std::string& outputPath);
     // The overwrite question; false when ListWords is to end at once.
     bool DecideOnOutputFile(bool& blnWriteToFile);
     bool WriteListToFile();
+    // Reports a failed write of the output file; true when there was none.
+    bool ReportedWrite(const std::string& error);
     void SetTotalNumOccurrencesForFileProgressBar();
     void ResetProgressLabel();
     void UpdateFileToolTip(int index);
@@ -149,6 +154,9 @@ private:
     // The output file was created, empty, by the early open of this run: it
     // holds nothing of the user's, so it is not asked about.
     std::string outputCreatedByRun_;
+    // The file the table was counted from, "" after a clipboard count: a
+    // relisting must never write over it.
+    std::string countedInputFile_;
     bool quitRequested_ = false;
     RunContext context_;
     std::unique_ptr<ScanHooks> scanHooks_;

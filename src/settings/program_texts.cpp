@@ -1,9 +1,9 @@
 #include "settings/program_texts.h"
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
 
+#include "input/file_helpers.h"
 #include "settings/state_file.h"
 
 namespace fs = std::filesystem;
@@ -79,12 +79,16 @@ std::string_view NextLine(std::string_view text, std::size_t& pos) {
 
 // Reads at most one byte past the cap, so a huge file costs no more.
 int ReadCapped(const fs::path& file, std::string& bytes) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in.is_open()) return kProgramTextCannotOpen;
+    ReadOnlyFile in;
+    if (const std::error_code error = in.Open(file.string())) {
+        // Something that is there but is no file opens and then fails to read.
+        const bool there = error == std::errc::is_a_directory || error == std::errc::not_supported;
+        return there ? kProgramTextReadError : kProgramTextCannotOpen;
+    }
     bytes.resize(kMaxFileBytes + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return kProgramTextReadError;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::error_code error;
+    bytes.resize(in.Read(bytes.data(), bytes.size(), error));
+    if (error) return kProgramTextReadError;
     if (bytes.empty()) return kProgramTextFileEmpty;
     if (bytes.size() > kMaxFileBytes) return kProgramTextTooMuch;
     return 1;

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <random>
 #include <stdexcept>
 #include <system_error>
 
+#include "input/file_replace.h"
 #include "settings/settings_record.h"
 #include "settings/words_to_ignore.h"
 #include "words/cp1252.h"
@@ -66,23 +64,15 @@ std::string DescribeError(std::error_code ec, bool reading) {
         ec == std::errc::read_only_file_system) {
         return "Permission denied";
     }
-    if (ec == std::errc::is_a_directory) return "Path/File access error";
+    // A folder, FIFO or device is never read or replaced.
+    if (ec == std::errc::is_a_directory || ec == std::errc::not_supported) return "Path/File access error";
     if (ec == std::errc::no_space_on_device) return "Disk full";
     if (ec == std::errc::io_error) return "Device I/O error";
     return ec.message();
 }
 
-[[noreturn]] void ThrowErrno(bool reading) {
-    throw FileError(DescribeError(std::error_code(errno, std::generic_category()), reading));
-}
-
-std::FILE* OpenFile(const fs::path& path, const char* mode) {
-#ifdef _WIN32
-    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(path.c_str(), wideMode.c_str());
-#else
-    return std::fopen(path.c_str(), mode);
-#endif
+void ThrowIfError(std::error_code ec, bool reading) {
+    if (ec) throw FileError(DescribeError(ec, reading));
 }
 
 // ---- Writing ----
@@ -126,84 +116,17 @@ std::string StateFileText(const SettingsRecord& s, std::string_view commonWordsF
     return out.text();
 }
 
-// A link is followed so that saving replaces the file it points at, not the link.
-fs::path ResolvedTarget(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_symlink(path, ec)) return path;
-    fs::path target = fs::weakly_canonical(path, ec);
-    return ec ? path : target;
-}
-
-fs::path TempPathBeside(const fs::path& target, unsigned number) {
-    static const char* const kHex = "0123456789abcdef";
-    std::string suffix;
-    for (int i = 0; i < 8; ++i, number >>= 4) suffix += kHex[number & 15];
-    std::string name = ".";
-    name.append(target.filename().string()).append(".").append(suffix).append(".tmp");
-    return target.parent_path() / name;
-}
-
-// Creates a new temporary file beside the target; never reuses an existing one.
-std::FILE* CreateTempBeside(const fs::path& target, fs::path& tempPath) {
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = TempPathBeside(target, random());
-        if (std::FILE* file = OpenFile(tempPath, "wbx")) return file;
-        if (errno != EEXIST) ThrowErrno(false);
-    }
-    ThrowErrno(false);
-}
-
-void WriteAll(std::FILE* file, std::string_view bytes) {
-    errno = 0;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (!written || std::fflush(file) != 0) {
-        const int error = errno != 0 ? errno : EIO;
-        std::fclose(file);
-        errno = error;
-        ThrowErrno(false);
-    }
-    if (std::fclose(file) != 0) ThrowErrno(false);
-}
-
 void ReplaceFile(const fs::path& path, std::string_view bytes) {
     if (path.empty()) throw FileError("Bad file name or number");
-    const fs::path target = ResolvedTarget(path);
-    fs::path tempPath;
-    std::FILE* file = CreateTempBeside(target, tempPath);
-    std::error_code ec;
-    try {
-        WriteAll(file, bytes);
-    } catch (const FileError&) {
-        fs::remove(tempPath, ec);
-        throw;
-    }
-    fs::rename(tempPath, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(tempPath, ignored);
-        throw FileError(DescribeError(ec, false));
-    }
+    ThrowIfError(ReplaceFileContents(path, bytes), false);
 }
 
 // ---- Reading ----
 
-std::string ReadFileCapped(const fs::path& path) {
+std::string ReadSettingsFile(const fs::path& path) {
     if (path.empty()) throw FileError("Bad file name or number");
-    std::FILE* file = OpenFile(path, "rb");
-    if (file == nullptr) ThrowErrno(true);
     std::string bytes;
-    std::array<char, 65536> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0 && bytes.size() <= kMaxFileBytes) {
-        bytes.append(buffer.data(), n);
-    }
-    const int error = std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    if (error != 0) {
-        errno = error;
-        ThrowErrno(true);
-    }
+    ThrowIfError(ReadFileCapped(path.string(), kMaxFileBytes, bytes), true);
     if (bytes.size() > kMaxFileBytes) throw FileError("File too large");
     return bytes;
 }
@@ -386,7 +309,7 @@ std::string SaveState(const SettingsRecord& settings, std::string_view strCommon
 std::string RestoreSavedState(SettingsRecord& settings, std::string& strCommonWordsFile,
                               std::string& strWordsToIgnore, const fs::path& strParameterFile) {
     try {
-        FieldReader in(Utf8FromTextFileBytes(ReadFileCapped(strParameterFile)));
+        FieldReader in(Utf8FromTextFileBytes(ReadSettingsFile(strParameterFile)));
         RestoreFields(in, settings, strCommonWordsFile, strWordsToIgnore);
     } catch (const std::exception& e) {
         return std::string(kRestoreErrorPrefix) + e.what();

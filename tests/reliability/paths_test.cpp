@@ -7,7 +7,9 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -121,6 +123,121 @@ TEST(HostilePaths, OutputThatIsTheInputUnderAnotherNameIsRefused) {
         RunChild(CliPath(), {"--output", odt.string(), (dir.path() / "doc-link.odt").string()}, seconds(20));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(ReadFileBytes(odt), odtBytes);
+}
+
+// A file the count reads, or the settings file it saves, is never the
+// output, whatever name it goes by: refused before anything is written.
+TEST(HostilePaths, FilesTheCountReadsAreNeverWrittenOver) {
+    TempDir dir;
+    const fs::path input = dir.Write("notes.txt", kText);
+    const fs::path settings = dir.path() / "mine.tly";
+    ASSERT_EQ(RunChild(CliPath(), {"--save-settings", settings.string(), input.string()}).status, 0);
+    const std::string settingsBytes = ReadFileBytes(settings);
+    const fs::path commonWords = dir.Write("cw.txt", "alpha\n");
+    const std::string cli = CliPath().string();
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{cli, "--settings", settings, "--output", settings, input},
+         "Output file cannot be the same as the settings file."},
+        {{cli, "--common-words", commonWords, "--output", "cw.txt", input},
+         "Output file cannot be the same as the common-words file."},
+        {{cli, "--save-settings", settings, "--output", settings, input},
+         "Output file cannot be the same as the file the settings are saved to."},
+        {{cli, "--save-settings", input, input},
+         "The file the settings are saved to cannot be the same as the input file."},
+        {{"sh", "-c", "exec \"$0\" --output notes.txt < notes.txt", cli},
+         "Output file cannot be the same as the input file."},
+    };
+    const fs::path working = fs::current_path();
+    fs::current_path(dir.path());  // for the relative names
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[1] + " " + c.args[2]);
+        const ChildResult run =
+            RunChild(c.args[0] == "sh" ? "/bin/sh" : CliPath(),
+                     std::vector<std::string>(c.args.begin() + 1, c.args.end()), seconds(20));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "Lexicount: " + c.message + "\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(ReadFileBytes(input), kText);
+        EXPECT_EQ(ReadFileBytes(settings), settingsBytes);
+        EXPECT_EQ(ReadFileBytes(commonWords), "alpha\n");
+    }
+    fs::current_path(working);
+}
+
+// FIFOs never block and are never replaced, whichever option names them;
+// a saved settings file keeps its permission bits.
+TEST(HostilePaths, SettingsAndOutputFilesMustBeRegularFiles) {
+    TempDir dir;
+    const fs::path input = dir.Write("in.txt", kText);
+    const fs::path fifo = dir.path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string option;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"--output", "Fatal error: cannot write to " + fifo.string() + ": Operation not supported\n"},
+        {"--settings", "Load settings: Error when attempting to restore settings: Path/File access error\n"},
+        {"--save-settings",
+         "Save settings: Error when attempting to save settings: Path/File access error\n"},
+    };
+    for (const Case& c : cases) {
+        const ChildResult run = RunChild(CliPath(), {c.option, fifo.string(), input.string()}, seconds(20));
+        EXPECT_FALSE(run.timedOut) << c.option;
+        EXPECT_EQ(run.status, 1) << c.option;
+        EXPECT_EQ(run.err.substr(0, c.error.size()), c.error) << c.option;
+        EXPECT_TRUE(fs::is_fifo(fifo)) << c.option;
+    }
+    const fs::path saved = dir.Write("private.tly", "");
+    ASSERT_EQ(chmod(saved.c_str(), 0600), 0);
+    EXPECT_EQ(RunChild(CliPath(), {"--save-settings", saved.string(), input.string()}).status, 0);
+    EXPECT_NE(ReadFileBytes(saved), "");
+    EXPECT_EQ(fs::status(saved).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// A finished count that lists no word empties the output file, so a script
+// never reads an earlier run's list; a refused count leaves it alone.
+TEST(HostilePaths, ACountThatListsNothingEmptiesTheOutputFile) {
+    TempDir dir;
+    const fs::path output = dir.Write("list.txt", "an earlier list");
+    const fs::path numbers = dir.Write("numbers.txt", "12 34 56\n");
+    EXPECT_EQ(
+        RunChild(CliPath(), {"--output", output.string(), (dir.path() / "missing.txt").string()}).status, 1);
+    EXPECT_EQ(ReadFileBytes(output), "an earlier list");
+    EXPECT_EQ(RunChild(CliPath(), {"--output", output.string(), numbers.string()}).status, 0);
+    EXPECT_EQ(ReadFileBytes(output), "");
+}
+
+// Killed while it writes, the run leaves the previous output file and no
+// temporary file; left alone, the whole new one.
+TEST(HostilePaths, AnInterruptedWriteLeavesTheOldFile) {
+    TempDir dir;
+    std::string words;
+    for (int i = 0; i < 200000; ++i) words += "w" + std::to_string(i) + "x ";
+    const fs::path input = dir.Write("in.txt", words);
+    const fs::path output = dir.path() / "list.txt";
+    const std::vector<std::string> args = {"--set", "chkAllowWordsWithNumerals=1", "--output",
+                                           output.string(), input.string()};
+    auto entries = [&dir] {
+        return std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator());
+    };
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        std::ofstream(output, std::ios::binary) << "old";
+        // The moment the write begins, in place or beside the file.
+        auto writing = [&] { return entries() != 2 || fs::file_size(output) != 3; };
+        const ChildResult run = RunChildUntil(CliPath(), args, writing, signal);
+        EXPECT_TRUE(run.timedOut);
+        const std::string left = ReadFileBytes(output);
+        EXPECT_TRUE(left == "old") << left.size() << " bytes left";
+        EXPECT_EQ(entries(), 2);
+    }
+    EXPECT_EQ(RunChild(CliPath(), args).status, 0);
+    EXPECT_GT(ReadFileBytes(output).size(), 2000000u);
 }
 
 // Reading never writes: a count of a text file and of a document leaves

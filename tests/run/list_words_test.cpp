@@ -102,6 +102,66 @@ TEST(ListWords, OverwriteQuestionOutcomes) {
     }
 }
 
+// However the output path comes to name the counted file, the list is
+// never written over it.
+TEST(ListWords, NeverWritesOverTheCountedFile) {
+    struct Case {
+        const char* name;
+        std::function<void(ControllerHarness&, const std::string& input)> act;
+    };
+    const std::vector<Case> cases = {
+        {"large-input chooser",
+         [](ControllerHarness& h, const std::string& input) {
+             h.view.answers = {Answer::Yes};
+             h.view.outputFileChoice = input;
+             h.controller.cmdListWords_Click();
+         }},
+        {"typed before relisting",
+         [](ControllerHarness& h, const std::string&) {
+             h.controller.cmdListWords_Click();
+             h.settings.txbFile[1] = h.Path("sub/../big.txt");
+             h.settings.cboDisplayFormat = 3;
+             h.controller.cboDisplayFormat_Click();
+         }},
+        {"set while the input box names another file",
+         [](ControllerHarness& h, const std::string& input) {
+             h.controller.cmdListWords_Click();
+             h.settings.txbFile[0] = h.Path("other.txt");
+             h.settings.txbFile[1] = input;
+             h.controller.cboWordOrder_Click();
+         }},
+    };
+    const std::string text = DistinctWords(30000, " ");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ControllerHarness h;
+        std::filesystem::create_directory(h.dir.path() / "sub");
+        const std::string input = h.UseInput("big.txt", text);
+        c.act(h, input);
+        EXPECT_EQ(ReadFileBytes(input), text);
+        const MessageBox* warning = h.view.Find(T(34));
+        ASSERT_NE(warning, nullptr);
+        EXPECT_EQ(warning->text, "Output file cannot be the same as the input file.");
+    }
+}
+
+// A count that lists nothing leaves an empty file, not the last list;
+// asked about first as any overwrite is.
+TEST(ListWords, ACountThatListsNothingEmptiesTheOutputFile) {
+    for (const bool warn : {false, true}) {
+        SCOPED_TRACE(warn);
+        ControllerHarness h;
+        h.UseInput("a.txt", "12 34\r\n");
+        h.dir.Write("out.txt", "an earlier list");
+        h.settings.txbFile[1] = h.Path("out.txt");
+        h.settings.chkWarnOnOverwrite = warn ? 1 : 0;
+        h.controller.cmdListWords_Click();
+        EXPECT_EQ(h.view.inputBoxes.size(), warn ? 1u : 0u);
+        EXPECT_EQ(ReadFileBytes(h.Path("out.txt")), "");
+        EXPECT_NE(h.view.box.Text().find("No words"), std::string::npos);
+    }
+}
+
 TEST(ListWords, FullTextBoxAdvice) {
     const std::string words = DistinctWords(3000, " ");
     struct Case {

@@ -4,6 +4,7 @@
 #include "settings/program_texts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -80,6 +81,10 @@ TEST(ProgramTexts, FilesThatCannotBeRead) {
     ProgramTexts texts;
     EXPECT_EQ(texts.Load(dir.path() / "missing.dat"), kProgramTextCannotOpen);
     EXPECT_EQ(texts.Load(dir.path()), kProgramTextReadError);
+    // A FIFO is refused at once instead of waiting for a writer.
+    const auto fifo = dir.path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(texts.Load(fifo), kProgramTextReadError);
 }
 
 TEST(ProgramTexts, TextsAreFetchedByNumberAndLanguage) {

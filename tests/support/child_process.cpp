@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <functional>
 #include <thread>
 
 namespace lexicount::test {
@@ -69,8 +70,13 @@ std::filesystem::path CliPath() {
     return cli != nullptr ? cli : "build/lexicount-cli";
 }
 
-ChildResult RunChild(const std::filesystem::path& program, const std::vector<std::string>& args,
-                     std::chrono::seconds timeout, std::uint64_t fileSizeLimit) {
+namespace {
+
+// Runs the child; once the time is up, or when signalWhen holds, it gets the
+// signal and is waited for.
+ChildResult Run(const std::filesystem::path& program, const std::vector<std::string>& args,
+                std::chrono::nanoseconds timeout, int signal, std::uint64_t fileSizeLimit,
+                const std::function<bool()>& signalWhen = nullptr) {
     const int in = open("/dev/null", O_RDONLY | O_CLOEXEC);
     int out[2];
     int err[2];
@@ -105,19 +111,32 @@ ChildResult RunChild(const std::filesystem::path& program, const std::vector<std
     for (;;) {
         const pid_t done = wait4(pid, &raw, WNOHANG, &usage);
         if (done == pid) break;
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
+        if (std::chrono::steady_clock::now() > deadline || (signalWhen && signalWhen())) {
+            kill(pid, signal);
             wait4(pid, &raw, 0, &usage);
             result.timedOut = true;
             break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(signalWhen ? std::chrono::microseconds(100)
+                                               : std::chrono::milliseconds(10));
     }
     result.status = !result.timedOut && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     result.maxRssKb = usage.ru_maxrss;
     outReader.join();
     errReader.join();
     return result;
+}
+
+}  // namespace
+
+ChildResult RunChild(const std::filesystem::path& program, const std::vector<std::string>& args,
+                     std::chrono::seconds timeout, std::uint64_t fileSizeLimit) {
+    return Run(program, args, timeout, SIGKILL, fileSizeLimit);
+}
+
+ChildResult RunChildUntil(const std::filesystem::path& program, const std::vector<std::string>& args,
+                          const std::function<bool()>& when, int signal) {
+    return Run(program, args, std::chrono::seconds(120), signal, 0, when);
 }
 
 }  // namespace lexicount::test

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ struct ChildResult {
 ChildResult RunChild(const std::filesystem::path& program, const std::vector<std::string>& args,
                      std::chrono::seconds timeout = std::chrono::seconds(120),
                      std::uint64_t fileSizeLimit = 0);
+
+// Runs the program as RunChild does and sends it the signal as soon as
+// `when` holds (checked every 0.1 ms; timedOut is then set), to interrupt it
+// at a chosen moment.
+ChildResult RunChildUntil(const std::filesystem::path& program, const std::vector<std::string>& args,
+                          const std::function<bool()>& when, int signal);
 
 // False in a build with AddressSanitizer, whose shadow memory and allocator
 // caches swamp the peak memory of a child built the same way: memory bounds
