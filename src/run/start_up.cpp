@@ -15,7 +15,9 @@ std::string MainController::LoadForm(const std::filesystem::path& programFolder,
     state_.blnStartUpCompleted = false;
     programFolder_ = programFolder;
     const std::filesystem::path textFile = programFolder / kProgramTextFileName;
-    const int loaded = LoadProgramTexts(textFile);
+    // Without a known program folder the name alone would be looked for in
+    // whatever folder the program was started from.
+    const int loaded = programFolder.empty() ? kProgramTextCannotOpen : LoadProgramTexts(textFile);
     if (loaded < 1) return ProgramTextLoadMessage(loaded, textFile.string());
     busyCaption_ = Text(74);
     stateFileOverride_ = stateFile;

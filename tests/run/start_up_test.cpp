@@ -11,14 +11,22 @@
 namespace lexicount::test {
 namespace {
 
-TEST(StartUp, MissingProgramTextsEndTheProgram) {
+TEST(StartUp, ProgramTextsAreReadOnlyFromTheProgramFolder) {
     TempDir empty;
     FakeView view;
     SettingsRecord settings;
     MainController controller(view, settings);
-    const std::string message = controller.LoadForm(empty.path(), empty.path() / "tly.usr");
-    EXPECT_FALSE(message.empty());
-    EXPECT_NE(message.find("tly.dat"), std::string::npos) << message;
+    EXPECT_EQ(controller.LoadForm(empty.path(), empty.path() / "tly.usr"),
+              "Cannot open file containing program text.\r\n" + (empty.path() / "tly.dat").string());
+
+    // An unknown program folder is not the folder the program was started from.
+    TempDir started;
+    std::filesystem::copy_file(ProgramDataDir() / "tly.dat", started.path() / "tly.dat");
+    const std::filesystem::path saved = std::filesystem::current_path();
+    std::filesystem::current_path(started.path());
+    const std::string message = controller.LoadForm({}, empty.path() / "tly.usr");
+    std::filesystem::current_path(saved);
+    EXPECT_EQ(message.rfind("Cannot open file containing program text.", 0), 0u) << message;
 }
 
 TEST(StartUp, WithoutAStateFileEverythingIsDefault) {
