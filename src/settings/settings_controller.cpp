@@ -352,8 +352,21 @@ void SettingsController::cmdSaveLoadState_Click(int index) {
 }
 
 void SettingsController::SaveSettingsFile() {
-    const std::optional<std::string> chosen = view_.ChooseFile(SaveSettingsRequest());
+    const FileDialogRequest request = SaveSettingsRequest();
+    std::optional<std::string> chosen = view_.ChooseFile(request);
     if (!chosen || chosen->empty()) return;
+    // A name without an extension gets ".tly", or the load dialog's filter
+    // would hide the file. The dialog asked about the name as typed, so the
+    // completed name is asked about here.
+    if (GetFileExtension(*chosen, false).empty()) {
+        chosen->append(chosen->back() == '.' ? "tly" : ".tly");
+        if (request.AskBeforeOverwriting() && FileExists(*chosen)) {
+            const MessageBox question{request.title,
+                                      *chosen + " already exists.\r\nDo you want to replace it?",
+                                      Icon::Warning, Buttons::YesNo, 1};
+            if (view_.Show(question) != Answer::Yes) return;
+        }
+    }
     view_.SetParametersLabel("");
     view_.SetParametersFile(*chosen);
     view_.ShowParametersFile(true);

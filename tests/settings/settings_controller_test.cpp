@@ -512,6 +512,44 @@ TEST_F(SettingsControllerTest, SaveAndLoadASettingsFile) {
     EXPECT_EQ(view.outputControls, 1);
 }
 
+TEST_F(SettingsControllerTest, ASettingsFileNamedWithoutExtensionGetsTly) {
+    struct Case {
+        const char* typed;
+        const char* written;
+        std::deque<Answer> answers;  // to the question about replacing a file
+        bool saved;
+    };
+    const std::vector<Case> cases = {
+        {"mine", "mine.tly", {}, true},
+        {"dotted.", "dotted.tly", {}, true},
+        {"other.cfg", "other.cfg", {}, true},
+        {"kept", "kept.tly", {Answer::No}, false},
+        {"replaced", "replaced.tly", {Answer::Yes}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const bool exists = !c.answers.empty();
+        if (exists) harness.dir.Write(c.written, "old");
+        view.boxes.clear();
+        view.parametersLabel = "unset";
+        view.answers = c.answers;
+        view.files = {(harness.dir.path() / c.typed).string()};
+        settings.cmdSaveLoadState_Click(0);
+        const std::string written = (harness.dir.path() / c.written).string();
+        ASSERT_EQ(view.boxes.size(), exists ? 1u : 0u);
+        if (exists) {
+            EXPECT_EQ(view.boxes[0].title, "Specify file to save settings to");
+            EXPECT_EQ(view.boxes[0].text, written + " already exists.\r\nDo you want to replace it?");
+            EXPECT_EQ(view.boxes[0].buttons, Buttons::YesNo);
+            EXPECT_EQ(view.boxes[0].defaultButton, 1);
+        }
+        EXPECT_EQ(ReadFileBytes(written) != "old", c.saved);
+        EXPECT_EQ(view.parametersLabel, c.saved ? "Settings saved to" : "unset");
+        if (c.saved) EXPECT_EQ(view.parametersFile, written);
+        EXPECT_EQ(std::filesystem::exists(harness.dir.path() / c.typed), std::string(c.typed) == c.written);
+    }
+}
+
 TEST_F(SettingsControllerTest, AFailedSaveIsReported) {
     view.files = {(harness.dir.path() / "no-such-folder" / "x.tly").string()};
     settings.cmdSaveLoadState_Click(0);
