@@ -111,6 +111,8 @@ private:
     void DoIt();
     bool DoItFromFile();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
+    // ClassifyTextFile for an input file the user named, with its notices.
+    Classification ClassifyInputFile(const std::string& path);
     bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& xml);
     void ScanPlainText(TextCount& count, const std::string& path);
     bool FetchClipboardText(bool blnShowInTextbox);

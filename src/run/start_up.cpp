@@ -104,7 +104,7 @@ void MainController::StartUp() {
         }
         if (IsDocxFile(path)) settings_.chkUTF8 = 1;
     } else {
-        const Classification classification = ClassifyTextFile(path, false, classifyState_, view_);
+        const Classification classification = ClassifyInputFile(path);
         if (classification.blnIsUTF8) settings_.chkUTF8 = 1;
         ChooseCommonWordsForInputFile();
     }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "run/main_controller.h"
 #include "settings/program_texts.h"
 #include "settings/state_file.h"
@@ -185,6 +187,26 @@ TEST(FileSelection, BrowsingForTheInputFile) {
     h.controller.cmdFile_Click(0);
     EXPECT_EQ(h.view.Titles(), std::vector<std::string>{"Empty file"});
     EXPECT_EQ(h.view.Label(StatusLabel::lblFilesize), "Filesize: 0 bytes");
+}
+
+TEST(FileSelection, AFileIsClassifiedInAnEmptyResultBox) {
+    const std::string mac = "This is a Mac-style text file";
+    const std::vector<std::pair<const char*, std::function<void(ControllerHarness&)>>> cases = {
+        {"browsed", [](ControllerHarness& h) { h.controller.cmdFile_Click(0); }},
+        {"typed", [](ControllerHarness& h) { h.controller.txbFile_LostFocus(0); }},
+        {"counted", [](ControllerHarness& h) { h.controller.cmdListWords_Click(); }},
+    };
+    for (const auto& [name, act] : cases) {
+        SCOPED_TRACE(name);
+        ControllerHarness h;
+        h.view.inputFileChoice = h.UseInput("mac.txt", "bravo alpha\rbravo\r");
+        h.view.box.SetText("an earlier list");
+        h.view.answers = {Answer::No};  // do not read the common words
+        act(h);
+        ASSERT_NE(h.view.Find(mac), nullptr);
+        EXPECT_EQ(h.view.resultWhenShown[mac], "");
+        if (std::string(name) != "counted") EXPECT_EQ(h.view.box.Text(), "");
+    }
 }
 
 TEST(FileSelection, ToolTipsOfLongPaths) {
