@@ -47,6 +47,8 @@ public:
     void InitializeVariables();
     // The settings part alone (the settings window's "Reinitialize").
     void Initialize();
+    // Selects the default item of the five lists.
+    void FillComboBoxes();
     // The introduction text (UTF-8) for txbIntro.
     std::string IntroText() const;
 

@@ -24,14 +24,14 @@ std::string MainController::LoadForm(const std::filesystem::path& programFolder,
 
     settings_.source = SourceOption::optInFile;
     SetDefaultCommonWordsFile();
-    settings_.cboWordOrder = 0;
-    settings_.cboDisplayFormat = 0;
+    FillComboBoxes();
     InitializeVariables();
     // Restored once, before the window is shown: the window is built from
     // the record, so the result is the same as restoring again after.
     if (!RestoreSavedState(settings_, state_.strCommonWordsFile, state_.strWordsToIgnore, stateFile_)
              .empty()) {
         InitializeVariables();
+        FillComboBoxes();
     }
     UpdateDisableOutputBox();
     view_.SetCountButtonCaption(Text(73));
@@ -60,6 +60,14 @@ void MainController::InitializeVariables() {
     Initialize();
 }
 
+void MainController::FillComboBoxes() {
+    settings_.cboShortWordSize = 1;
+    settings_.cboLongWordSize = 7;
+    settings_.cboThresholdFrequency = 0;
+    settings_.cboWordOrder = 0;
+    settings_.cboDisplayFormat = 0;
+}
+
 void MainController::Initialize() {
     settings_.txbFile[0].clear();
     settings_.txbFile[1].clear();
@@ -69,11 +77,7 @@ void MainController::Initialize() {
     settings_.chkSuppressWords = 0;
     settings_.txbCommonWordsFile.clear();
     state_.strCommonWordsFile.clear();
-    // Comment-marker style "C".
-    settings_.txbStartComment[0] = "/*";
-    settings_.txbEndComment[0] = "*/";
-    settings_.txbStartComment[1] = "//";
-    settings_.txbEndComment[1] = "";
+    // A reset selects the marker style; the four marker texts stay as the user left them.
     state_.strWordsToIgnore = ApplyWordsToIgnore(settings_);
     UpdateDisableOutputBox();
     view_.SettingsChanged();

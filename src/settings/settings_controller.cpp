@@ -399,6 +399,9 @@ void SettingsController::LoadSettingsFile() {
         view_.Show(MessageBox{std::string(kLoadSettingsTitle), message, Icon::Warning, Buttons::Ok, 0});
         view_.SetParametersLabel(std::string(kErrorLoadingFrom));
         main_.InitializeVariables();
+        // As at start-up: a list the file left with no selection would list
+        // the words without ranks or frequencies.
+        main_.FillComboBoxes();
         // The reset empties the common-words path; a box left ticked by the
         // failed file would name no file.
         settings_.chkIgnoreCommonWords = 0;

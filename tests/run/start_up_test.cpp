@@ -85,9 +85,31 @@ TEST(StartUp, RestoresTheStateFileAndOffersTheCommonWordsOfTheInput) {
 }
 
 TEST(StartUp, ADamagedStateFileLeavesTheDefaultsSilently) {
-    for (std::string content : {std::string("\"x\"\r\n\"\"\r\n"), std::string("garbage")}) {
+    struct Case {
+        const char* name;
+        std::function<void(SettingsRecord&)> change;  // of a saved record; none for content
+        std::string content;
+        std::string startComment;  // the reset keeps what the restore set
+    };
+    const std::vector<Case> cases = {
+        {"cut short", nullptr, "\"x\"\r\n\"\"\r\n", "/*"},
+        {"garbage", nullptr, "garbage", "/*"},
+        {"stopped at line 8", nullptr,
+         "\"/in.txt\"\r\n\"\"\r\n\"\"\r\n\"{\"\r\n\"}\"\r\n\"\"\r\n\"\"\r\n14\r\n", "{"},
+        {"no word order", [](SettingsRecord& s) { s.cboWordOrder = -1; }, "", "/*"},
+        {"no display format", [](SettingsRecord& s) { s.cboDisplayFormat = -1; }, "", "/*"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         TempDir dir;
-        dir.Write("tly.usr", content);
+        if (c.change) {
+            SettingsRecord saved;
+            saved.txbFile[0] = dir.Write("in.txt", "bravo alpha bravo\r\n").string();
+            c.change(saved);
+            ASSERT_EQ(SaveState(saved, "", dir.path() / "tly.usr"), "");
+        } else {
+            dir.Write("tly.usr", c.content);
+        }
         FakeView view;
         SettingsRecord settings;
         settings.cboDisplayFormat = 3;
@@ -96,7 +118,9 @@ TEST(StartUp, ADamagedStateFileLeavesTheDefaultsSilently) {
         controller.StartUp();
         EXPECT_TRUE(view.boxes.empty());
         EXPECT_EQ(settings.txbFile[0], "");
+        EXPECT_EQ(settings.cboWordOrder, 0);
         EXPECT_EQ(settings.cboDisplayFormat, 0);
+        EXPECT_EQ(settings.txbStartComment[0], c.startComment);
     }
 }
 

@@ -453,9 +453,13 @@ TEST_F(SettingsControllerTest, ReinitializeResetsListsAndCommonWords) {
     state.strWordsToIgnore = " foo ";
     record.chkAllowWordsWithNumerals = 1;
     record.txbFile[1] = "/tmp/out.txt";
+    record.txbStartComment[0] = "{";
+    record.txbEndComment[1] = "#>";
     state.blnWordsGot = true;
     view.parametersFileVisible = true;
     settings.cmdInitialize_Click();
+    EXPECT_EQ(record.txbStartComment[0], "{");
+    EXPECT_EQ(record.txbEndComment[1], "#>");
     EXPECT_EQ(record.cboWordOrder, 0);
     EXPECT_EQ(record.cboDisplayFormat, 0);
     EXPECT_EQ(record.chkIgnoreCommonWords, 0);
@@ -577,24 +581,36 @@ TEST_F(SettingsControllerTest, AFailedLoadResetsTheSettings) {
     EXPECT_EQ(record.txbFile[0], "");
     EXPECT_EQ(record.txbFile[1], "");
     EXPECT_EQ(record.txbWordsToIgnore, "");
-    EXPECT_EQ(record.txbStartComment[0], "/*");
+    EXPECT_EQ(record.txbStartComment[0], "{");
     EXPECT_EQ(record.chkAllowWordsWithNumerals, 0);
     EXPECT_EQ(record.chkIgnoreCommonWords, 0);
     EXPECT_EQ(state.strCommonWordsFile, "");
 }
 
 TEST_F(SettingsControllerTest, AnInvalidComboBoxIndexCountsAsAFailure) {
-    SettingsRecord saved;
-    saved.cboShortWordSize = -1;
-    const auto file = harness.dir.path() / "minus.tly";
-    ASSERT_EQ(SaveState(saved, "", file), "");
-    record.chkDropFinalS = 1;
-    view.files = {file.string()};
-    settings.cmdSaveLoadState_Click(1);
-    ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text, "Invalid combo box index");
-    EXPECT_EQ(record.cboShortWordSize, 1);
-    EXPECT_EQ(record.chkDropFinalS, 0);
+    const SettingsRecord defaults;
+    for (std::string_view list : {"cboShortWordSize", "cboLongWordSize", "cboThresholdFrequency",
+                                  "cboWordOrder", "cboDisplayFormat"}) {
+        SCOPED_TRACE(std::string(list));
+        SettingsRecord saved;
+        saved.cboDisplayFormat = 6;
+        SetNumber(saved, list, -1);
+        const auto file = harness.dir.path() / "minus.tly";
+        ASSERT_EQ(SaveState(saved, "", file), "");
+        record.chkDropFinalS = 1;
+        record.cboWordOrder = 1;
+        view.boxes.clear();
+        view.files = {file.string()};
+        settings.cmdSaveLoadState_Click(1);
+        ASSERT_EQ(view.boxes.size(), 1u);
+        EXPECT_EQ(view.boxes[0].text, "Invalid combo box index");
+        EXPECT_EQ(record.chkDropFinalS, 0);
+        // Every list is back at its default item, none left without one.
+        for (std::string_view other : {"cboShortWordSize", "cboLongWordSize", "cboThresholdFrequency",
+                                       "cboWordOrder", "cboDisplayFormat"}) {
+            EXPECT_EQ(GetNumber(record, other), GetNumber(defaults, other)) << other;
+        }
+    }
 }
 
 TEST_F(SettingsControllerTest, CancelledSettingsDialogsDoNothing) {
