@@ -386,15 +386,25 @@ void SettingsController::LoadSettingsFile() {
     view_.SetParametersFile(*chosen);
     view_.ShowParametersFile(true);
     const std::string loadedFile = state_.strCommonWordsFile;
+    const std::int16_t loadedBox = settings_.chkIgnoreCommonWords;
     blnIgnoreClicks_ = true;
     const std::string message = RestoreSavedState(settings_, state_.strCommonWordsFile,
                                                   state_.strWordsToIgnore, PathFromUtf8(*chosen));
     blnIgnoreClicks_ = false;
+    const bool commonWordsChanged =
+        state_.strCommonWordsFile != loadedFile || settings_.chkIgnoreCommonWords != loadedBox;
     // Words read from another file must not pass for this file's words.
     if (state_.strCommonWordsFile != loadedFile) state_.blnCommonWordsLoaded = false;
     main_.WordRulesChanged();
     if (message.empty()) {
         view_.SetParametersLabel(std::string(kSettingsLoadedFrom));
+        // A count ignores the words in memory whenever the box is ticked, so
+        // they must be the words of the file the window now names.
+        if (commonWordsChanged && IsOn(settings_.chkIgnoreCommonWords)) {
+            view_.SettingsChanged();
+            main_.AttemptToReadCommonWords();
+            main_.ConcealNumWords(false);
+        }
     } else {
         view_.Show(MessageBox{std::string(kLoadSettingsTitle), message, Icon::Warning, Buttons::Ok, 0});
         view_.SetParametersLabel(std::string(kErrorLoadingFrom));

@@ -581,7 +581,7 @@ TEST_F(SettingsControllerTest, AFailedLoadResetsTheSettings) {
     EXPECT_EQ(record.txbFile[0], "");
     EXPECT_EQ(record.txbFile[1], "");
     EXPECT_EQ(record.txbWordsToIgnore, "");
-    EXPECT_EQ(record.txbStartComment[0], "{");
+    EXPECT_EQ(record.txbStartComment[0], "{");  // the reset leaves the marker texts
     EXPECT_EQ(record.chkAllowWordsWithNumerals, 0);
     EXPECT_EQ(record.chkIgnoreCommonWords, 0);
     EXPECT_EQ(state.strCommonWordsFile, "");
@@ -610,6 +610,47 @@ TEST_F(SettingsControllerTest, AnInvalidComboBoxIndexCountsAsAFailure) {
                                        "cboWordOrder", "cboDisplayFormat"}) {
             EXPECT_EQ(GetNumber(record, other), GetNumber(defaults, other)) << other;
         }
+    }
+}
+
+TEST_F(SettingsControllerTest, LoadingASettingsFileReadsTheCommonWordsItNames) {
+    const std::string zebra = CommonWordsFile("zebra.txt", "zebra\r\n");
+    const std::string okapi = CommonWordsFile("okapi.txt", "okapi\r\nquagga\r\n");
+    struct Case {
+        const char* name;
+        std::string loaded;  // read before the load; its box then unticked when untick
+        bool untick;
+        std::string named;    // by the settings file
+        std::int16_t ticked;  // by the settings file
+        size_t wordsAfter;    // words in force afterwards
+        bool reread;
+    };
+    const std::vector<Case> cases = {
+        {"another file ticked", zebra, false, okapi, 1, 2, true},
+        {"the same file newly ticked", okapi, true, okapi, 1, 2, true},
+        {"the same file still ticked", zebra, false, zebra, 1, 1, false},
+        {"another file unticked", zebra, false, okapi, 0, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        view.files = {c.loaded};
+        settings.cmdSelectCommonWordsFile_Click(0);
+        ASSERT_TRUE(state.blnCommonWordsLoaded);
+        if (c.untick) Click("chkIgnoreCommonWords");
+        SettingsRecord saved;
+        saved.chkIgnoreCommonWords = c.ticked;
+        const auto file = harness.dir.path() / "words.tly";
+        ASSERT_EQ(SaveState(saved, c.named, file), "");
+        harness.view.boxes.clear();
+        view.boxes.clear();
+        view.files = {file.string()};
+        settings.cmdSaveLoadState_Click(1);
+        EXPECT_EQ(view.parametersLabel, "Settings loaded from");
+        EXPECT_EQ(harness.view.Find("Common words loaded") != nullptr, c.reread);
+        EXPECT_EQ(record.txbCommonWordsFile, c.named);
+        EXPECT_EQ(record.chkIgnoreCommonWords, c.ticked);
+        EXPECT_EQ(harness.controller.LoadedCommonWords().size(), c.wordsAfter);
+        EXPECT_EQ(state.blnCommonWordsLoaded, c.named == c.loaded || c.reread);
     }
 }
 
