@@ -229,7 +229,9 @@ TEST(FileSelection, AFileIsClassifiedInAnEmptyResultBox) {
         act(h);
         ASSERT_NE(h.view.Find(mac), nullptr);
         EXPECT_EQ(h.view.resultWhenShown[mac], "");
-        if (std::string(name) != "counted") EXPECT_EQ(h.view.box.Text(), "");
+        if (std::string(name) != "counted") {
+            EXPECT_EQ(h.view.box.Text(), "");
+        }
     }
 }
 

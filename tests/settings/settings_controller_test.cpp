@@ -549,7 +549,9 @@ TEST_F(SettingsControllerTest, ASettingsFileNamedWithoutExtensionGetsTly) {
         }
         EXPECT_EQ(ReadFileBytes(written) != "old", c.saved);
         EXPECT_EQ(view.parametersLabel, c.saved ? "Settings saved to" : "unset");
-        if (c.saved) EXPECT_EQ(view.parametersFile, written);
+        if (c.saved) {
+            EXPECT_EQ(view.parametersFile, written);
+        }
         EXPECT_EQ(std::filesystem::exists(harness.dir.path() / c.typed), std::string(c.typed) == c.written);
     }
 }
