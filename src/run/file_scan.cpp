@@ -130,7 +130,7 @@ bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& 
     view_.SetLabel(StatusLabel::lblXMLsize, "");
     state_.intLineEndingType = 0;
     if (!CheckInputFile(path)) return false;
-    const Classification classification = ClassifyTextFile(path, false, classifyState_, view_);
+    const Classification classification = ClassifyInputFile(path);
     if (!classification.ok) return false;
     state_.intLineEndingType = classification.intFileType;
 

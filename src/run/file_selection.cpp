@@ -54,8 +54,7 @@ void MainController::cmdFile_Click(int index) {
                 if (extension != "docx" && !IsOdtFile(path)) {
                     view_.OutputBox().SetText("Now checking file ...");
                     settings_.chkUTF8 = 0;
-                    const Classification classification =
-                        ClassifyTextFile(path, false, classifyState_, view_);
+                    const Classification classification = ClassifyInputFile(path);
                     view_.Repaint();
                     if (classification.blnIsUTF8) settings_.chkUTF8 = 1;
                     view_.SettingsChanged();
@@ -83,7 +82,7 @@ void MainController::txbFile_LostFocus(int index) {
         if (!path.empty()) {
             if (!CheckInputFile(path)) return;
             if (!IsOdtFile(path)) {
-                const Classification classification = ClassifyTextFile(path, false, classifyState_, view_);
+                const Classification classification = ClassifyInputFile(path);
                 if (classification.blnIsUTF8) {
                     settings_.chkUTF8 = 1;
                     view_.SettingsChanged();
@@ -110,6 +109,13 @@ void MainController::cmdClearFile_Click(int index) {
     }
     view_.SettingsChanged();
     view_.SetTheFocus();
+}
+
+Classification MainController::ClassifyInputFile(const std::string& path) {
+    // The box is emptied first, so that a notice about the file is not read
+    // as being about what the box said before.
+    view_.OutputBox().SetText("");
+    return ClassifyTextFile(path, false, classifyState_, view_);
 }
 
 bool MainController::CheckInputFile(const std::string& path) {

@@ -104,6 +104,8 @@ void MainController::ListWords() {
     // Held for the whole listing: the table must outlive anything that
     // happens while the window runs its events.
     const std::shared_ptr<TextCount> count = state_.count;
+    // A stop asked for during an earlier listing is spent: it must not end this one.
+    state_.blnStop = false;
     state_.blnOutputFileWritten = false;
     TextBox& box = view_.OutputBox();
     bool blnWriteToFile = false;

@@ -47,6 +47,8 @@ public:
     void InitializeVariables();
     // The settings part alone (the settings window's "Reinitialize").
     void Initialize();
+    // Selects the default item of the five lists.
+    void FillComboBoxes();
     // The introduction text (UTF-8) for txbIntro.
     std::string IntroText() const;
 
@@ -111,6 +113,8 @@ private:
     void DoIt();
     bool DoItFromFile();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
+    // ClassifyTextFile for an input file the user named, with its notices.
+    Classification ClassifyInputFile(const std::string& path);
     bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& xml);
     void ScanPlainText(TextCount& count, const std::string& path);
     bool FetchClipboardText(bool blnShowInTextbox);

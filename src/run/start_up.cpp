@@ -15,21 +15,23 @@ std::string MainController::LoadForm(const std::filesystem::path& programFolder,
     state_.blnStartUpCompleted = false;
     programFolder_ = programFolder;
     const std::filesystem::path textFile = programFolder / kProgramTextFileName;
-    const int loaded = LoadProgramTexts(textFile);
+    // Without a known program folder the name alone would be looked for in
+    // whatever folder the program was started from.
+    const int loaded = programFolder.empty() ? kProgramTextCannotOpen : LoadProgramTexts(textFile);
     if (loaded < 1) return ProgramTextLoadMessage(loaded, textFile.string());
     busyCaption_ = Text(74);
     stateFileOverride_ = stateFile;
 
     settings_.source = SourceOption::optInFile;
     SetDefaultCommonWordsFile();
-    settings_.cboWordOrder = 0;
-    settings_.cboDisplayFormat = 0;
+    FillComboBoxes();
     InitializeVariables();
     // Restored once, before the window is shown: the window is built from
     // the record, so the result is the same as restoring again after.
     if (!RestoreSavedState(settings_, state_.strCommonWordsFile, state_.strWordsToIgnore, stateFile_)
              .empty()) {
         InitializeVariables();
+        FillComboBoxes();
     }
     UpdateDisableOutputBox();
     view_.SetCountButtonCaption(Text(73));
@@ -58,6 +60,14 @@ void MainController::InitializeVariables() {
     Initialize();
 }
 
+void MainController::FillComboBoxes() {
+    settings_.cboShortWordSize = 1;
+    settings_.cboLongWordSize = 7;
+    settings_.cboThresholdFrequency = 0;
+    settings_.cboWordOrder = 0;
+    settings_.cboDisplayFormat = 0;
+}
+
 void MainController::Initialize() {
     settings_.txbFile[0].clear();
     settings_.txbFile[1].clear();
@@ -67,11 +77,7 @@ void MainController::Initialize() {
     settings_.chkSuppressWords = 0;
     settings_.txbCommonWordsFile.clear();
     state_.strCommonWordsFile.clear();
-    // Comment-marker style "C".
-    settings_.txbStartComment[0] = "/*";
-    settings_.txbEndComment[0] = "*/";
-    settings_.txbStartComment[1] = "//";
-    settings_.txbEndComment[1] = "";
+    // A reset selects the marker style; the four marker texts stay as the user left them.
     state_.strWordsToIgnore = ApplyWordsToIgnore(settings_);
     UpdateDisableOutputBox();
     view_.SettingsChanged();
@@ -102,7 +108,7 @@ void MainController::StartUp() {
         }
         if (IsDocxFile(path)) settings_.chkUTF8 = 1;
     } else {
-        const Classification classification = ClassifyTextFile(path, false, classifyState_, view_);
+        const Classification classification = ClassifyInputFile(path);
         if (classification.blnIsUTF8) settings_.chkUTF8 = 1;
         ChooseCommonWordsForInputFile();
     }

@@ -62,11 +62,13 @@ std::vector<fs::path> ProgramFolderCandidates(const fs::path& executableFolder) 
 }
 
 fs::path FindProgramFolder(const fs::path& executableFolder) {
-    for (const fs::path& candidate : ProgramFolderCandidates(executableFolder)) {
+    const std::vector<fs::path> candidates = ProgramFolderCandidates(executableFolder);
+    for (const fs::path& candidate : candidates) {
         std::error_code ec;
         if (fs::is_regular_file(candidate / kProgramTextFileName, ec)) return candidate;
     }
-    return {};
+    // Never the current folder: the program's files are where the program is.
+    return candidates.empty() ? fs::path() : candidates.front();
 }
 
 fs::path ProgramFolder() {

@@ -34,7 +34,9 @@ std::filesystem::path ExecutableFolder();
 // data/ beside the executable as a build leaves it.
 std::vector<std::filesystem::path> ProgramFolderCandidates(const std::filesystem::path& executableFolder);
 
-// The first candidate that holds tly.dat; empty when none does.
+// The first candidate that holds tly.dat; the executable's folder when none
+// does, so that the missing file is named where it belongs; empty when the
+// executable's folder is not known.
 std::filesystem::path FindProgramFolder(const std::filesystem::path& executableFolder);
 std::filesystem::path ProgramFolder();
 

@@ -352,8 +352,21 @@ void SettingsController::cmdSaveLoadState_Click(int index) {
 }
 
 void SettingsController::SaveSettingsFile() {
-    const std::optional<std::string> chosen = view_.ChooseFile(SaveSettingsRequest());
+    const FileDialogRequest request = SaveSettingsRequest();
+    std::optional<std::string> chosen = view_.ChooseFile(request);
     if (!chosen || chosen->empty()) return;
+    // A name without an extension gets ".tly", or the load dialog's filter
+    // would hide the file. The dialog asked about the name as typed, so the
+    // completed name is asked about here.
+    if (GetFileExtension(*chosen, false).empty()) {
+        chosen->append(chosen->back() == '.' ? "tly" : ".tly");
+        if (request.AskBeforeOverwriting() && FileExists(*chosen)) {
+            const MessageBox question{request.title,
+                                      *chosen + " already exists.\r\nDo you want to replace it?",
+                                      Icon::Warning, Buttons::YesNo, 1};
+            if (view_.Show(question) != Answer::Yes) return;
+        }
+    }
     view_.SetParametersLabel("");
     view_.SetParametersFile(*chosen);
     view_.ShowParametersFile(true);
@@ -373,19 +386,32 @@ void SettingsController::LoadSettingsFile() {
     view_.SetParametersFile(*chosen);
     view_.ShowParametersFile(true);
     const std::string loadedFile = state_.strCommonWordsFile;
+    const std::int16_t loadedBox = settings_.chkIgnoreCommonWords;
     blnIgnoreClicks_ = true;
     const std::string message = RestoreSavedState(settings_, state_.strCommonWordsFile,
                                                   state_.strWordsToIgnore, PathFromUtf8(*chosen));
     blnIgnoreClicks_ = false;
+    const bool commonWordsChanged =
+        state_.strCommonWordsFile != loadedFile || settings_.chkIgnoreCommonWords != loadedBox;
     // Words read from another file must not pass for this file's words.
     if (state_.strCommonWordsFile != loadedFile) state_.blnCommonWordsLoaded = false;
     main_.WordRulesChanged();
     if (message.empty()) {
         view_.SetParametersLabel(std::string(kSettingsLoadedFrom));
+        // A count ignores the words in memory whenever the box is ticked, so
+        // they must be the words of the file the window now names.
+        if (commonWordsChanged && IsOn(settings_.chkIgnoreCommonWords)) {
+            view_.SettingsChanged();
+            main_.AttemptToReadCommonWords();
+            main_.ConcealNumWords(false);
+        }
     } else {
         view_.Show(MessageBox{std::string(kLoadSettingsTitle), message, Icon::Warning, Buttons::Ok, 0});
         view_.SetParametersLabel(std::string(kErrorLoadingFrom));
         main_.InitializeVariables();
+        // As at start-up: a list the file left with no selection would list
+        // the words without ranks or frequencies.
+        main_.FillComboBoxes();
         // The reset empties the common-words path; a box left ticked by the
         // failed file would name no file.
         settings_.chkIgnoreCommonWords = 0;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "run/main_controller.h"
 #include "settings/program_texts.h"
 #include "support/fake_view.h"
@@ -28,6 +30,27 @@ TEST(ListWords, RelistsAfterACompleteCountOnly) {
     h.settings.cboDisplayFormat = 9;
     h.controller.cboDisplayFormat_Click();
     EXPECT_EQ(h.view.box.Text(), "");
+}
+
+TEST(ListWords, AStopDuringTheListingDoesNotEndLaterRelistings) {
+    ControllerHarness h;
+    h.UseInput("a.txt", DistinctWords(500, " "));
+    h.settings.chkSuppressWords = 1;
+    // Stopped once the listing runs: the busy button asks, Yes stops.
+    h.view.onYieldWhen = [&h] { return h.controller.State().blnListShown; };
+    h.view.onYield = [&h] {
+        h.view.answers = {Answer::Yes};
+        h.controller.cmdListWords_Click();
+    };
+    h.controller.cmdListWords_Click();
+    ASSERT_NE(h.view.box.Text().find("Listing stopped."), std::string::npos);
+
+    h.settings.cboDisplayFormat = 8;
+    h.controller.cboDisplayFormat_Click();
+    const std::string listed = h.view.box.Text();
+    EXPECT_EQ(listed.find("terminated"), std::string::npos);
+    EXPECT_EQ(listed.find("Listing stopped."), std::string::npos);
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 501);
 }
 
 TEST(ListWords, WritesTheOutputFileAndRewritesItOnRelisting) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "run/main_controller.h"
 #include "settings/program_texts.h"
 #include "settings/state_file.h"
@@ -11,14 +13,22 @@
 namespace lexicount::test {
 namespace {
 
-TEST(StartUp, MissingProgramTextsEndTheProgram) {
+TEST(StartUp, ProgramTextsAreReadOnlyFromTheProgramFolder) {
     TempDir empty;
     FakeView view;
     SettingsRecord settings;
     MainController controller(view, settings);
-    const std::string message = controller.LoadForm(empty.path(), empty.path() / "tly.usr");
-    EXPECT_FALSE(message.empty());
-    EXPECT_NE(message.find("tly.dat"), std::string::npos) << message;
+    EXPECT_EQ(controller.LoadForm(empty.path(), empty.path() / "tly.usr"),
+              "Cannot open file containing program text.\r\n" + (empty.path() / "tly.dat").string());
+
+    // An unknown program folder is not the folder the program was started from.
+    TempDir started;
+    std::filesystem::copy_file(ProgramDataDir() / "tly.dat", started.path() / "tly.dat");
+    const std::filesystem::path saved = std::filesystem::current_path();
+    std::filesystem::current_path(started.path());
+    const std::string message = controller.LoadForm({}, empty.path() / "tly.usr");
+    std::filesystem::current_path(saved);
+    EXPECT_EQ(message.rfind("Cannot open file containing program text.", 0), 0u) << message;
 }
 
 TEST(StartUp, WithoutAStateFileEverythingIsDefault) {
@@ -75,9 +85,31 @@ TEST(StartUp, RestoresTheStateFileAndOffersTheCommonWordsOfTheInput) {
 }
 
 TEST(StartUp, ADamagedStateFileLeavesTheDefaultsSilently) {
-    for (std::string content : {std::string("\"x\"\r\n\"\"\r\n"), std::string("garbage")}) {
+    struct Case {
+        const char* name;
+        std::function<void(SettingsRecord&)> change;  // of a saved record; none for content
+        std::string content;
+        std::string startComment;  // the reset keeps what the restore set
+    };
+    const std::vector<Case> cases = {
+        {"cut short", nullptr, "\"x\"\r\n\"\"\r\n", "/*"},
+        {"garbage", nullptr, "garbage", "/*"},
+        {"stopped at line 8", nullptr,
+         "\"/in.txt\"\r\n\"\"\r\n\"\"\r\n\"{\"\r\n\"}\"\r\n\"\"\r\n\"\"\r\n14\r\n", "{"},
+        {"no word order", [](SettingsRecord& s) { s.cboWordOrder = -1; }, "", "/*"},
+        {"no display format", [](SettingsRecord& s) { s.cboDisplayFormat = -1; }, "", "/*"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         TempDir dir;
-        dir.Write("tly.usr", content);
+        if (c.change) {
+            SettingsRecord saved;
+            saved.txbFile[0] = dir.Write("in.txt", "bravo alpha bravo\r\n").string();
+            c.change(saved);
+            ASSERT_EQ(SaveState(saved, "", dir.path() / "tly.usr"), "");
+        } else {
+            dir.Write("tly.usr", c.content);
+        }
         FakeView view;
         SettingsRecord settings;
         settings.cboDisplayFormat = 3;
@@ -86,7 +118,9 @@ TEST(StartUp, ADamagedStateFileLeavesTheDefaultsSilently) {
         controller.StartUp();
         EXPECT_TRUE(view.boxes.empty());
         EXPECT_EQ(settings.txbFile[0], "");
+        EXPECT_EQ(settings.cboWordOrder, 0);
         EXPECT_EQ(settings.cboDisplayFormat, 0);
+        EXPECT_EQ(settings.txbStartComment[0], c.startComment);
     }
 }
 
@@ -177,6 +211,28 @@ TEST(FileSelection, BrowsingForTheInputFile) {
     h.controller.cmdFile_Click(0);
     EXPECT_EQ(h.view.Titles(), std::vector<std::string>{"Empty file"});
     EXPECT_EQ(h.view.Label(StatusLabel::lblFilesize), "Filesize: 0 bytes");
+}
+
+TEST(FileSelection, AFileIsClassifiedInAnEmptyResultBox) {
+    const std::string mac = "This is a Mac-style text file";
+    const std::vector<std::pair<const char*, std::function<void(ControllerHarness&)>>> cases = {
+        {"browsed", [](ControllerHarness& h) { h.controller.cmdFile_Click(0); }},
+        {"typed", [](ControllerHarness& h) { h.controller.txbFile_LostFocus(0); }},
+        {"counted", [](ControllerHarness& h) { h.controller.cmdListWords_Click(); }},
+    };
+    for (const auto& [name, act] : cases) {
+        SCOPED_TRACE(name);
+        ControllerHarness h;
+        h.view.inputFileChoice = h.UseInput("mac.txt", "bravo alpha\rbravo\r");
+        h.view.box.SetText("an earlier list");
+        h.view.answers = {Answer::No};  // do not read the common words
+        act(h);
+        ASSERT_NE(h.view.Find(mac), nullptr);
+        EXPECT_EQ(h.view.resultWhenShown[mac], "");
+        if (std::string(name) != "counted") {
+            EXPECT_EQ(h.view.box.Text(), "");
+        }
+    }
 }
 
 TEST(FileSelection, ToolTipsOfLongPaths) {

@@ -453,9 +453,13 @@ TEST_F(SettingsControllerTest, ReinitializeResetsListsAndCommonWords) {
     state.strWordsToIgnore = " foo ";
     record.chkAllowWordsWithNumerals = 1;
     record.txbFile[1] = "/tmp/out.txt";
+    record.txbStartComment[0] = "{";
+    record.txbEndComment[1] = "#>";
     state.blnWordsGot = true;
     view.parametersFileVisible = true;
     settings.cmdInitialize_Click();
+    EXPECT_EQ(record.txbStartComment[0], "{");
+    EXPECT_EQ(record.txbEndComment[1], "#>");
     EXPECT_EQ(record.cboWordOrder, 0);
     EXPECT_EQ(record.cboDisplayFormat, 0);
     EXPECT_EQ(record.chkIgnoreCommonWords, 0);
@@ -512,6 +516,46 @@ TEST_F(SettingsControllerTest, SaveAndLoadASettingsFile) {
     EXPECT_EQ(view.outputControls, 1);
 }
 
+TEST_F(SettingsControllerTest, ASettingsFileNamedWithoutExtensionGetsTly) {
+    struct Case {
+        const char* typed;
+        const char* written;
+        std::deque<Answer> answers;  // to the question about replacing a file
+        bool saved;
+    };
+    const std::vector<Case> cases = {
+        {"mine", "mine.tly", {}, true},
+        {"dotted.", "dotted.tly", {}, true},
+        {"other.cfg", "other.cfg", {}, true},
+        {"kept", "kept.tly", {Answer::No}, false},
+        {"replaced", "replaced.tly", {Answer::Yes}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const bool exists = !c.answers.empty();
+        if (exists) harness.dir.Write(c.written, "old");
+        view.boxes.clear();
+        view.parametersLabel = "unset";
+        view.answers = c.answers;
+        view.files = {(harness.dir.path() / c.typed).string()};
+        settings.cmdSaveLoadState_Click(0);
+        const std::string written = (harness.dir.path() / c.written).string();
+        ASSERT_EQ(view.boxes.size(), exists ? 1u : 0u);
+        if (exists) {
+            EXPECT_EQ(view.boxes[0].title, "Specify file to save settings to");
+            EXPECT_EQ(view.boxes[0].text, written + " already exists.\r\nDo you want to replace it?");
+            EXPECT_EQ(view.boxes[0].buttons, Buttons::YesNo);
+            EXPECT_EQ(view.boxes[0].defaultButton, 1);
+        }
+        EXPECT_EQ(ReadFileBytes(written) != "old", c.saved);
+        EXPECT_EQ(view.parametersLabel, c.saved ? "Settings saved to" : "unset");
+        if (c.saved) {
+            EXPECT_EQ(view.parametersFile, written);
+        }
+        EXPECT_EQ(std::filesystem::exists(harness.dir.path() / c.typed), std::string(c.typed) == c.written);
+    }
+}
+
 TEST_F(SettingsControllerTest, AFailedSaveIsReported) {
     view.files = {(harness.dir.path() / "no-such-folder" / "x.tly").string()};
     settings.cmdSaveLoadState_Click(0);
@@ -539,24 +583,77 @@ TEST_F(SettingsControllerTest, AFailedLoadResetsTheSettings) {
     EXPECT_EQ(record.txbFile[0], "");
     EXPECT_EQ(record.txbFile[1], "");
     EXPECT_EQ(record.txbWordsToIgnore, "");
-    EXPECT_EQ(record.txbStartComment[0], "/*");
+    EXPECT_EQ(record.txbStartComment[0], "{");  // the reset leaves the marker texts
     EXPECT_EQ(record.chkAllowWordsWithNumerals, 0);
     EXPECT_EQ(record.chkIgnoreCommonWords, 0);
     EXPECT_EQ(state.strCommonWordsFile, "");
 }
 
 TEST_F(SettingsControllerTest, AnInvalidComboBoxIndexCountsAsAFailure) {
-    SettingsRecord saved;
-    saved.cboShortWordSize = -1;
-    const auto file = harness.dir.path() / "minus.tly";
-    ASSERT_EQ(SaveState(saved, "", file), "");
-    record.chkDropFinalS = 1;
-    view.files = {file.string()};
-    settings.cmdSaveLoadState_Click(1);
-    ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text, "Invalid combo box index");
-    EXPECT_EQ(record.cboShortWordSize, 1);
-    EXPECT_EQ(record.chkDropFinalS, 0);
+    const SettingsRecord defaults;
+    for (std::string_view list : {"cboShortWordSize", "cboLongWordSize", "cboThresholdFrequency",
+                                  "cboWordOrder", "cboDisplayFormat"}) {
+        SCOPED_TRACE(std::string(list));
+        SettingsRecord saved;
+        saved.cboDisplayFormat = 6;
+        SetNumber(saved, list, -1);
+        const auto file = harness.dir.path() / "minus.tly";
+        ASSERT_EQ(SaveState(saved, "", file), "");
+        record.chkDropFinalS = 1;
+        record.cboWordOrder = 1;
+        view.boxes.clear();
+        view.files = {file.string()};
+        settings.cmdSaveLoadState_Click(1);
+        ASSERT_EQ(view.boxes.size(), 1u);
+        EXPECT_EQ(view.boxes[0].text, "Invalid combo box index");
+        EXPECT_EQ(record.chkDropFinalS, 0);
+        // Every list is back at its default item, none left without one.
+        for (std::string_view other : {"cboShortWordSize", "cboLongWordSize", "cboThresholdFrequency",
+                                       "cboWordOrder", "cboDisplayFormat"}) {
+            EXPECT_EQ(GetNumber(record, other), GetNumber(defaults, other)) << other;
+        }
+    }
+}
+
+TEST_F(SettingsControllerTest, LoadingASettingsFileReadsTheCommonWordsItNames) {
+    const std::string zebra = CommonWordsFile("zebra.txt", "zebra\r\n");
+    const std::string okapi = CommonWordsFile("okapi.txt", "okapi\r\nquagga\r\n");
+    struct Case {
+        const char* name;
+        std::string loaded;  // read before the load; its box then unticked when untick
+        bool untick;
+        std::string named;    // by the settings file
+        std::int16_t ticked;  // by the settings file
+        size_t wordsAfter;    // words in force afterwards
+        bool reread;
+    };
+    const std::vector<Case> cases = {
+        {"another file ticked", zebra, false, okapi, 1, 2, true},
+        {"the same file newly ticked", okapi, true, okapi, 1, 2, true},
+        {"the same file still ticked", zebra, false, zebra, 1, 1, false},
+        {"another file unticked", zebra, false, okapi, 0, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        view.files = {c.loaded};
+        settings.cmdSelectCommonWordsFile_Click(0);
+        ASSERT_TRUE(state.blnCommonWordsLoaded);
+        if (c.untick) Click("chkIgnoreCommonWords");
+        SettingsRecord saved;
+        saved.chkIgnoreCommonWords = c.ticked;
+        const auto file = harness.dir.path() / "words.tly";
+        ASSERT_EQ(SaveState(saved, c.named, file), "");
+        harness.view.boxes.clear();
+        view.boxes.clear();
+        view.files = {file.string()};
+        settings.cmdSaveLoadState_Click(1);
+        EXPECT_EQ(view.parametersLabel, "Settings loaded from");
+        EXPECT_EQ(harness.view.Find("Common words loaded") != nullptr, c.reread);
+        EXPECT_EQ(record.txbCommonWordsFile, c.named);
+        EXPECT_EQ(record.chkIgnoreCommonWords, c.ticked);
+        EXPECT_EQ(harness.controller.LoadedCommonWords().size(), c.wordsAfter);
+        EXPECT_EQ(state.blnCommonWordsLoaded, c.named == c.loaded || c.reread);
+    }
 }
 
 TEST_F(SettingsControllerTest, CancelledSettingsDialogsDoNothing) {

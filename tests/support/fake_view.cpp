@@ -27,6 +27,7 @@ Answer DefaultAnswer(const MessageBox& box) {
 
 Answer FakeView::Show(const MessageBox& shown) {
     boxes.push_back(shown);
+    resultWhenShown[shown.title] = box.Text();
     if (shown.buttons == Buttons::Ok || answers.empty()) return DefaultAnswer(shown);
     const Answer answer = answers.front();
     answers.pop_front();

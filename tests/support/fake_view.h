@@ -48,6 +48,8 @@ public:
 
     // --- Record ---
     std::vector<MessageBox> boxes;
+    // By title: the result box's text when such a box was last shown.
+    std::map<std::string, std::string> resultWhenShown;
     struct InputBoxCall {
         std::string title, prompt, defaultValue;
     };
