@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -153,20 +154,22 @@ private:
         if (empty) {
             Close(element, text, position);
         } else {
+            openByName_[name].push_back(open_.size());
             open_.push_back(element);
         }
     }
 
     // Closes up to the innermost open element of that name; an end tag
-    // without a start is ignored.
+    // without a start is ignored. The open elements are indexed by name, so
+    // a run of stray end tags costs nothing however deep the nesting.
     void EndElement(std::string_view name, std::string& text, size_t position) {
-        const auto match =
-            std::find_if(open_.rbegin(), open_.rend(), [name](const Element& e) { return e.name == name; });
-        if (match == open_.rend()) return;
-        const size_t keep = open_.size() - 1 - static_cast<size_t>(match - open_.rbegin());
+        const auto match = openByName_.find(name);
+        if (match == openByName_.end() || match->second.empty()) return;
+        const size_t keep = match->second.back();
         while (open_.size() > keep) {
             const Element element = open_.back();
             open_.pop_back();
+            openByName_[element.name].pop_back();
             Close(element, text, position);
         }
     }
@@ -201,6 +204,7 @@ private:
     std::string_view xml_;
     ExtractionProgress& progress_;
     std::vector<Element> open_;
+    std::unordered_map<std::string_view, std::vector<size_t>> openByName_;  // indexes into open_
     std::vector<std::string> paragraphs_;  // the open paragraphs, innermost last
     int skipping_ = 0;
     std::size_t count_ = 0;

@@ -80,6 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
         OdtCase{"MisnestedEndTagClosesInnerElements", "<text:p><text:span>a</text:p>b<text:p>c</text:p>",
                 "a\r\nc\r\n"},
         OdtCase{"StrayEndTagIsIgnored", "<text:p>a</text:span>b</text:p>", "ab\r\n"},
+        OdtCase{"EndTagOfAnElementClosedEarlierIsIgnored",
+                "<text:p><text:span><text:a>x</text:p>y<text:p>z</text:a>w</text:p>", "x\r\nzw\r\n"},
+        OdtCase{"EndTagClosesTheInnermostOfItsName",
+                "<text:p>a<text:p>b</text:p>c</text:p>d<text:p>e</text:p>", "b\r\nac\r\ne\r\n"},
         OdtCase{"TruncatedMemberKeepsItsLastParagraph", "<text:p>whole</text:p><text:p>open <text:span>para",
                 "whole\r\nopen para\r\n"}),
     [](const auto& info) { return std::string(info.param.label); });

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -133,6 +134,27 @@ TEST(HostileDocuments, HundredThousandTinyTextElementsAreAllCounted) {
         EXPECT_EQ(run.status, 0) << doc << ": " << run.err;
         EXPECT_TRUE(Lists(run.out, "100000", "word")) << doc << ": " << run.out;
     }
+}
+
+std::string OdtContent(const std::string& paragraph) {
+    return "<office:document-content><office:body><office:text><text:p>" + paragraph +
+           "</text:p></office:text></office:body></office:document-content>";
+}
+
+// Start tags that are never closed, then end tags that match none of them:
+// each end tag must be judged without walking the open elements. The
+// watchdog's limit is a fraction of what a walk per end tag takes.
+TEST(HostileDocuments, OdtEndTagsWithoutStartsAreReadInLinearTime) {
+    std::string tags = "alpha ";
+    for (int i = 0; i < 160000; ++i) tags += "<a>";
+    for (int i = 0; i < 160000; ++i) tags += "</b>";
+    TempDir dir;
+    const fs::path doc = dir.Write("tags.odt", MakeZip({{"content.xml", OdtContent(tags + " omega")}}));
+    const ChildResult run = RunChild(CliPath(), {doc.string()}, std::chrono::seconds(20));
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Lists(run.out, "1", "alpha")) << run.out;
+    EXPECT_TRUE(Lists(run.out, "1", "omega")) << run.out;
 }
 
 }  // namespace
