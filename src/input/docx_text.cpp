@@ -156,7 +156,7 @@ bool CutPieces(std::string_view xml, ExtractionProgress& progress, Sink&& sink) 
         std::string piece = MakePiece(xml.substr(after, close - after), spaceAfter);
         ++count;
         progress.PieceStored(piece, count, p);
-        sink(std::move(piece));
+        if (!sink(std::move(piece))) return false;
         p = next;
         open = nextOpen;
     }
@@ -171,6 +171,7 @@ XmlPieces ExtractDelimitedSubstringsXML(std::string_view xml, ExtractionHooks& h
     result.stopped = !CutPieces(choice.Xml(), progress, [&result](std::string&& piece) {
         result.size += static_cast<std::int64_t>(piece.size());
         result.pieces.push_back(std::move(piece));
+        return true;
     });
     return result;
 }
@@ -193,12 +194,22 @@ std::string JoinPiecesIntoLines(const std::vector<std::string>& pieces) {
     return text;
 }
 
-DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs) {
+DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
+                             std::uint64_t maxText) {
     const ChoiceOnly choice(xml);
     ExtractionProgress progress(choice.Xml().size(), hooks, dialogs);
     DocumentText result;
-    result.stopped = !CutPieces(choice.Xml(), progress,
-                                [&result](std::string&& piece) { AppendPieceToLines(result.text, piece); });
+    const bool finished = CutPieces(choice.Xml(), progress, [&result, maxText](std::string&& piece) {
+        AppendPieceToLines(result.text, piece);
+        if (result.text.size() <= maxText) return true;
+        result.tooLarge = true;
+        return false;
+    });
+    if (result.tooLarge) {
+        result.text = std::string();
+    } else {
+        result.stopped = !finished;
+    }
     return result;
 }
 

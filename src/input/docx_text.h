@@ -33,7 +33,9 @@ XmlPieces ExtractDelimitedSubstringsXML(std::string_view xml, ExtractionHooks& h
 void AppendPieceToLines(std::string& text, std::string_view piece);
 std::string JoinPiecesIntoLines(const std::vector<std::string>& pieces);
 
-// Cutting and joining in one pass, without keeping the pieces.
-DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs);
+// Cutting and joining in one pass, without keeping the pieces; the text is
+// bounded by maxText (DocumentText::tooLarge).
+DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
+                             std::uint64_t maxText = DocumentLimits{}.max);
 
 }  // namespace lexicount

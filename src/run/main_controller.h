@@ -111,7 +111,8 @@ private:
     void DoIt();
     bool DoItFromFile();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
-    bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& xml);
+    bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& path, const std::string& xml);
+    void RefuseDocument(const std::string& path, long result);
     void ScanPlainText(TextCount& count, const std::string& path);
     bool FetchClipboardText(bool blnShowInTextbox);
     bool DoItFromClipboard();

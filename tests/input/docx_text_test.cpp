@@ -158,6 +158,20 @@ TEST(DocxTextTest, ManyTinyElementsInOneParagraph) {
     EXPECT_EQ(got.size, 200000);
 }
 
+// The text grows past its maximum: the extraction gives up and keeps nothing.
+TEST(DocxTextTest, TextIsBounded) {
+    const std::string xml = Para(TextRun("abcd.")) + Para(TextRun("efgh."));  // "abcd. \r\nefgh.\r\n"
+    ExtractionHooks hooks;
+    DefaultAnswers dialogs;
+    for (const std::uint64_t max : {15u, 14u, 6u}) {
+        SCOPED_TRACE(max);
+        const DocumentText got = DocxTextFromXml(xml, hooks, dialogs, max);
+        EXPECT_EQ(got.tooLarge, max < 15);
+        EXPECT_EQ(got.text, max < 15 ? "" : "abcd. \r\nefgh.\r\n");
+        EXPECT_FALSE(got.stopped);
+    }
+}
+
 TEST(DocxTextTest, ManyTableCellsWithoutText) {
     std::string xml = "<w:tbl>";
     for (int i = 0; i < 100000; ++i) xml += "<w:tr><w:tc><w:tcPr/></w:tc></w:tr>";

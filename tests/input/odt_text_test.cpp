@@ -96,5 +96,34 @@ TEST(OdtTextLimitTest, HugeSpaceCountIsCapped) {
     EXPECT_LT(got.text.size(), 2000u);
 }
 
+// The text, open paragraphs included, is bounded: a few bytes of markup
+// can ask for thousands of spaces.
+TEST(OdtTextLimitTest, TextPastItsMaximumIsGivenUp) {
+    std::string spaces = "<text:p>a";
+    for (int i = 0; i < 100; ++i) spaces += "<text:s text:c=\"1000\"/>";
+    struct Case {
+        std::string xml;
+        std::uint64_t max;
+        bool tooLarge;
+    };
+    const Case cases[] = {
+        {"<text:p>abc</text:p><text:p>d</text:p>", 8, false},  // "abc\r\nd\r\n"
+        {"<text:p>abc</text:p><text:p>d</text:p>", 7, true},
+        {"<text:p>abc</text:p><text:p>", 7, false},  // the paragraph left open is a line
+        {"<text:p>abc</text:p><text:p>", 6, true},
+        {spaces, 50000, true},
+    };
+    ExtractionHooks hooks;
+    DefaultAnswers dialogs;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.xml.substr(0, 60) + " max " + std::to_string(c.max));
+        const DocumentText got = OdtTextFromXml(c.xml, hooks, dialogs, c.max);
+        EXPECT_EQ(got.tooLarge, c.tooLarge);
+        EXPECT_EQ(got.text.empty(), c.tooLarge);
+        EXPECT_LE(got.text.size(), c.max);
+        EXPECT_FALSE(got.stopped);
+    }
+}
+
 }  // namespace
 }  // namespace lexicount

@@ -157,5 +157,25 @@ TEST(HostileDocuments, OdtEndTagsWithoutStartsAreReadInLinearTime) {
     EXPECT_TRUE(Lists(run.out, "1", "omega")) << run.out;
 }
 
+// 800,000 repeated-space elements would make 800 MB of text from an 18 MB
+// member (45 KB zipped): the text is held to the document limit and refused
+// there, as a member of that size would be.
+TEST(HostileDocuments, OdtSpacesBeyondTheLimitAreRefusedInBoundedMemory) {
+    std::string spaces = "alpha";
+    for (int i = 0; i < 800000; ++i) spaces += "<text:s text:c=\"1000\"/>";
+    TempDir dir;
+    const fs::path doc = dir.Write("spaces.odt", MakeZip({{"content.xml", OdtContent(spaces + "omega")}}));
+    const ChildResult run = RunChild(CliPath(), {doc.string()}, std::chrono::seconds(60));
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(AsPrinted(ExtractionFailureText(kMemberTooLarge, doc))), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.out, "");
+    std::cout << "peak memory of the refusal: " << run.maxRssKb / 1024 << " MB\n";
+    if (kChildMemoryIsMeasurable) {
+        EXPECT_LT(run.maxRssKb, 150 * 1024);
+    }
+}
+
 }  // namespace
 }  // namespace lexicount::test
