@@ -1,7 +1,7 @@
 // Document extraction: the container reader over arbitrary bytes, over
 // valid containers built around arbitrary XML, and over valid containers
 // with bytes of their headers and data overwritten; the text of the XML
-// member for docx and odt.
+// member for docx and odt, with the limits that bound that text.
 //
 // The first byte chooses the mode, the kind of document and the answers:
 //   mode 0  the rest is the container itself;
@@ -111,7 +111,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     if (member.result >= 0) {
         if (member.xml.size() > limits.max) __builtin_trap();  // the limit holds whatever the directory says
         ExtractionHooks hooks;
-        (void)GetLineFromXMLFile(member.xml, kind, hooks, dialogs);
+        const DocumentText text = GetLineFromXMLFile(member.xml, kind, hooks, dialogs, limits);
+        // The text is bounded like the member, however much one tag repeats.
+        if (text.text.size() > limits.max) __builtin_trap();
+        (void)CheckDocumentText(file.path(), member.xml.size(), text, selector & 32, dialogs, limits);
     } else {
         (void)ExtractionFailureText(member.result, file.path());
     }

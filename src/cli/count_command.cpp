@@ -200,6 +200,11 @@ bool CountDocument(const std::string& path, DocumentKind kind, TextCount& count,
         return false;
     }
     const DocumentText text = GetLineFromXMLFile(member.xml, kind);
+    const long checked = CheckDocumentText(PathFromUtf8(path), member.xml.size(), text, false, dialogs);
+    if (checked < 0) {
+        err << WithLineFeeds(ExtractionFailureText(checked, PathFromUtf8(path))) << "\n";
+        return false;
+    }
     LineSplitter splitter([&](std::string& line) { return count.CountFileLine(line, true); });
     splitter.Feed(text.text);
     splitter.Finish();

@@ -86,15 +86,26 @@ ExtractedXml ExtractXMLFileFromDocXFile(const std::filesystem::path& docPath, Do
 }
 
 DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind, ExtractionHooks& hooks,
-                                Dialogs& dialogs) {
-    if (kind == DocumentKind::Odt) return OdtTextFromXml(xml, hooks, dialogs);
-    return DocxTextFromXml(xml, hooks, dialogs);
+                                Dialogs& dialogs, const DocumentLimits& limits) {
+    if (kind == DocumentKind::Odt) return OdtTextFromXml(xml, hooks, dialogs, limits.max);
+    return DocxTextFromXml(xml, hooks, dialogs, limits.max);
 }
 
 DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind) {
     ExtractionHooks hooks;
     DefaultAnswers dialogs;
     return GetLineFromXMLFile(xml, kind, hooks, dialogs);
+}
+
+long CheckDocumentText(const std::filesystem::path& docPath, std::uint64_t memberSize,
+                       const DocumentText& text, bool askIfLarge, Dialogs& dialogs,
+                       const DocumentLimits& limits) {
+    if (text.tooLarge || text.text.size() > limits.max) return kMemberTooLarge;
+    const bool askedAlready = memberSize > limits.large;
+    if (askIfLarge && !askedAlready && text.text.size() > limits.large && !ScanLargeFile(docPath, dialogs)) {
+        return kDeclinedLarge;
+    }
+    return 0;
 }
 
 std::string ExtractionFailureText(long result, const std::filesystem::path& docPath) {

@@ -19,11 +19,6 @@ enum class DocumentKind { Docx, Odt };
 // "word/document.xml" or "content.xml".
 std::string_view XmlMemberName(DocumentKind kind);
 
-struct DocumentLimits {
-    std::uint64_t large = 10485760;  // above this the user is asked before scanning
-    std::uint64_t max = 20971520;    // above this the document is refused
-};
-
 // Negative results of ExtractXMLFileFromDocXFile.
 constexpr long kDeclinedAfterFailure = -2;  // the user would not scan a damaged document
 constexpr long kExtractionFailed = -3;      // damaged, and the caller did not want a question
@@ -46,10 +41,22 @@ ExtractedXml ExtractXMLFileFromDocXFile(const std::filesystem::path& docPath, Do
                                         bool askOnFailure, bool askIfLarge, Dialogs& dialogs,
                                         const DocumentLimits& limits = {});
 
-// The text the file scan reads from the member's XML.
+// The text the file scan reads from the member's XML. The text is bounded
+// by limits.max like the member: past it the extraction gives up
+// (DocumentText::tooLarge), since a few bytes of markup can stand for
+// thousands of spaces.
 DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind, ExtractionHooks& hooks,
-                                Dialogs& dialogs);
+                                Dialogs& dialogs, const DocumentLimits& limits = {});
 DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind);
+
+// The document limits applied to the extracted text: kMemberTooLarge when
+// the text passed limits.max; with askIfLarge, kDeclinedLarge when the user
+// would not scan a text above limits.large ("Big file", asked only when the
+// member was not above it already, so a document is asked about once).
+// Otherwise 0.
+long CheckDocumentText(const std::filesystem::path& docPath, std::uint64_t memberSize,
+                       const DocumentText& text, bool askIfLarge, Dialogs& dialogs,
+                       const DocumentLimits& limits = {});
 
 // The message for a document that was refused or could not be read, for
 // callers that do not ask (kExtractionFailed, kMemberTooLarge; the latter is

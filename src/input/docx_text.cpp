@@ -8,10 +8,15 @@
 namespace lexicount {
 namespace {
 
+constexpr auto npos = std::string_view::npos;
 constexpr std::string_view kTextOpen = "<w:t";
 constexpr std::string_view kTextClose = "</w:t>";
 constexpr std::string_view kLineBreak = "<w:br";
+constexpr std::string_view kTab = "<w:tab";
+constexpr std::string_view kParagraphStart = "<w:p";
 constexpr std::string_view kParagraphEnd = "</w:p>";
+constexpr std::string_view kFallbackOpen = "<mc:Fallback";
+constexpr std::string_view kFallbackClose = "</mc:Fallback";
 
 bool OnlySpaces(std::string_view s) {
     return s.find_first_not_of(' ') == std::string_view::npos;
@@ -25,34 +30,100 @@ std::string MakePiece(std::string_view tagRestAndText, bool spaceAfter) {
     if (tagEnd != std::string::npos) piece.erase(0, tagEnd + 1);
     if (OnlySpaces(piece)) return " ";
     ReplaceBasicXmlEntities(piece);
+    ReplaceOtherXmlEntities(piece);
     FoldUtf8Text(piece);
     return piece;
 }
 
-// A line break in any of its spellings: "<w:br/>", "<w:br />" and page or
-// column breaks ("<w:br w:type="page"/>") all end a line of text.
-bool HasLineBreak(std::string_view gap) {
-    for (size_t at = gap.find(kLineBreak); at != std::string_view::npos; at = gap.find(kLineBreak, at + 1)) {
-        const size_t after = at + kLineBreak.size();
-        if (after < gap.size() && std::string_view(" \t\r\n/>").find(gap[after]) != std::string_view::npos) {
-            return true;
-        }
+// The next start (or end) tag of exactly that element at or after `from`:
+// "<w:br" finds "<w:br/>", "<w:br />" and "<w:br w:type="page"/>", but not
+// "<w:bref/>".
+size_t FindElement(std::string_view xml, std::string_view tagStart, size_t from) {
+    for (size_t at = xml.find(tagStart, from); at != npos; at = xml.find(tagStart, at + 1)) {
+        const size_t after = at + tagStart.size();
+        if (after < xml.size() && std::string_view(" \t\r\n/>").find(xml[after]) != npos) return at;
     }
-    return false;
+    return npos;
 }
 
-// Whether a line break or a paragraph end lies in xml[from, to).
+// Whether a word break lies in xml[from, to): a line break (page and column
+// breaks too), a tab, or a paragraph's end or start (a text box's paragraphs
+// sit inside the paragraph that anchors the box).
 bool BreakBetween(std::string_view xml, size_t from, size_t to) {
     const std::string_view gap = xml.substr(from, to - from);
-    return HasLineBreak(gap) || gap.find(kParagraphEnd) != std::string_view::npos;
+    return FindElement(gap, kLineBreak, 0) != npos || FindElement(gap, kTab, 0) != npos ||
+           FindElement(gap, kParagraphStart, 0) != npos || gap.find(kParagraphEnd) != npos;
 }
+
+// The next text element with content at or after `from`, passing over the
+// other elements whose names begin with "w:t" (tabs, tables) and over empty
+// text elements, which hold no text to continue a word.
+size_t NextTextElement(std::string_view xml, size_t from) {
+    for (size_t at = xml.find(kTextOpen, from); at != npos; at = xml.find(kTextOpen, from)) {
+        const size_t after = at + kTextOpen.size();
+        from = after;
+        if (after >= xml.size() || (xml[after] != ' ' && xml[after] != '>')) continue;
+        const size_t tagEnd = xml.find('>', after);
+        if (tagEnd == npos || xml[tagEnd - 1] != '/') return at;
+        from = tagEnd + 1;
+    }
+    return npos;
+}
+
+// End of the fallback branch whose start tag begins at `at`: just after
+// its matching end tag (nested branches counted), or the end of the XML.
+size_t FallbackEnd(std::string_view xml, size_t at) {
+    size_t tagEnd = xml.find('>', at);
+    if (tagEnd == npos) return xml.size();
+    if (xml[tagEnd - 1] == '/') return tagEnd + 1;
+    int depth = 1;
+    size_t p = tagEnd + 1;
+    size_t open = FindElement(xml, kFallbackOpen, p);
+    size_t close = FindElement(xml, kFallbackClose, p);
+    while (close != npos) {
+        const bool opening = open != npos && open < close;
+        tagEnd = xml.find('>', opening ? open : close);
+        if (tagEnd == npos) return xml.size();
+        p = tagEnd + 1;
+        if (!opening && --depth == 0) return p;
+        if (opening && xml[tagEnd - 1] != '/') ++depth;
+        if (open != npos && open < p) open = FindElement(xml, kFallbackOpen, p);
+        if (close < p) close = FindElement(xml, kFallbackClose, p);
+    }
+    return xml.size();
+}
+
+// The XML without the fallback branches of its alternate content. Word
+// writes a text box twice, as a drawing in mc:Choice and as a VML shape in
+// mc:Fallback; only the first is read, so the box is counted once.
+class ChoiceOnly {
+public:
+    explicit ChoiceOnly(std::string_view xml) : view_(xml) {
+        size_t at = FindElement(xml, kFallbackOpen, 0);
+        if (at == npos) return;
+        size_t done = 0;
+        while (at != npos) {
+            kept_.append(xml, done, at - done);
+            done = FallbackEnd(xml, at);
+            at = FindElement(xml, kFallbackOpen, done);
+        }
+        kept_.append(xml, done, npos);
+        view_ = kept_;
+    }
+    ChoiceOnly(const ChoiceOnly&) = delete;
+    ChoiceOnly& operator=(const ChoiceOnly&) = delete;
+    std::string_view Xml() const { return view_; }
+
+private:
+    std::string kept_;
+    std::string_view view_;
+};
 
 // Hands every piece to sink in document order; false when the user stopped.
 // Each search starts where the last one left off or reuses its answer, so
 // the work stays linear in the length of the XML.
 template <typename Sink>
 bool CutPieces(std::string_view xml, ExtractionProgress& progress, Sink&& sink) {
-    constexpr auto npos = std::string_view::npos;
     size_t p = 0;
     size_t open = xml.find(kTextOpen);
     size_t close = xml.find(kTextClose);
@@ -76,11 +147,16 @@ bool CutPieces(std::string_view xml, ExtractionProgress& progress, Sink&& sink) 
         }
         const size_t next = close + kTextClose.size();
         const size_t nextOpen = xml.find(kTextOpen, next);
-        const bool spaceAfter = nextOpen != npos && BreakBetween(xml, next, nextOpen);
+        // The break is looked for up to the next text, past any tab or table
+        // between. When no text follows, the space cannot change a word and
+        // the look-ahead stops at the next element as it always has.
+        const size_t nextText = NextTextElement(xml, nextOpen);
+        const bool spaceAfter =
+            nextOpen != npos && BreakBetween(xml, next, nextText == npos ? nextOpen : nextText);
         std::string piece = MakePiece(xml.substr(after, close - after), spaceAfter);
         ++count;
         progress.PieceStored(piece, count, p);
-        sink(std::move(piece));
+        if (!sink(std::move(piece))) return false;
         p = next;
         open = nextOpen;
     }
@@ -89,11 +165,13 @@ bool CutPieces(std::string_view xml, ExtractionProgress& progress, Sink&& sink) 
 }  // namespace
 
 XmlPieces ExtractDelimitedSubstringsXML(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs) {
-    ExtractionProgress progress(xml.size(), hooks, dialogs);
+    const ChoiceOnly choice(xml);
+    ExtractionProgress progress(choice.Xml().size(), hooks, dialogs);
     XmlPieces result;
-    result.stopped = !CutPieces(xml, progress, [&result](std::string&& piece) {
+    result.stopped = !CutPieces(choice.Xml(), progress, [&result](std::string&& piece) {
         result.size += static_cast<std::int64_t>(piece.size());
         result.pieces.push_back(std::move(piece));
+        return true;
     });
     return result;
 }
@@ -116,11 +194,22 @@ std::string JoinPiecesIntoLines(const std::vector<std::string>& pieces) {
     return text;
 }
 
-DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs) {
-    ExtractionProgress progress(xml.size(), hooks, dialogs);
+DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
+                             std::uint64_t maxText) {
+    const ChoiceOnly choice(xml);
+    ExtractionProgress progress(choice.Xml().size(), hooks, dialogs);
     DocumentText result;
-    result.stopped =
-        !CutPieces(xml, progress, [&result](std::string&& piece) { AppendPieceToLines(result.text, piece); });
+    const bool finished = CutPieces(choice.Xml(), progress, [&result, maxText](std::string&& piece) {
+        AppendPieceToLines(result.text, piece);
+        if (result.text.size() <= maxText) return true;
+        result.tooLarge = true;
+        return false;
+    });
+    if (result.tooLarge) {
+        result.text = std::string();
+    } else {
+        result.stopped = !finished;
+    }
     return result;
 }
 

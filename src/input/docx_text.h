@@ -21,9 +21,10 @@ struct XmlPieces {
 };
 
 // Cuts the text elements out of the XML. A piece is followed by one space
-// when a line break or a paragraph end comes before the next text element;
-// a piece of nothing but spaces is one space; entities and UTF-8 are folded
-// into Windows-1252.
+// when a line break, a tab, or a paragraph's end or start comes before the
+// next text element; a piece of nothing but spaces is one space; entities,
+// character references and UTF-8 are folded into Windows-1252. Of alternate
+// content only the mc:Choice branch is read, never mc:Fallback.
 XmlPieces ExtractDelimitedSubstringsXML(std::string_view xml);
 XmlPieces ExtractDelimitedSubstringsXML(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs);
 
@@ -32,7 +33,9 @@ XmlPieces ExtractDelimitedSubstringsXML(std::string_view xml, ExtractionHooks& h
 void AppendPieceToLines(std::string& text, std::string_view piece);
 std::string JoinPiecesIntoLines(const std::vector<std::string>& pieces);
 
-// Cutting and joining in one pass, without keeping the pieces.
-DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs);
+// Cutting and joining in one pass, without keeping the pieces; the text is
+// bounded by maxText (DocumentText::tooLarge).
+DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
+                             std::uint64_t maxText = DocumentLimits{}.max);
 
 }  // namespace lexicount

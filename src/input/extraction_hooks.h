@@ -5,6 +5,7 @@
 // command-line tool needs.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,12 +30,21 @@ public:
     virtual void ShowProgressBar(std::string_view /*caption*/) {}
 };
 
+// Sizes of a document's XML member and of the text taken out of it.
+struct DocumentLimits {
+    std::uint64_t large = 10485760;  // above this the user is asked before scanning
+    std::uint64_t max = 20971520;    // above this the document is refused
+};
+
 // The text of a document as the file scan reads it: Windows-1252 bytes,
 // lines ending in CR LF (the last one possibly without). Its length is the
 // size the scan measures progress against.
 struct DocumentText {
     std::string text;
     bool stopped = false;  // the user stopped the extraction; the text is incomplete
+    // The text grew past its maximum and the extraction gave up; the text is
+    // empty. A little markup can stand for far more text than itself.
+    bool tooLarge = false;
 };
 
 // Shared by the docx and odt extraction: the stop check with its question

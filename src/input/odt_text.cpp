@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -87,20 +88,28 @@ long SpaceCount(std::string_view tag) {
 
 class OdtReader {
 public:
-    OdtReader(std::string_view xml, ExtractionProgress& progress) : xml_(xml), progress_(progress) {}
+    OdtReader(std::string_view xml, ExtractionProgress& progress, std::uint64_t maxText)
+        : xml_(xml), progress_(progress), maxText_(maxText) {}
 
-    bool Read(std::string& text) {
+    void Read(DocumentText& result) {
+        std::string& text = result.text;
         size_t i = 0;
         while (i < xml_.size()) {
             const size_t lt = xml_.find('<', i);
             CharacterData(xml_.substr(i, (lt == npos ? xml_.size() : lt) - i), true);
+            if (lt != npos) i = Markup(lt, text);
+            // Checked after every step, so the text never holds much more
+            // than its maximum, however many spaces one tag asks for.
+            if (TooLarge(result)) return;
+            if (stopped_) {
+                result.stopped = true;
+                return;
+            }
             if (lt == npos) break;
-            i = Markup(lt, text);
-            if (stopped_) return false;
         }
         // A member cut short still gives the paragraphs it began.
         while (!paragraphs_.empty()) EndParagraph(text, xml_.size());
-        return true;
+        TooLarge(result);
     }
 
 private:
@@ -136,6 +145,13 @@ private:
         return gt + 1;
     }
 
+    bool TooLarge(DocumentText& result) const {
+        if (result.text.size() + pending_ <= maxText_) return false;
+        result.text = std::string();
+        result.tooLarge = true;
+        return true;
+    }
+
     size_t After(size_t at, std::string_view end) const {
         const size_t found = xml_.find(end, at);
         return found == npos ? xml_.size() : found + end.size();
@@ -144,8 +160,8 @@ private:
     void StartElement(std::string_view tag, bool empty, std::string& text, size_t position) {
         const std::string_view name = tag.substr(0, NameEnd(tag, 0));
         if (skipping_ == 0 && !paragraphs_.empty()) {
-            if (name == "text:s") paragraphs_.back().append(static_cast<size_t>(SpaceCount(tag)), ' ');
-            if (name == "text:tab" || name == "text:line-break") paragraphs_.back() += ' ';
+            if (name == "text:s") AppendToParagraph(std::string(static_cast<size_t>(SpaceCount(tag)), ' '));
+            if (name == "text:tab" || name == "text:line-break") AppendToParagraph(" ");
         }
         const Element element{name, IsParagraph(name) && skipping_ == 0, IsSkipped(name)};
         if (element.paragraph) paragraphs_.emplace_back();
@@ -153,20 +169,22 @@ private:
         if (empty) {
             Close(element, text, position);
         } else {
+            openByName_[name].push_back(open_.size());
             open_.push_back(element);
         }
     }
 
     // Closes up to the innermost open element of that name; an end tag
-    // without a start is ignored.
+    // without a start is ignored. The open elements are indexed by name, so
+    // a run of stray end tags costs nothing however deep the nesting.
     void EndElement(std::string_view name, std::string& text, size_t position) {
-        const auto match =
-            std::find_if(open_.rbegin(), open_.rend(), [name](const Element& e) { return e.name == name; });
-        if (match == open_.rend()) return;
-        const size_t keep = open_.size() - 1 - static_cast<size_t>(match - open_.rbegin());
+        const auto match = openByName_.find(name);
+        if (match == openByName_.end() || match->second.empty()) return;
+        const size_t keep = match->second.back();
         while (open_.size() > keep) {
             const Element element = open_.back();
             open_.pop_back();
+            openByName_[element.name].pop_back();
             Close(element, text, position);
         }
     }
@@ -179,6 +197,7 @@ private:
     void EndParagraph(std::string& text, size_t position) {
         std::string line = std::move(paragraphs_.back());
         paragraphs_.pop_back();
+        pending_ -= line.size();
         FoldUtf8Text(line);
         text.append(line);
         text.append("\r\n");
@@ -195,13 +214,21 @@ private:
             ReplaceBasicXmlEntities(chunk);
             ReplaceOtherXmlEntities(chunk);
         }
+        AppendToParagraph(chunk);
+    }
+
+    void AppendToParagraph(std::string_view chunk) {
         paragraphs_.back().append(chunk);
+        pending_ += chunk.size();
     }
 
     std::string_view xml_;
     ExtractionProgress& progress_;
+    std::uint64_t maxText_;
     std::vector<Element> open_;
+    std::unordered_map<std::string_view, std::vector<size_t>> openByName_;  // indexes into open_
     std::vector<std::string> paragraphs_;  // the open paragraphs, innermost last
+    std::uint64_t pending_ = 0;            // the length of all open paragraphs
     int skipping_ = 0;
     std::size_t count_ = 0;
     bool stopped_ = false;
@@ -209,10 +236,11 @@ private:
 
 }  // namespace
 
-DocumentText OdtTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs) {
+DocumentText OdtTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
+                            std::uint64_t maxText) {
     ExtractionProgress progress(xml.size(), hooks, dialogs);
     DocumentText result;
-    result.stopped = !OdtReader(xml, progress).Read(result.text);
+    OdtReader(xml, progress, maxText).Read(result);
     return result;
 }
 

@@ -5,10 +5,11 @@
 // space each; the text of notes and annotations is read like any other
 // paragraph (a note inside a paragraph becomes a line of its own, before the
 // rest of that paragraph). Other tags are dropped, and so is character data
-// outside paragraphs. Entities and UTF-8 are folded as in docx text, with
-// "&quot;", "&apos;" and numeric references decoded as well, since office
-// suites write apostrophes and quotes that way.
+// outside paragraphs. Entities, character references and UTF-8 are folded
+// as in docx text. The text, counting the paragraphs still open, is bounded
+// by maxText (DocumentText::tooLarge).
 
+#include <cstdint>
 #include <string_view>
 
 #include "input/extraction_hooks.h"
@@ -17,6 +18,7 @@
 namespace lexicount {
 
 DocumentText OdtTextFromXml(std::string_view xml);
-DocumentText OdtTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs);
+DocumentText OdtTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
+                            std::uint64_t maxText = DocumentLimits{}.max);
 
 }  // namespace lexicount

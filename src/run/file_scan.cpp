@@ -60,19 +60,7 @@ bool MainController::DoItFromFile() {
     } else {
         extracted = ExtractXMLFileFromDocXFile(PathFromUtf8(path), kind, true, true, view_);
         if (extracted.result < 0) {
-            if (extracted.result == kMemberTooLarge) {
-                view_.Show(MessageBox{"File too big",
-                                      path + "\r\nis too large to be scanned directly.\r\n\r\n"
-                                             "Recommend saving it as a text file and\r\n"
-                                             "applying this program to that file.",
-                                      Icon::Information, Buttons::Ok, 0});
-            }
-            view_.SetLabel(StatusLabel::lblXMLsize, "");
-            view_.SetLabel(StatusLabel::lblFilesize, "");
-            view_.SetTimerRunning(false);
-            state_.blnElapsedTimeRunning = false;
-            settings_.txbFile[0].clear();
-            view_.SettingsChanged();
+            RefuseDocument(path, extracted.result);
             return fail();
         }
         size = extracted.result;
@@ -109,7 +97,7 @@ bool MainController::DoItFromFile() {
 
     try {
         if (document) {
-            if (!ScanDocument(count, *scanHooks_, extracted.xml)) return false;
+            if (!ScanDocument(count, *scanHooks_, path, extracted.xml)) return false;
         } else {
             ScanPlainText(count, path);
         }
@@ -163,7 +151,26 @@ bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& 
     return true;
 }
 
-bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& xml) {
+// A document refused or declined (a negative result of the extraction):
+// the input is forgotten, so the user has to choose a file again.
+void MainController::RefuseDocument(const std::string& path, long result) {
+    if (result == kMemberTooLarge) {
+        view_.Show(MessageBox{"File too big",
+                              path + "\r\nis too large to be scanned directly.\r\n\r\n"
+                                     "Recommend saving it as a text file and\r\n"
+                                     "applying this program to that file.",
+                              Icon::Information, Buttons::Ok, 0});
+    }
+    view_.SetLabel(StatusLabel::lblXMLsize, "");
+    view_.SetLabel(StatusLabel::lblFilesize, "");
+    view_.SetTimerRunning(false);
+    state_.blnElapsedTimeRunning = false;
+    settings_.txbFile[0].clear();
+    view_.SettingsChanged();
+}
+
+bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& path,
+                                  const std::string& xml) {
     TextBox& box = view_.OutputBox();
     box.SetText("Processing input file ...\r\n\r\n");
     box.Repaint();
@@ -174,7 +181,7 @@ bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std:
         xml, state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt, documentHooks, view_);
     view_.ShowSuppressWordsBox(true);
     if (text.stopped) state_.blnStop = true;
-    if (state_.blnStop) {
+    const auto endWithoutCount = [&] {
         box.SetText("");
         box.Repaint();
         state_.blnStop = false;
@@ -182,6 +189,13 @@ bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std:
         view_.SetCountButtonCaption(Text(73));
         ResetProgressLabel();
         return false;
+    };
+    if (state_.blnStop) return endWithoutCount();
+    // The text can be far larger than its member: the same limits hold for it.
+    const long checked = CheckDocumentText(PathFromUtf8(path), xml.size(), text, true, view_);
+    if (checked < 0) {
+        RefuseDocument(path, checked);
+        return endWithoutCount();
     }
     box.SetText("");
     box.Repaint();

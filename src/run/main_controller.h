@@ -115,7 +115,8 @@ private:
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     // ClassifyTextFile for an input file the user named, with its notices.
     Classification ClassifyInputFile(const std::string& path);
-    bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& xml);
+    bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& path, const std::string& xml);
+    void RefuseDocument(const std::string& path, long result);
     void ScanPlainText(TextCount& count, const std::string& path);
     bool FetchClipboardText(bool blnShowInTextbox);
     bool DoItFromClipboard();

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/test_support.h"
@@ -195,6 +196,65 @@ INSTANTIATE_TEST_SUITE_P(
                       LargeCase{"AtTheMaximum", 100000, true, {Answer::Yes}, 100000, 1},
                       LargeCase{"AboveTheMaximum", 100001, true, {}, kMemberTooLarge, 0}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// The limits hold for the extracted text as they do for the member: the
+// question above the large size (once per document), the refusal above the
+// maximum.
+TEST(DocxReaderTest, TextLimits) {
+    struct Case {
+        const char* label;
+        std::size_t memberSize;
+        DocumentText text;
+        bool askIfLarge;
+        std::deque<Answer> answers;
+        long result;
+        std::vector<std::string> titles;
+    };
+    const auto text = [](std::size_t size, bool tooLarge = false) {
+        return DocumentText{tooLarge ? "" : Sized(size), false, tooLarge};
+    };
+    const Case cases[] = {
+        {"AtTheLargeSize", 10, text(1000), true, {}, 0, {}},
+        {"AboveItYes", 10, text(1001), true, {Answer::Yes}, 0, {"Big file"}},
+        {"AboveItNo", 10, text(1001), true, {Answer::No}, kDeclinedLarge, {"Big file", "Big file"}},
+        {"AboveItWithoutAsking", 10, text(1001), false, {}, 0, {}},
+        {"MemberAskedAboutAlready", 1001, text(5000), true, {}, 0, {}},
+        {"AtTheMaximum", 10, text(100000), true, {Answer::Yes}, 0, {"Big file"}},
+        {"GivenUpPastTheMaximum", 10, text(0, true), true, {}, kMemberTooLarge, {}},
+        {"AboveTheMaximum", 10, text(100001), false, {}, kMemberTooLarge, {}},
+    };
+    const std::filesystem::path path = "/docs/spaces.odt";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ScriptedDialogs dialogs(c.answers);
+        EXPECT_EQ(CheckDocumentText(path, c.memberSize, c.text, c.askIfLarge, dialogs, kSmallLimits),
+                  c.result);
+        std::vector<std::string> titles;
+        for (const MessageBox& box : dialogs.shown) titles.push_back(box.title);
+        EXPECT_EQ(titles, c.titles);
+        if (!dialogs.shown.empty()) {
+            EXPECT_EQ(dialogs.shown[0].text,
+                      "/docs/spaces.odt\r\nis rather large.  It may take awhile to scan.\r\nDo you wish to "
+                      "continue?");
+        }
+    }
+}
+
+// Both kinds stop gathering text at the maximum of the limits given.
+TEST(DocxReaderTest, TextIsGatheredUpToTheMaximum) {
+    const std::string docx = "<w:p><w:r><w:t>abcd.</w:t></w:r></w:p>";
+    const std::string odt = "<text:p>abcd.</text:p>";
+    for (const auto& [xml, kind] : {std::pair{docx, DocumentKind::Docx}, std::pair{odt, DocumentKind::Odt}}) {
+        for (const std::uint64_t max : {7u, 6u}) {
+            SCOPED_TRACE(xml + " " + std::to_string(max));
+            ExtractionHooks hooks;
+            ScriptedDialogs dialogs;
+            const DocumentText got = GetLineFromXMLFile(xml, kind, hooks, dialogs, DocumentLimits{1, max});
+            EXPECT_EQ(got.text, max == 7 ? "abcd.\r\n" : "");
+            EXPECT_EQ(got.tooLarge, max == 6);
+        }
+    }
+}
 
 TEST(DocxReaderTest, DefaultLimitsAskAboveTenMegabytes) {
     TempDir dir;

@@ -19,6 +19,17 @@ std::string TextRun(std::string_view text) {
 std::string Para(std::string_view runs) {
     return "<w:p>" + std::string(runs) + "</w:p>";
 }
+// A text box as Word writes it: a drawing for current readers and the same
+// text as a VML shape for older ones.
+std::string TextBox(std::string_view paragraphs) {
+    const std::string content = "<w:txbxContent>" + std::string(paragraphs) + "</w:txbxContent>";
+    return "<w:r><mc:AlternateContent><mc:Choice Requires=\"wps\"><w:drawing><wp:anchor><a:graphic>"
+           "<wps:txbx>" +
+           content +
+           "</wps:txbx></a:graphic></wp:anchor></w:drawing></mc:Choice><mc:Fallback><w:pict><v:shape>"
+           "<v:textbox>" +
+           content + "</v:textbox></v:shape></w:pict></mc:Fallback></mc:AlternateContent></w:r>";
+}
 
 struct CutCase {
     const char* label;
@@ -59,9 +70,31 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"AttributesAreDropped", "<w:t xml:space=\"preserve\">  lead</w:t>", {"  lead"}},
         CutCase{"OnlySpacesBecomeOneSpace", "<w:t xml:space=\"preserve\">    </w:t><w:t>x</w:t>", {" ", "x"}},
         CutCase{"EmptyElementIsASpace", "<w:t></w:t><w:t>x</w:t>", {" ", "x"}},
-        CutCase{"TabElementAddsNothing",
-                Para(TextRun("one") + "<w:r><w:tab/></w:r>" + TextRun("two")),
-                {"one", "two"}},
+        CutCase{
+            "TabSeparates", Para(TextRun("one") + "<w:r><w:tab/></w:r>" + TextRun("two")), {"one ", "two"}},
+        CutCase{"TabEndingAParagraphDoesNotHideItsEnd",
+                Para(TextRun("one") + "<w:r><w:tab/></w:r>") + Para(TextRun("two")),
+                {"one ", "two"}},
+        CutCase{"EmptyTextElementDoesNotHideAParagraphEnd",
+                Para(TextRun("one") + "<w:r><w:t xml:space=\"preserve\"/></w:r>") + Para(TextRun("two")),
+                {"one ", "two"}},
+        CutCase{"LastTextBeforeAnEmptyTableKeepsItsSpace",
+                Para(TextRun("end")) + "<w:tbl><w:tr><w:tc><w:p/></w:tc></w:tr></w:tbl>",
+                {"end "}},
+        CutCase{"TextBoxIsReadOnceAndSeparated",
+                Para(TextRun("outside") + TextBox(Para(TextRun("box"))) + TextRun("word")),
+                {"outside ", "box ", "word"}},
+        CutCase{"NestedFallbacksAreSkippedWhole",
+                Para(TextRun("a") +
+                     "<mc:AlternateContent><mc:Choice/><mc:Fallback><mc:AlternateContent>"
+                     "<mc:Fallback>" +
+                     TextRun("x") + "</mc:Fallback>" + TextRun("y") +
+                     "</mc:AlternateContent></mc:Fallback></mc:AlternateContent>" + TextRun("b")),
+                {"a", "b"}},
+        CutCase{
+            "EmptyFallbackHidesNothing", Para(TextRun("a") + "<mc:Fallback/>" + TextRun("b")), {"a", "b"}},
+        CutCase{
+            "UnclosedFallbackHidesTheRest", Para(TextRun("a")) + "<mc:Fallback>" + Para(TextRun("b")), {"a"}},
         CutCase{"TableElementsAreNotText",
                 "<w:tbl><w:tblPr/><w:tr><w:tc><w:tcPr/>" + Para(TextRun("cell")) + "</w:tc></w:tr></w:tbl>",
                 {"cell"}},
@@ -71,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
             {"a", "b"}},
         CutCase{"AmpersandDecodedBeforeLessThan", "<w:t>&amp;lt;</w:t>", {"<"}},
         CutCase{"BasicEntities", "<w:t>a &amp; b &lt;c&gt;</w:t>", {"a & b <c>"}},
-        CutCase{"OtherEntitiesStay", "<w:t>&quot;x&quot; &#233;</w:t>", {"&quot;x&quot; &#233;"}},
+        CutCase{"QuotesApostrophesAndCharacterReferences",
+                "<w:t>&quot;x&quot; don&apos;t caf&#233; &#xE9;t&#xe9; a&#9;b</w:t>",
+                {W("\"x\" don't café été a b")}},
         CutCase{"Utf8Latin", "<w:t>caf\xC3\xA9 na\xC3\xAFve</w:t>", {W("café naïve")}},
         CutCase{
             "Utf8Punctuation", "<w:t>don\xE2\x80\x99t \xE2\x80\x9Cgo\xE2\x80\x9D</w:t>", {"don't \"go\""}},
@@ -121,6 +156,20 @@ TEST(DocxTextTest, ManyTinyElementsInOneParagraph) {
     EXPECT_EQ(got.pieces.front(), "ab");
     EXPECT_EQ(got.pieces.back(), "c.");
     EXPECT_EQ(got.size, 200000);
+}
+
+// The text grows past its maximum: the extraction gives up and keeps nothing.
+TEST(DocxTextTest, TextIsBounded) {
+    const std::string xml = Para(TextRun("abcd.")) + Para(TextRun("efgh."));  // "abcd. \r\nefgh.\r\n"
+    ExtractionHooks hooks;
+    DefaultAnswers dialogs;
+    for (const std::uint64_t max : {15u, 14u, 6u}) {
+        SCOPED_TRACE(max);
+        const DocumentText got = DocxTextFromXml(xml, hooks, dialogs, max);
+        EXPECT_EQ(got.tooLarge, max < 15);
+        EXPECT_EQ(got.text, max < 15 ? "" : "abcd. \r\nefgh.\r\n");
+        EXPECT_FALSE(got.stopped);
+    }
 }
 
 TEST(DocxTextTest, ManyTableCellsWithoutText) {

@@ -80,6 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
         OdtCase{"MisnestedEndTagClosesInnerElements", "<text:p><text:span>a</text:p>b<text:p>c</text:p>",
                 "a\r\nc\r\n"},
         OdtCase{"StrayEndTagIsIgnored", "<text:p>a</text:span>b</text:p>", "ab\r\n"},
+        OdtCase{"EndTagOfAnElementClosedEarlierIsIgnored",
+                "<text:p><text:span><text:a>x</text:p>y<text:p>z</text:a>w</text:p>", "x\r\nzw\r\n"},
+        OdtCase{"EndTagClosesTheInnermostOfItsName",
+                "<text:p>a<text:p>b</text:p>c</text:p>d<text:p>e</text:p>", "b\r\nac\r\ne\r\n"},
         OdtCase{"TruncatedMemberKeepsItsLastParagraph", "<text:p>whole</text:p><text:p>open <text:span>para",
                 "whole\r\nopen para\r\n"}),
     [](const auto& info) { return std::string(info.param.label); });
@@ -90,6 +94,35 @@ TEST(OdtTextLimitTest, HugeSpaceCountIsCapped) {
     EXPECT_EQ(got.text.front(), 'a');
     EXPECT_EQ(got.text.substr(got.text.size() - 3), "b\r\n");
     EXPECT_LT(got.text.size(), 2000u);
+}
+
+// The text, open paragraphs included, is bounded: a few bytes of markup
+// can ask for thousands of spaces.
+TEST(OdtTextLimitTest, TextPastItsMaximumIsGivenUp) {
+    std::string spaces = "<text:p>a";
+    for (int i = 0; i < 100; ++i) spaces += "<text:s text:c=\"1000\"/>";
+    struct Case {
+        std::string xml;
+        std::uint64_t max;
+        bool tooLarge;
+    };
+    const Case cases[] = {
+        {"<text:p>abc</text:p><text:p>d</text:p>", 8, false},  // "abc\r\nd\r\n"
+        {"<text:p>abc</text:p><text:p>d</text:p>", 7, true},
+        {"<text:p>abc</text:p><text:p>", 7, false},  // the paragraph left open is a line
+        {"<text:p>abc</text:p><text:p>", 6, true},
+        {spaces, 50000, true},
+    };
+    ExtractionHooks hooks;
+    DefaultAnswers dialogs;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.xml.substr(0, 60) + " max " + std::to_string(c.max));
+        const DocumentText got = OdtTextFromXml(c.xml, hooks, dialogs, c.max);
+        EXPECT_EQ(got.tooLarge, c.tooLarge);
+        EXPECT_EQ(got.text.empty(), c.tooLarge);
+        EXPECT_LE(got.text.size(), c.max);
+        EXPECT_FALSE(got.stopped);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -132,6 +133,47 @@ TEST(HostileDocuments, HundredThousandTinyTextElementsAreAllCounted) {
         EXPECT_FALSE(run.timedOut) << doc;
         EXPECT_EQ(run.status, 0) << doc << ": " << run.err;
         EXPECT_TRUE(Lists(run.out, "100000", "word")) << doc << ": " << run.out;
+    }
+}
+
+std::string OdtContent(const std::string& paragraph) {
+    return "<office:document-content><office:body><office:text><text:p>" + paragraph +
+           "</text:p></office:text></office:body></office:document-content>";
+}
+
+// Start tags that are never closed, then end tags that match none of them:
+// each end tag must be judged without walking the open elements. The
+// watchdog's limit is a fraction of what a walk per end tag takes.
+TEST(HostileDocuments, OdtEndTagsWithoutStartsAreReadInLinearTime) {
+    std::string tags = "alpha ";
+    for (int i = 0; i < 160000; ++i) tags += "<a>";
+    for (int i = 0; i < 160000; ++i) tags += "</b>";
+    TempDir dir;
+    const fs::path doc = dir.Write("tags.odt", MakeZip({{"content.xml", OdtContent(tags + " omega")}}));
+    const ChildResult run = RunChild(CliPath(), {doc.string()}, std::chrono::seconds(20));
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Lists(run.out, "1", "alpha")) << run.out;
+    EXPECT_TRUE(Lists(run.out, "1", "omega")) << run.out;
+}
+
+// 800,000 repeated-space elements would make 800 MB of text from an 18 MB
+// member (45 KB zipped): the text is held to the document limit and refused
+// there, as a member of that size would be.
+TEST(HostileDocuments, OdtSpacesBeyondTheLimitAreRefusedInBoundedMemory) {
+    std::string spaces = "alpha";
+    for (int i = 0; i < 800000; ++i) spaces += "<text:s text:c=\"1000\"/>";
+    TempDir dir;
+    const fs::path doc = dir.Write("spaces.odt", MakeZip({{"content.xml", OdtContent(spaces + "omega")}}));
+    const ChildResult run = RunChild(CliPath(), {doc.string()}, std::chrono::seconds(60));
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(AsPrinted(ExtractionFailureText(kMemberTooLarge, doc))), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.out, "");
+    std::cout << "peak memory of the refusal: " << run.maxRssKb / 1024 << " MB\n";
+    if (kChildMemoryIsMeasurable) {
+        EXPECT_LT(run.maxRssKb, 150 * 1024);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "run/main_controller.h"
 #include "settings/program_texts.h"
 #include "support/fake_view.h"
+#include "support/zip_fixture.h"
 
 namespace lexicount::test {
 namespace {
@@ -230,6 +231,61 @@ TEST(CountRun, NoLargeInputQuestionWithAnOutputFileOrAtTheLimit) {
     h.controller.cmdListWords_Click();
     EXPECT_EQ(h.view.Find("Large input file"), nullptr);
     EXPECT_TRUE(h.controller.State().blnWordsGot);
+}
+
+// The document limits hold for the text as well as for the member: half a
+// megabyte of repeated spaces that unfolds past 20 MB is refused as too
+// big, and past 10 MB it is asked about.
+TEST(CountRun, DocumentTextLimits) {
+    const auto spacesOdt = [](int thousands) {
+        std::string xml = "<office:document-content><office:body><office:text><text:p>alpha";
+        for (int i = 0; i < thousands; ++i) xml += "<text:s text:c=\"1000\"/>";
+        xml += "beta</text:p></office:text></office:body></office:document-content>";
+        return MakeZip({{"content.xml", xml}});
+    };
+    struct Case {
+        const char* name;
+        int thousands;
+        std::deque<Answer> answers;  // the first one declines the output file for a large input
+        std::vector<std::string> titles;
+        bool counted;
+    };
+    const Case cases[] = {
+        {"above 20 MB", 21000, {Answer::No}, {"Large input file", "File too big"}, false},
+        {"above 10 MB, No",
+         11000,
+         {Answer::No, Answer::No},
+         {"Large input file", "Big file", "Big file"},
+         false},
+        {"above 10 MB, Yes", 11000, {Answer::No, Answer::Yes}, {"Large input file", "Big file"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ControllerHarness h;
+        const std::string path = h.UseInput("spaces.odt", spacesOdt(c.thousands));
+        h.settings.chkSuppressWords = 1;
+        h.view.answers = c.answers;
+        h.controller.cmdListWords_Click();
+        EXPECT_EQ(h.view.Titles(), c.titles);
+        EXPECT_EQ(h.controller.State().blnWordsGot, c.counted);
+        EXPECT_EQ(h.view.caption, T(73));
+        EXPECT_TRUE(h.view.controlsEnabled);
+        EXPECT_FALSE(h.view.progressBarLook);
+        if (c.counted) {
+            EXPECT_NE(h.view.box.Text().find("beta"), std::string::npos);
+            continue;
+        }
+        EXPECT_EQ(h.view.box.Text(), "");
+        // As for a refused member, the input has to be chosen again.
+        EXPECT_EQ(h.settings.txbFile[0], "");
+        if (c.titles.back() == "File too big") {
+            EXPECT_EQ(h.view.boxes.back().text, path +
+                                                    "\r\nis too large to be scanned directly.\r\n\r\n"
+                                                    "Recommend saving it as a text file and\r\n"
+                                                    "applying this program to that file.");
+            EXPECT_EQ(h.view.boxes.back().icon, Icon::Information);
+        }
+    }
 }
 
 // Stops the run at the yield-th yield by clicking "Count words" and
