@@ -48,6 +48,34 @@ void FoldLead(std::string& s, unsigned char lead, Replacement replacementFor) {
     }
 }
 
+// The pass of one lead as a single walk: each pair is replaced where it
+// stands. This is what FoldLead does whenever no replacement can make a new
+// pair (checked by the caller), and it costs one walk instead of one per
+// different pair.
+template <typename Replacement>
+void FoldLeadInOneWalk(std::string& s, unsigned char lead, Replacement replacementFor) {
+    const size_t n = s.size();
+    char* d = s.data();
+    size_t w = 0;
+    size_t i = 0;
+    std::string replacement;
+    while (i < n) {
+        const void* hit = std::memchr(d + i, lead, n - i);
+        const size_t at = hit == nullptr ? n : static_cast<size_t>(static_cast<const char*>(hit) - d);
+        if (w != i) std::memmove(d + w, d + i, at - i);
+        w += at - i;
+        i = at;
+        if (i >= n) break;
+        if (i + 1 < n && replacementFor(static_cast<unsigned char>(d[i + 1]), replacement)) {
+            for (char c : replacement) d[w++] = c;
+            i += 2;
+        } else {
+            d[w++] = d[i++];
+        }
+    }
+    s.resize(w);
+}
+
 bool HasAnyLead(const std::string& s) {
     for (char c : s) {
         const auto u = static_cast<unsigned char>(c);
@@ -59,18 +87,50 @@ bool HasAnyLead(const std::string& s) {
 // Replacement of E2 80 xx by its third byte; false for an unknown one.
 bool PunctuationFor(unsigned char third, std::string_view& out) {
     switch (third) {
-        case 144: case 145: case 146: case 147: out = "-"; return true;
-        case 148: out = " -- "; return true;
-        case 149: out = "--"; return true;
-        case 150: out = "|"; return true;
-        case 151: out = "\211"; return true;
-        case 152: case 153: case 154: case 155: out = "'"; return true;
-        case 156: case 157: case 158: case 159: out = "\""; return true;
-        case 162: out = " . "; return true;
-        case 166: out = "..."; return true;
-        case 185: out = "<"; return true;
-        case 186: out = ">"; return true;
-        default: return false;
+        case 144:
+        case 145:
+        case 146:
+        case 147:
+            out = "-";
+            return true;
+        case 148:
+            out = " -- ";
+            return true;
+        case 149:
+            out = "--";
+            return true;
+        case 150:
+            out = "|";
+            return true;
+        case 151:
+            out = "\211";
+            return true;
+        case 152:
+        case 153:
+        case 154:
+        case 155:
+            out = "'";
+            return true;
+        case 156:
+        case 157:
+        case 158:
+        case 159:
+            out = "\"";
+            return true;
+        case 162:
+            out = " . ";
+            return true;
+        case 166:
+            out = "...";
+            return true;
+        case 185:
+            out = "<";
+            return true;
+        case 186:
+            out = ">";
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -78,7 +138,7 @@ bool PunctuationFor(unsigned char third, std::string_view& out) {
 
 void DecodeUtf8LatinInPlace(std::string& s) {
     if (!HasAnyLead(s)) return;
-    FoldLead(s, kLead2, [](unsigned char f, std::string& r) {
+    auto c2 = [](unsigned char f, std::string& r) {
         if (f >= 128 && f <= 159) {
             r.clear();  // C1 controls vanish
             return true;
@@ -88,12 +148,25 @@ void DecodeUtf8LatinInPlace(std::string& s) {
             return true;
         }
         return false;
-    });
-    FoldLead(s, kLead3, [](unsigned char f, std::string& r) {
+    };
+    // A C2 pair leaves no C2 behind, so only a C2 right before another can
+    // meet a new follower; such lines take the pair-by-pair passes.
+    if (s.find("\302\302") == std::string::npos) {
+        FoldLeadInOneWalk(s, kLead2, c2);
+    } else {
+        FoldLead(s, kLead2, c2);
+    }
+    auto c3 = [](unsigned char f, std::string& r) {
         if (f < 128 || f > 191) return false;
         r.assign(1, static_cast<char>(f + 64));
         return true;
-    });
+    };
+    // Only C3 83 becomes a lead (C3) again, which may pair with what follows.
+    if (s.find("\303\203") == std::string::npos) {
+        FoldLeadInOneWalk(s, kLead3, c3);
+    } else {
+        FoldLead(s, kLead3, c3);
+    }
     if (s.find("\304\215") != std::string::npos) ReplacePairEverywhere(s, '\304', '\215', "c");
 }
 
