@@ -173,7 +173,9 @@ std::string ReferenceLatin(std::string s) {
 // Random lines over the bytes that matter: leads next to each other, pairs
 // that vanish or turn into leads, and plain letters.
 TEST(DecodeUtf8LatinTest, MatchesThePairByPairFoldingOnRandomLines) {
-    const std::string bytes = "\xC2\xC3\xC4\x80\x83\x84\x8D\x9F\xA0\xA9\xBF\xC0a";
+    const std::string bytes =
+        "\xC2\xC3\xC4\x80\x83\x84\x8D\x9F\xA0\xA9\xBF\xC0"
+        "a";
     std::mt19937 rng(17);
     for (int round = 0; round < 200000; ++round) {
         std::string line(rng() % 24, ' ');
