@@ -82,7 +82,7 @@ void FoldLeadLinked(std::string& s, unsigned char lead, Replacement replacementF
         // The occurrences as the string stands, before any is replaced.
         batch.clear();
         batch.swap(occurrences[f]);
-        std::sort(batch.begin(), batch.end());
+        if (!std::is_sorted(batch.begin(), batch.end())) std::sort(batch.begin(), batch.end());
         batch.erase(std::unique(batch.begin(), batch.end()), batch.end());
         batch.erase(std::remove_if(batch.begin(), batch.end(),
                                    [&](Index a) {
