@@ -71,7 +71,7 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         line += ' ';
         state_.strLine.swap(line);
         ScanCurrentLine();
-        if (counter_.StopRequested() && HandleStopAfterLine()) return false;
+        if (counter_.StopRequested() && HandleStop()) return false;
     }
     return true;
 }
@@ -83,7 +83,7 @@ __attribute__((flatten)) void TextCount::ScanCurrentLine() {
     ScanLineWith(state_, rules_, counter_);
 }
 
-bool TextCount::HandleStopAfterLine() {
+bool TextCount::HandleStop() {
     if (!confirmsStop_ || table_.lngNumWords() < kStopConfirmationWords ||
         hooks_->ConfirmStop(table_.lngNumWords())) {
         stopped_ = true;
@@ -111,7 +111,7 @@ void TextCount::CountClipboardText(std::string text) {
 
 bool TextCount::YieldAndGoOn() {
     if (hooks_->yields) hooks_->Yield();
-    return !hooks_->StopRequested() || !HandleStopAfterLine();
+    return !hooks_->StopRequested() || !HandleStop();
 }
 
 void TextCount::SortTable() {

@@ -81,7 +81,9 @@ public:
     bool Stopped() const { return stopped_; }
 
 private:
-    bool HandleStopAfterLine();
+    // A stop asked for: taken, at once or (a file's count from 2000 words
+    // on) once the user confirms it; false when it is withdrawn.
+    bool HandleStop();
     // Lets the window run when the count yields; false on a stop.
     bool YieldAndGoOn();
     void MarkScanStart();
