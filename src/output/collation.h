@@ -118,10 +118,21 @@ void StableSortByOrigin(std::vector<T>& a, const std::vector<long>& origin, long
             CompareOrdinal(FromPosition(keyOf(a[lo + x]), start), FromPosition(keyOf(a[lo + y]), start));
         return c != 0 ? c < 0 : origin[x] < origin[y];
     });
-    std::vector<T> sorted;
-    sorted.reserve(order.size());
-    for (long k : order) sorted.push_back(std::move(a[lo + k]));
-    std::move(sorted.begin(), sorted.end(), a.begin() + lo);
+    // Place k takes the element at order[k]: followed cycle by cycle, so
+    // only one element is ever held aside.
+    for (long first = 0; first < static_cast<long>(order.size()); ++first) {
+        if (order[first] == first) continue;
+        T held = std::move(a[lo + first]);
+        long k = first;
+        while (order[k] != first) {
+            const long from = order[k];
+            a[lo + k] = std::move(a[lo + from]);
+            order[k] = k;
+            k = from;
+        }
+        a[lo + k] = std::move(held);
+        order[k] = k;
+    }
 }
 
 }  // namespace detail
