@@ -5,6 +5,11 @@
 // with equal keys is the one this exact quicksort produces, so it is kept
 // step for step.
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <functional>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,13 +33,51 @@ inline std::string_view FromPosition(std::string_view key, long start) {
     return skip >= key.size() ? std::string_view() : key.substr(skip);
 }
 
+// What a sort may still spend, and the caller's word now and then.
+// Partitioning a range costs its length; the middle pivot keeps ordinary
+// input near n log n, but some orders of the keys drive it to n squared.
+class SortWork {
+public:
+    SortWork(long n, const std::function<bool()>* progress)
+        : left_(static_cast<std::int64_t>(kWorkPerLog) * n * std::bit_width(static_cast<std::uint64_t>(n))),
+          progress_(progress) {}
+
+    // Charges the partition of n elements; false when the sort is to stop
+    // where it is: past its budget, or at the caller's request.
+    bool Charge(long n) {
+        left_ -= n;
+        if (left_ < 0) return false;
+        return Tick(n);
+    }
+    // Lets the caller run every so often; its answer is ignored here.
+    void Yield(long n) { Tick(n); }
+
+private:
+    static constexpr int kWorkPerLog = 10;
+    static constexpr std::int64_t kWorkPerCall = 1 << 16;
+
+    bool Tick(long n) {
+        sinceCall_ += n;
+        if (sinceCall_ < kWorkPerCall || progress_ == nullptr || !*progress_) return true;
+        sinceCall_ = 0;
+        return (*progress_)();
+    }
+
+    std::int64_t left_;
+    std::int64_t sinceCall_ = 0;
+    const std::function<bool()>* progress_;
+};
+
 // Descending quicksort with a middle pivot. The smaller part is sorted by
 // recursion and the larger one by the loop; the two parts are disjoint, so
 // the order of handling them does not change the result, and the stack
-// stays shallow.
+// stays shallow. origin moves with the elements (it holds where each stood
+// before the sort); false when the work ran out, the range half sorted.
 template <typename T, typename KeyOf>
-void QuickSortDescending(std::vector<T>& a, long lo, long hi, long start, KeyOf keyOf) {
+bool QuickSortDescending(std::vector<T>& a, std::vector<long>& origin, long base, long lo, long hi,
+                         long start, KeyOf keyOf, SortWork& work) {
     while (lo < hi) {
+        if (!work.Charge(hi - lo + 1)) return false;
         const long mid = lo + (hi - lo) / 2;
         const std::string pivot(FromPosition(keyOf(a[mid]), start));
         long i = lo;
@@ -43,29 +86,76 @@ void QuickSortDescending(std::vector<T>& a, long lo, long hi, long start, KeyOf 
             while (i < hi && CompareOrdinal(FromPosition(keyOf(a[i]), start), pivot) > 0) ++i;
             while (j > lo && CompareOrdinal(FromPosition(keyOf(a[j]), start), pivot) < 0) --j;
             if (i <= j) {
-                if (i < j) std::swap(a[i], a[j]);
+                if (i < j) {
+                    std::swap(a[i], a[j]);
+                    std::swap(origin[i - base], origin[j - base]);
+                }
                 ++i;
                 --j;
             }
         }
         if (j - lo < hi - i) {
-            if (lo < j) QuickSortDescending(a, lo, j, start, keyOf);
+            if (lo < j && !QuickSortDescending(a, origin, base, lo, j, start, keyOf, work)) return false;
             lo = i;
         } else {
-            if (i < hi) QuickSortDescending(a, i, hi, start, keyOf);
+            if (i < hi && !QuickSortDescending(a, origin, base, i, hi, start, keyOf, work)) return false;
             hi = j;
         }
+    }
+    return true;
+}
+
+// Ascending order of the keys, equal keys in the order they had before the
+// sort began: O(n log n) whatever the input.
+template <typename T, typename KeyOf>
+void StableSortByOrigin(std::vector<T>& a, const std::vector<long>& origin, long lo, long hi, long start,
+                        KeyOf keyOf, SortWork& work) {
+    std::vector<long> order(static_cast<size_t>(hi - lo + 1));
+    std::iota(order.begin(), order.end(), 0L);
+    std::sort(order.begin(), order.end(), [&](long x, long y) {
+        work.Yield(1);
+        const int c =
+            CompareOrdinal(FromPosition(keyOf(a[lo + x]), start), FromPosition(keyOf(a[lo + y]), start));
+        return c != 0 ? c < 0 : origin[x] < origin[y];
+    });
+    // Place k takes the element at order[k]: followed cycle by cycle, so
+    // only one element is ever held aside.
+    for (long first = 0; first < static_cast<long>(order.size()); ++first) {
+        if (order[first] == first) continue;
+        T held = std::move(a[lo + first]);
+        long k = first;
+        while (order[k] != first) {
+            const long from = order[k];
+            a[lo + k] = std::move(a[lo + from]);
+            order[k] = k;
+            k = from;
+        }
+        a[lo + k] = std::move(held);
+        order[k] = k;
     }
 }
 
 }  // namespace detail
 
 // Sorts elements lo..hi into ascending order of their keys: the descending
-// quicksort, then a reversal of the range.
+// quicksort, then a reversal of the range. The quicksort's order of equal
+// keys is the expected one, so it is kept wherever its work stays within a
+// generous multiple of n log n; an order of keys that would drive it to n
+// squared (or a stop asked through progress) ends it early, and the range
+// is then sorted with equal keys in their order before the sort. progress,
+// when given, is called every so often, so the caller can keep a window
+// alive; false asks the sort to finish quickly.
 template <typename T, typename KeyOf>
-void SortByKey(std::vector<T>& a, long lo, long hi, long start, KeyOf keyOf) {
+void SortByKey(std::vector<T>& a, long lo, long hi, long start, KeyOf keyOf,
+               const std::function<bool()>& progress = nullptr) {
     if (lo >= hi) return;
-    detail::QuickSortDescending(a, lo, hi, start, keyOf);
+    std::vector<long> origin(static_cast<size_t>(hi - lo + 1));
+    std::iota(origin.begin(), origin.end(), 0L);
+    detail::SortWork work(hi - lo + 1, &progress);
+    if (!detail::QuickSortDescending(a, origin, lo, lo, hi, start, keyOf, work)) {
+        detail::StableSortByOrigin(a, origin, lo, hi, start, keyOf, work);
+        return;
+    }
     for (long i = 0; lo + i < hi - i; ++i) std::swap(a[lo + i], a[hi - i]);
 }
 

@@ -4,8 +4,10 @@
 
 namespace lexicount {
 
-void SortWordTable(WordTable& table, long lo, long hi, long start) {
-    SortByKey(table.Records(), lo, hi, start, [](const WordRecord& r) -> std::string_view { return r.SortKey; });
+void SortWordTable(WordTable& table, long lo, long hi, long start, const std::function<bool()>& progress) {
+    SortByKey(
+        table.Records(), lo, hi, start, [](const WordRecord& r) -> std::string_view { return r.SortKey; },
+        progress);
 }
 
 }  // namespace lexicount

@@ -118,7 +118,14 @@ void MainController::DoIt() {
             view_.OutputBox().Repaint();
             if (state_.blnStartUpCompleted) view_.Yield();
         };
-        count.RunPasses(announce, dot);
+        if (!count.RunPasses(announce, dot)) {
+            // Stopped in the passes (only by closing the window, the button
+            // is disabled): the table is not ready to be listed.
+            state_.blnWordsGot = false;
+            view_.SetCountButtonEnabled(true);
+            EndRun();
+            return;
+        }
         ShowSummaryFigures();
         state_.blnListShown = true;
         view_.SetCountButtonEnabled(true);

@@ -32,6 +32,7 @@ TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtra
 
 void TextCount::BeginFile(std::string_view extension, int intLineEndingType) {
     SetCommentMarkersForFile(state_, extension);
+    confirmsStop_ = true;
     intLineEndingType_ = intLineEndingType;
     state_.intWithinComment = -1;
 }
@@ -70,7 +71,7 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         line += ' ';
         state_.strLine.swap(line);
         ScanCurrentLine();
-        if (counter_.StopRequested() && HandleStopAfterLine()) return false;
+        if (counter_.StopRequested() && HandleStop()) return false;
     }
     return true;
 }
@@ -82,8 +83,9 @@ __attribute__((flatten)) void TextCount::ScanCurrentLine() {
     ScanLineWith(state_, rules_, counter_);
 }
 
-bool TextCount::HandleStopAfterLine() {
-    if (table_.lngNumWords() < kStopConfirmationWords || hooks_->ConfirmStop(table_.lngNumWords())) {
+bool TextCount::HandleStop() {
+    if (!confirmsStop_ || table_.lngNumWords() < kStopConfirmationWords ||
+        hooks_->ConfirmStop(table_.lngNumWords())) {
         stopped_ = true;
         return true;
     }
@@ -107,20 +109,37 @@ void TextCount::CountClipboardText(std::string text) {
     stopped_ = hooks_->StopRequested();
 }
 
+bool TextCount::YieldAndGoOn() {
+    if (hooks_->yields) hooks_->Yield();
+    return !hooks_->StopRequested() || !HandleStop();
+}
+
 void TextCount::SortTable() {
     if (scanStarted_) scanEnd_ = std::chrono::steady_clock::now();
     table_.PutInOrdinalOrder();
-    SortWordTable(table_, 1, static_cast<long>(table_.lngNumWords()), 1);
+    // After a stopped scan the stop has been taken: the sort only yields.
+    const std::function<bool()> progress = [this] {
+        if (stopped_) {
+            if (hooks_->yields) hooks_->Yield();
+            return true;
+        }
+        return YieldAndGoOn();
+    };
+    SortWordTable(table_, 1, static_cast<long>(table_.lngNumWords()), 1, progress);
 }
 
-void TextCount::RunPasses(const std::function<void(int)>& beforePass,
+bool TextCount::RunPasses(const std::function<void(int)>& beforePass,
                           const std::function<void()>& onThousand) {
+    if (!YieldAndGoOn()) return false;
     if (beforePass) beforePass(0);
     MarkIncludedWords(table_, settings_, ThresholdFrequency(settings_));
+    if (!YieldAndGoOn()) return false;
     if (beforePass) beforePass(1);
     stats_ = ComputeWordStatistics(table_);
+    if (!YieldAndGoOn()) return false;
     if (beforePass) beforePass(2);
     BuildFrequencyChain(table_, stats_, onThousand);
+    return true;
 }
 
 }  // namespace lexicount

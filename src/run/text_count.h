@@ -57,12 +57,16 @@ public:
     void CountClipboardText(std::string text);
 
     // After the scan: the table into ordinal order, then collation order.
+    // The sort yields as the scan does; a stop asked for meanwhile is
+    // handled as one during the scan (confirmed where the scan would ask),
+    // and the sort then finishes quickly, so the words found can be listed.
     void SortTable();
     // The three passes: which words are listed, the statistics, and the
     // frequency chain. beforePass(0, 1, 2) runs before each (the window
     // announces them); onThousand each time the chain reaches a multiple of
-    // 1000 words.
-    void RunPasses(const std::function<void(int)>& beforePass = nullptr,
+    // 1000 words. They yield as the scan does; false when a stop came
+    // (the passes are then incomplete and nothing may be listed).
+    bool RunPasses(const std::function<void(int)>& beforePass = nullptr,
                    const std::function<void()>& onThousand = nullptr);
 
     WordTable& Table() { return table_; }
@@ -77,7 +81,11 @@ public:
     bool Stopped() const { return stopped_; }
 
 private:
-    bool HandleStopAfterLine();
+    // A stop asked for: taken, at once or (a file's count from 2000 words
+    // on) once the user confirms it; false when it is withdrawn.
+    bool HandleStop();
+    // Lets the window run when the count yields; false on a stop.
+    bool YieldAndGoOn();
     void MarkScanStart();
     void ScanCurrentLine();
 
@@ -96,6 +104,7 @@ private:
     bool scanStarted_ = false;
     int linesPerYield_;
     int lineCountdown_ = 1;
+    bool confirmsStop_ = false;  // a file's count asks before it stops
     bool stopped_ = false;
 };
 

@@ -1,8 +1,12 @@
 #include "words/word_table.h"
 
 #include <algorithm>
+#include <atomic>
+#include <bit>
+#include <chrono>
 #include <cstring>
 #include <numeric>
+#include <random>
 #include <stdexcept>
 
 #include "output/collation.h"
@@ -13,9 +17,16 @@ namespace lexicount {
 
 namespace {
 
+// Eight bytes as a little-endian number on any machine, so that the last
+// bytes of a word are the high ones (the hash's tail relies on it).
 std::uint64_t Load64(const char* p) {
     std::uint64_t v;
     std::memcpy(&v, p, 8);
+    if constexpr (std::endian::native == std::endian::big) {
+        std::uint64_t swapped = 0;
+        for (int i = 0; i < 8; ++i) swapped |= (v >> (8 * i) & 0xFF) << (8 * (7 - i));
+        v = swapped;
+    }
     return v;
 }
 
@@ -24,24 +35,57 @@ std::uint64_t KeyOf(std::string_view word) {
     return word.size() >= 8 ? Load64(word.data()) : ShortWordKey(word);
 }
 
-std::uint64_t Mix(std::uint64_t h) {
-    h *= 0xC4CEB9FE1A85EC53ULL;
-    return h ^ (h >> 29);
+// The two halves of the full product, folded: every bit of the result
+// depends on every bit of both factors, so the low bits that pick a slot
+// cannot be steered by the bytes a text chooses.
+std::uint64_t Fold(std::uint64_t a, std::uint64_t b) {
+#ifdef __SIZEOF_INT128__
+    const unsigned __int128 p = static_cast<unsigned __int128>(a) * b;
+    return static_cast<std::uint64_t>(p) ^ static_cast<std::uint64_t>(p >> 64);
+#else
+    const std::uint64_t a0 = a & 0xFFFFFFFFu, a1 = a >> 32, b0 = b & 0xFFFFFFFFu, b1 = b >> 32;
+    const std::uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
+    const std::uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
+    const std::uint64_t low = (middle << 32) | (p00 & 0xFFFFFFFFu);
+    const std::uint64_t high = p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32);
+    return low ^ high;
+#endif
 }
 
-std::uint64_t HashWithKey(std::string_view word, std::uint64_t key) {
-    if (word.size() < 8) return Mix(key ^ 0x9E3779B97F4A7C15ULL);
-    std::uint64_t h = (0x9E3779B97F4A7C15ULL ^ word.size() ^ key) * 0xFF51AFD7ED558CCDULL;
-    h ^= h >> 32;
+// An odd multiplier with its bits spread, drawn from the seed (splitmix64).
+std::uint64_t MultiplierFor(std::uint64_t seed) {
+    std::uint64_t z = seed + 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return (z ^ (z >> 31)) | 1;
+}
+
+std::uint64_t HashWithKey(std::string_view word, std::uint64_t key, std::uint64_t seed,
+                          std::uint64_t multiplier) {
+    if (word.size() < 8) return Fold(key ^ seed, multiplier);
+    std::uint64_t h = Fold(key ^ seed ^ word.size(), multiplier);
     size_t i = 8;
-    for (; i + 8 <= word.size(); i += 8) {
-        h = (h ^ Load64(word.data() + i)) * 0xFF51AFD7ED558CCDULL;
-        h ^= h >> 32;
-    }
+    for (; i + 8 <= word.size(); i += 8) h = Fold(h ^ Load64(word.data() + i), multiplier);
     const size_t rest = word.size() - i;
     // The last bytes, overlapping those already hashed when fewer than eight.
-    if (rest > 0) h ^= Load64(word.data() + word.size() - 8) >> (8 * (8 - rest));
-    return Mix(h);
+    if (rest > 0) h = Fold(h ^ (Load64(word.data() + word.size() - 8) >> (8 * (8 - rest))), multiplier);
+    return h;
+}
+
+// A new seed for each table and each rebuild: the random device where there
+// is one, always mixed with the clock and a counter.
+std::uint64_t RandomSeed() {
+    static std::atomic<std::uint64_t> counter{0};
+    std::uint64_t seed =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    seed ^= MultiplierFor(counter.fetch_add(1, std::memory_order_relaxed));
+    try {
+        std::random_device device;
+        seed ^= static_cast<std::uint64_t>(device()) << 32 ^ device();
+    } catch (const std::exception&) {
+        // No random device: the clock and the counter alone.
+    }
+    return seed;
 }
 
 // A long word's bytes after the key; words are short, so a plain loop
@@ -56,12 +100,23 @@ bool SameLongWord(const std::string& stored, std::string_view word) {
 
 }  // namespace
 
-std::uint64_t HashWord(std::string_view word) {
-    return HashWithKey(word, KeyOf(word));
+std::uint64_t HashWord(std::string_view word, std::uint64_t seed) {
+    return HashWithKey(word, KeyOf(word), seed, MultiplierFor(seed));
 }
 
-WordTable::WordTable() {
+WordTable::WordTable() : WordTable(RandomSeed()) {}
+
+WordTable::WordTable(std::uint64_t seed) : seed_(seed), multiplier_(MultiplierFor(seed)) {
     Clear();
+}
+
+void WordTable::Reseed() const {
+    seed_ = RandomSeed();
+    multiplier_ = MultiplierFor(seed_);
+}
+
+std::uint64_t WordTable::Hash(std::string_view word, std::uint64_t key) const {
+    return HashWithKey(word, key, seed_, multiplier_);
 }
 
 void WordTable::Clear() {
@@ -108,22 +163,50 @@ void WordTable::RebuildIndex() const {
     size_t size = 1024;
     while (size < records_.size() * 2) size *= 2;
     slots_.assign(size, IndexSlot{});
-    const size_t mask = size - 1;
+    for (int attempt = 1; !FillIndex(); ++attempt) {
+        Reseed();
+        // A new seed all but always ends a long walk; should it not, a
+        // sparser index shortens every walk.
+        if (attempt % 4 == 0) size *= 2;
+        slots_.assign(size, IndexSlot{});
+    }
+    indexValid_ = true;
+}
+
+bool WordTable::FillIndex() const {
+    const size_t mask = slots_.size() - 1;
     for (size_t r = 1; r < records_.size(); ++r) {
         const std::string& word = records_[r].Word;
         const std::uint64_t key = KeyOf(word);
-        size_t s = static_cast<size_t>(HashWithKey(word, key)) & mask;
+        const size_t home = static_cast<size_t>(Hash(word, key)) & mask;
+        size_t s = home;
         while (slots_[s].record != 0) s = (s + 1) & mask;
+        if (((s - home) & mask) > kMaxProbeRun) return false;
         slots_[s] = IndexSlot{key, static_cast<std::uint32_t>(r) | (word.size() >= 8 ? kLongWord : 0), 0};
     }
-    indexValid_ = true;
+    return true;
+}
+
+size_t WordTable::LongestProbeRun() const {
+    if (!indexValid_) RebuildIndex();
+    const size_t mask = slots_.size() - 1;
+    size_t longest = 0;
+    for (size_t s = 0; s < slots_.size(); ++s) {
+        if (slots_[s].record == 0) continue;
+        const std::string& word = records_[slots_[s].record & ~kLongWord].Word;
+        const size_t home = static_cast<size_t>(Hash(word, slots_[s].key)) & mask;
+        longest = std::max(longest, (s - home) & mask);
+    }
+    return longest;
 }
 
 bool WordTable::AddWordToList(std::string_view word) {
     if (word.size() > intMaxWordLength) return false;
     if (!indexValid_) RebuildIndex();
     const std::uint64_t key = KeyOf(word);
-    IndexSlot& slot = slots_[Slot(word, key, HashWithKey(word, key))];
+    const std::uint64_t hash = Hash(word, key);
+    const size_t at = Slot(word, key, hash);
+    IndexSlot& slot = slots_[at];
     countsPending_ = true;
     if (slot.record != 0) {
         // A count too large for the slot moves on to the record.
@@ -141,7 +224,14 @@ bool WordTable::AddWordToList(std::string_view word) {
     r.Included = true;
     slot = IndexSlot{key,
                      static_cast<std::uint32_t>(records_.size() - 1) | (word.size() >= 8 ? kLongWord : 0), 1};
-    if (records_.size() * 2 > slots_.size()) RebuildIndex();
+    // A walk past the bound means colliding words, by chance or by design:
+    // a new seed scatters them.
+    if (((at - static_cast<size_t>(hash)) & (slots_.size() - 1)) > kMaxProbeRun) {
+        Reseed();
+        RebuildIndex();
+    } else if (records_.size() * 2 > slots_.size()) {
+        RebuildIndex();
+    }
     return true;
 }
 
@@ -154,7 +244,7 @@ void WordTable::PutInOrdinalOrder() {
 std::int64_t WordTable::Find(std::string_view word) const {
     if (!indexValid_) RebuildIndex();
     const std::uint64_t key = KeyOf(word);
-    return slots_[Slot(word, key, HashWithKey(word, key))].record & ~kLongWord;
+    return slots_[Slot(word, key, Hash(word, key))].record & ~kLongWord;
 }
 
 }  // namespace lexicount

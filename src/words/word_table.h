@@ -26,7 +26,14 @@ public:
     // Words longer than this are never stored or counted.
     static constexpr size_t intMaxWordLength = 80;
 
+    // The index hash is seeded from a random source, so that no text can be
+    // made to collide in it; a given seed is for tests.
     WordTable();
+    explicit WordTable(std::uint64_t seed);
+
+    // The longest walk from a word's home slot in the index: past it the
+    // index is rebuilt with a new seed.
+    static constexpr size_t kMaxProbeRun = 128;
 
     // Empties the table for a new scan.
     void Clear();
@@ -56,6 +63,11 @@ public:
     // records are reordered, after which it is rebuilt on demand).
     std::int64_t Find(std::string_view word) const;
 
+    // The index hash's seed now, and the longest walk from a word's home
+    // slot to its slot in the index.
+    std::uint64_t Seed() const { return seed_; }
+    size_t LongestProbeRun() const;
+
 private:
     // The index holds a key of each word (a word of up to seven bytes is
     // its key entirely, so most lookups never touch the records) and the
@@ -69,17 +81,24 @@ private:
     static constexpr std::uint32_t kLongWord = 0x80000000u;
 
     void RebuildIndex() const;
+    // Fills the index at its present size; false when a walk passed the bound.
+    bool FillIndex() const;
+    void Reseed() const;
     void InvalidateIndex() const;
+    std::uint64_t Hash(std::string_view word, std::uint64_t key) const;
     size_t Slot(std::string_view word, std::uint64_t key, std::uint64_t hash) const;
     // Moves the pending counts into the records, before anyone reads them.
     void SyncCounts() const;
 
     mutable std::vector<WordRecord> records_;
     mutable std::vector<IndexSlot> slots_;
+    mutable std::uint64_t seed_;
+    mutable std::uint64_t multiplier_;
     mutable bool indexValid_ = true;
     mutable bool countsPending_ = false;
 };
 
-std::uint64_t HashWord(std::string_view word);
+// The index hash of a word under a seed.
+std::uint64_t HashWord(std::string_view word, std::uint64_t seed);
 
 }  // namespace lexicount

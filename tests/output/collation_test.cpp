@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 namespace lexicount {
 namespace {
 
+using test::MiddlePivotKillerRanks;
 using test::W;
 
 struct KeyCase {
@@ -298,6 +301,54 @@ TEST(SortByKeyTest, WordTableSortMatchesTheStepByStepSortAndKeepsRecordsWhole) {
             EXPECT_EQ(table[i].SortKey, SortKeyOf(table[i].Word));
         }
     }
+}
+
+// Keys in an order that drives the middle-pivot quicksort to n squared
+// comparisons: the sort stays within a multiple of n log n key reads and
+// still sorts.
+TEST(SortByKeyTest, KeyOrdersThatDefeatTheMiddlePivotStayNearNLogN) {
+    const long n = 20000;
+    const std::vector<long> ranks = MiddlePivotKillerRanks(n);
+    std::vector<Item> items;
+    for (long k = 0; k < n; ++k) {
+        char key[16];
+        std::snprintf(key, sizeof key, "%06ld", ranks[k]);
+        items.push_back({key, static_cast<int>(k)});
+    }
+    long reads = 0;
+    SortByKey(items, 0, n - 1, 1, [&reads](const Item& item) -> std::string_view {
+        ++reads;
+        return item.key;
+    });
+    for (long k = 0; k < n; ++k) ASSERT_EQ(std::stol(items[k].key), k);
+    EXPECT_LT(reads, 30 * n * static_cast<long>(std::log2(n)));
+}
+
+// progress is called now and then; true lets the quicksort go on to its own
+// result, false makes the sort finish at once with equal keys in their order
+// before the sort.
+TEST(SortByKeyTest, ProgressSeesTheSortAndCanCutItShort) {
+    std::mt19937 rng(11);
+    std::vector<Item> items(20000);
+    for (size_t k = 0; k < items.size(); ++k) items[k] = {RandomKey(rng, "abcd", 4), static_cast<int>(k)};
+    auto keyOf = [](const Item& item) -> std::string_view { return item.key; };
+    const long hi = static_cast<long>(items.size()) - 1;
+
+    std::vector<Item> expected = items;
+    ReferenceSort(expected, 0, hi, 1, [](const Item& item) -> const std::string& { return item.key; });
+    std::vector<Item> goingOn = items;
+    int calls = 0;
+    SortByKey(goingOn, 0, hi, 1, keyOf, [&calls] { return ++calls > 0; });
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(Ids(goingOn), Ids(expected));
+
+    std::vector<Item> stable = items;
+    std::stable_sort(stable.begin(), stable.end(),
+                     [](const Item& x, const Item& y) { return x.key < y.key; });
+    std::vector<Item> stopped = items;
+    SortByKey(stopped, 0, hi, 1, keyOf, [] { return false; });
+    EXPECT_EQ(Ids(stopped), Ids(stable));
+    EXPECT_NE(Ids(stopped), Ids(expected));  // the quicksort would have ordered some ties otherwise
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Hostile text files through lexicount-cli: a huge file without a line end,
-// invalid UTF-8 everywhere, a word longer than any word may be, and a
-// comment that never ends. Each is counted with a clear result in bounded
-// memory and time, and reading never writes to the input.
+// invalid UTF-8 everywhere, a word longer than any word may be, a comment
+// that never ends, words in an order that defeats the sort, and a line that
+// makes the UTF-8 folding replace pairs over and over. Each is counted with
+// a clear result in bounded memory and time, and reading never writes to
+// the input.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -183,6 +185,73 @@ TEST(HostileTexts, AreCountedWithAClearResult) {
         }
         EXPECT_EQ(ReadFileBytes(input), c.content) << c.name;
     }
+}
+
+// 200,000 words whose ordinal order (the table's order before the sort)
+// puts their collation keys in the order that drives the middle-pivot
+// quicksort to n squared: a prefix of a, à, á, â, ã, å (all "a" in the key)
+// fixes the ordinal place, the letters after it the key. The list comes out
+// in key order, at once.
+TEST(HostileTexts, WordsThatDefeatTheSort) {
+    const long n = 200000;
+    const std::vector<long> ranks = MiddlePivotKillerRanks(n);
+    const std::string prefixLetters = "a\xE0\xE1\xE2\xE3\xE5";  // ascending code points
+    auto digits = [](long value, long base, int width, const std::string& symbols) {
+        std::string out(static_cast<size_t>(width), ' ');
+        for (int i = width - 1; i >= 0; --i, value /= base)
+            out[static_cast<size_t>(i)] = symbols[value % base];
+        return out;
+    };
+    const std::string keyLetters = "bcdefghijklmnopqrstu";
+    std::string text;
+    for (long k = 0; k < n; ++k) {
+        text +=
+            digits(k, 6, 7, prefixLetters) + digits(ranks[k], 20, 5, keyLetters) + (k % 10 == 9 ? "\n" : " ");
+    }
+    TempDir dir;
+    const fs::path input = dir.Write("sort.txt", text);
+    const ChildResult run = RunChild(CliPath(), {input.string()}, std::chrono::seconds(60));
+    ASSERT_FALSE(run.timedOut);
+    ASSERT_EQ(run.status, 0) << run.err;
+    // Every word once, so the frequency order is the sort's order: the key
+    // letters (the last five) ascend.
+    std::istringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);  // the header
+    long listed = 0;
+    std::string previous;
+    while (std::getline(lines, line)) {
+        ASSERT_GE(line.size(), 5u);
+        const std::string key = line.substr(line.size() - 5);
+        EXPECT_LT(previous, key) << line;
+        previous = key;
+        ++listed;
+    }
+    EXPECT_EQ(listed, n);
+    EXPECT_EQ(ReadFileBytes(input), text);
+}
+
+// One 40 MB line of runs of C2 bytes, each run one longer than the last and
+// ended by C2 A0, with a word after each: every C2 A0 met replaces those of
+// all the runs, which leaves a new C2 A0 in each. The folding keeps to its
+// definition (each run loses one C2 per C2 A0 the scan meets; the later runs
+// keep some) at the cost of each replacement, not of a pass over the line.
+TEST(HostileTexts, LineThatMakesTheFoldingReplaceOverAndOver) {
+    const int runs = 9000;
+    std::string text;
+    for (int i = 1; i <= runs; ++i) {
+        text.append(static_cast<size_t>(i), '\xC2');
+        text += "\xC2\xA0word ";
+    }
+    text += "\n";
+    TempDir dir;
+    const fs::path input = dir.Write("fold.txt", text);
+    const ChildResult run = RunChild(CliPath(), {"--summary", input.string()}, std::chrono::seconds(120));
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto words = Listed(run.out);
+    EXPECT_EQ(words.count("word") ? words.at("word") : "", std::to_string(runs));
+    EXPECT_EQ(ReadFileBytes(input), text);
 }
 
 }  // namespace

@@ -378,6 +378,24 @@ TEST(CountRun, AnsweringNoToTheStopQuestionLetsTheRunGoOn) {
     EXPECT_NE(h.view.box.Text().find("epsilon"), std::string::npos);
 }
 
+// Closing the window while the passes run (the button is disabled then)
+// ends the run without a listing, and the table is not kept for relisting.
+TEST(CountRun, QuittingDuringThePassesEndsTheRunUnlisted) {
+    ControllerHarness h;
+    h.UseInput("many.txt", DistinctWords(2100));
+    h.settings.chkSuppressWords = 1;
+    h.view.onYieldWhen = [&h] { return h.view.box.Text() == T(77) + " ..."; };
+    h.view.onYield = [&h] { h.controller.cmdQuit_Click(); };
+    h.controller.cmdListWords_Click();
+    EXPECT_EQ(h.view.box.Text(), T(77) + " ...");
+    EXPECT_TRUE(h.view.boxes.empty());
+    EXPECT_FALSE(h.controller.State().blnWordsGot);
+    EXPECT_FALSE(h.controller.State().blnListShown);
+    EXPECT_EQ(h.view.caption, T(73));
+    EXPECT_TRUE(h.view.controlsEnabled);
+    EXPECT_TRUE(h.view.countButtonEnabled);
+}
+
 TEST(CountRun, StoppedWithMessage) {
     EXPECT_EQ(StoppedWithMessage(0), "Stopped with 0 words found.");
     EXPECT_EQ(StoppedWithMessage(1), "Stopped with 1 word found.");

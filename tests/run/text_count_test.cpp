@@ -38,6 +38,9 @@ public:
         ++clears;
     }
     bool StopRequested() const override { return stop; }
+    void Yield() override {
+        if (++yieldCalls == stopAtYield) stop = true;
+    }
     void NewWord(std::string_view, std::int64_t lngNumWords) override {
         if (lngNumWords == stopAtWords) stop = true;
     }
@@ -47,6 +50,8 @@ public:
     int stopAtLine = 0;
     std::int64_t stopAtWords = 0;
     int lineYields = 0;
+    int yieldCalls = 0;
+    int stopAtYield = 0;
     int clears = 0;
     std::vector<std::int64_t> reads;
     std::vector<std::int64_t> confirmations;
@@ -279,6 +284,62 @@ TEST(TextCountTest, ClipboardStopNeedsNoConfirmation) {
     EXPECT_TRUE(run.count.Stopped());
     EXPECT_TRUE(hooks.confirmations.empty());
     EXPECT_EQ(run.count.Table().lngNumWords(), 2500);
+}
+
+// The sort and the passes after the scan yield as the scan does. A stop
+// in the sort is confirmed as in the scan; once taken, the sort finishes at
+// once (all keys differ here, so its order is the same); a stop in the
+// passes leaves them unfinished.
+TEST(TextCountTest, TheSortAndThePassesYieldAndTakeAStop) {
+    const std::vector<std::string> lines = DistinctWordLines(15000);
+    auto sortedWords = [](const TextCount& count) {
+        std::vector<std::string> words;
+        for (std::int64_t i = 1; i <= count.Table().lngNumWords(); ++i)
+            words.push_back(count.Table()[i].Word);
+        return words;
+    };
+    Hooks plainHooks;
+    CountRun plain(Settings(), &plainHooks);
+    plain.count.BeginFile("txt");
+    plain.Feed(lines);
+    plainHooks.yields = true;
+    plain.count.SortTable();
+    const int sortYields = plainHooks.yieldCalls;
+    ASSERT_GT(sortYields, 0);
+    EXPECT_TRUE(plain.count.RunPasses());
+    EXPECT_GT(plainHooks.yieldCalls, sortYields);
+    EXPECT_FALSE(plain.count.Stopped());
+    const std::vector<std::string> expected = sortedWords(plain.count);
+
+    struct Case {
+        const char* name;
+        int stopAtYield;
+        bool confirm;
+        bool stopped;
+        bool passesDone;
+    };
+    const Case cases[] = {
+        {"stop in the sort, confirmed", 1, true, true, true},
+        {"stop in the sort, withdrawn", 1, false, false, true},
+        {"stop in the passes", sortYields + 2, true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Hooks hooks;
+        hooks.confirm = c.confirm;
+        CountRun run(Settings(), &hooks);
+        run.count.BeginFile("txt");
+        run.Feed(lines);
+        hooks.yields = true;
+        hooks.stopAtYield = c.stopAtYield;
+        run.count.SortTable();
+        EXPECT_EQ(sortedWords(run.count), expected);
+        hooks.stop = false;  // as the window does once it has handled a stop
+        EXPECT_EQ(run.count.RunPasses(), c.passesDone);
+        EXPECT_EQ(hooks.confirmations, (std::vector<std::int64_t>{run.count.Table().lngNumWords()}));
+        EXPECT_EQ(run.count.Stopped(), c.stopped);
+        EXPECT_EQ(hooks.clears, c.confirm ? 0 : 1);
+    }
 }
 
 }  // namespace

@@ -32,6 +32,11 @@ private:
 
 std::string ReadFileBytes(const std::filesystem::path& path);
 
+// Ranks 0..n-1 for the n positions of a range such that the descending
+// quicksort with a middle pivot picks the largest remaining key as every
+// pivot, peeling one element per partition: n squared comparisons.
+std::vector<long> MiddlePivotKillerRanks(long n);
+
 // Folder of the checked-in fixtures (tests/data).
 std::filesystem::path TestDataDir();
 // Folder of the program's data files beside the built executables.
