@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +17,9 @@
 #include <QTimer>
 
 #include "run/main_controller.h"
+#include "run/qt/column_font.h"
 #include "run/qt/dialog_presenter.h"
+#include "run/qt/named_widgets.h"
 #include "run/qt/output_text_box.h"
 #include "run/qt/qt_text.h"
 #include "support/pop_up.h"
@@ -226,19 +228,24 @@ void MainWindow::ShowLabel(StatusLabel label, bool visible) {
 
 void MainWindow::SetProgressBarLook(bool asProgressBar) {
     QLabel* label = StatusLabelControl(StatusLabel::lblTotalNumOccurrences);
-    QFont font = asProgressBar ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QApplication::font();
-    font.setPointSize(10);
-    font.setBold(asProgressBar);
-    label->setFont(font);
+    if (asProgressBar) {
+        QFont font = FixedPitchFont();
+        font.setPointSize(10);
+        font.setBold(true);
+        label->setFont(font);
+    } else {
+        // The summary reads as one block with the three labels above it.
+        label->setFont(StatusLabelControl(StatusLabel::lblNumOccurrences)->font());
+    }
     label->setAlignment((asProgressBar ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
 }
 
 void MainWindow::SetCountButtonCaption(const std::string& caption) {
-    cmdListWords_->setText(QStringFromUtf8(caption));
+    cmdListWords_->setText(WithAccessKey(QStringFromUtf8(caption)));
 }
 
 std::string MainWindow::CountButtonCaption() const {
-    return Utf8FromQString(cmdListWords_->text());
+    return Utf8FromQString(WithoutAccessKey(cmdListWords_->text()));
 }
 
 void MainWindow::SetCountButtonEnabled(bool enabled) {

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "run/qt/column_font.h"
 #include "run/qt/main_window.h"
 #include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
@@ -25,10 +25,6 @@ constexpr const char* kStatusLabelNames[kStatusLabelCount] = {
     "lblNumWordsExcluded", "lblNumOccurrences", "lblTotalNumOccurrences",
     "lblFilesize",         "lblXMLsize",        "lblSizeOfClipboardContents",
 };
-
-QFont FixedPitchFont() {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
-}
 
 // A hidden control keeps its place, so the window does not jump about when
 // labels are concealed during a run.

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "run/qt/column_font.h"
 #include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
 #include "settings/qt/settings_window.h"
@@ -19,7 +19,6 @@
 namespace lexicount {
 namespace {
 
-
 QLabel* Label(const char* caption) {
     return new QLabel(QString::fromUtf8(caption));
 }
@@ -27,7 +26,7 @@ QLabel* Label(const char* caption) {
 // Text boxes keep a fixed-pitch font, as markers and paths read better so.
 QLineEdit* TextBox(const char* name) {
     auto* box = Named(new QLineEdit, name);
-    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    box->setFont(FixedPitchFont());
     return box;
 }
 
