@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -92,6 +91,7 @@ void MainWindow::ConnectEvents() {
                 [this, i] { controller_->cmdClearFile_Click(i); });
         connect(txbFile_[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { settings_.txbFile[i] = Utf8FromQString(text); });
+        connect(txbFile_[i], &QLineEdit::textChanged, this, &MainWindow::RefreshClearButtons);
     }
     connect(chkUTF8_, &QCheckBox::clicked, this, [this] { settings_.chkUTF8 = ValueOf(*chkUTF8_); });
     connect(chkDisableOutputToFile_, &QCheckBox::clicked, this,
@@ -241,11 +241,11 @@ void MainWindow::SetProgressBarLook(bool asProgressBar) {
 }
 
 void MainWindow::SetCountButtonCaption(const std::string& caption) {
-    cmdListWords_->setText(WithAccessKey(QStringFromUtf8(caption)));
+    cmdListWords_->setText(QStringFromUtf8(caption));
 }
 
 std::string MainWindow::CountButtonCaption() const {
-    return Utf8FromQString(WithoutAccessKey(cmdListWords_->text()));
+    return Utf8FromQString(cmdListWords_->text());
 }
 
 void MainWindow::SetCountButtonEnabled(bool enabled) {
@@ -255,13 +255,14 @@ void MainWindow::SetCountButtonEnabled(bool enabled) {
 void MainWindow::EnableControls(bool enabled) {
     controlsEnabled_ = enabled;
     for (QWidget* control : std::initializer_list<QWidget*>{
-             cmdFile_[0], cmdFile_[1], txbFile_[0], txbFile_[1], cmdClearFile_[0], cmdClearFile_[1], chkUTF8_,
-             cmdSaveState_, cmdClearOutput_, cboWordOrder_, cboDisplayFormat_, optOnClipboard_, optInFile_}) {
+             cmdFile_[0], cmdFile_[1], txbFile_[0], txbFile_[1], chkUTF8_, cmdSaveState_, cmdClearOutput_,
+             cboWordOrder_, cboDisplayFormat_, optOnClipboard_, optInFile_}) {
         control->setEnabled(enabled);
     }
     // Controls whose use also depends on something else come back only when
     // that is there too.
     chkDisableOutputToFile_->setEnabled(enabled && disableOutputBoxUsable_);
+    RefreshClearButtons();
     cmdSetParameters_->setEnabled(enabled && settingsWindowCommand_ != nullptr);
     cmdHelp_->setEnabled(enabled && helpCommand_ != nullptr);
     Repaint();
@@ -279,6 +280,10 @@ void MainWindow::SetTheFocus() {
         cmdListWords_->setFocus();
     }
     SetLabel(StatusLabel::lblTwirler, " ");
+    RefreshClearButtons();
+}
+
+void MainWindow::RefreshClearButtons() {
     for (int i = 0; i < 2; ++i) {
         cmdClearFile_[i]->setEnabled(controlsEnabled_ && !txbFile_[i]->text().isEmpty());
     }

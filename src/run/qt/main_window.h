@@ -117,6 +117,8 @@ private:
     QWidget* BuildStatusFrame();
     void ConnectEvents();
     void RunHelp();
+    // cmdClearFile(i) is usable exactly while txbFile(i) holds a path.
+    void RefreshClearButtons();
     QLabel* StatusLabelControl(StatusLabel label) const;
 
     SettingsRecord& settings_;

@@ -28,6 +28,12 @@ WindowTest::~WindowTest() {
     }
 }
 
+void WindowTest::TearDown() {
+    std::string unexpected;
+    for (const auto& box : presenter.unexpected) unexpected += "\n  " + box;
+    EXPECT_TRUE(presenter.unexpected.empty()) << "unscripted:" << unexpected;
+}
+
 std::string WindowTest::Start(const std::filesystem::path& programFolder) {
     window = std::make_unique<MainWindow>(settings, presenter);
     std::string message = window->LoadAndShow(programFolder);

@@ -29,6 +29,8 @@ class WindowTest : public ::testing::Test {
 protected:
     WindowTest();
     ~WindowTest() override;
+    // Every box, input box and file chooser a test meets must be scripted.
+    void TearDown() override;
 
     // Builds the window and runs the start-up; returns its message.
     std::string Start(const std::filesystem::path& programFolder = ProgramDataDir());
