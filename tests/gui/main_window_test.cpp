@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesAndCaptions) {
     for (const auto& [name, caption] : buttons) {
         auto* button = Find<QAbstractButton>(name);
         ASSERT_NE(button, nullptr);
-        EXPECT_EQ(Utf8FromQString(button->text()), caption) << name;
+        EXPECT_EQ(Caption(*button), caption) << name;
     }
     for (const char* name :
          {"lblTimeElapsed", "lblTwirler", "lblNumberOfWords", "lblNumWordsExcluded", "lblNumOccurrences",
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, CountsAChosenFileAndShowsListLabelsAndCaption) {
         EXPECT_EQ(total.bold(), other.bold()) << name;
     }
     EXPECT_TRUE(Find<QWidget>("lblNumberOfWords")->isVisible());
-    EXPECT_EQ(Utf8FromQString(Find<QAbstractButton>("cmdListWords")->text()), "Count words");
+    EXPECT_EQ(Caption(*Find<QAbstractButton>("cmdListWords")), "Count words");
     EXPECT_TRUE(Find<QWidget>("cmdFile_0")->isEnabled());
     EXPECT_TRUE(Find<QWidget>("cboDisplayFormat")->isEnabled());
 }
@@ -210,7 +210,7 @@ TEST_P(StopTest, AClickOnTheBusyButtonAsksAndStops) {
     bool clicked = false;
     auto ready = WhenReady([this, &clicked] {
         auto* button = window->findChild<QAbstractButton*>("cmdListWords");
-        if (button->text() != "Stop counting") return false;
+        if (Caption(*button) != "Stop counting") return false;
         QTest::mouseClick(button, Qt::LeftButton);
         clicked = true;
         return true;
@@ -223,7 +223,7 @@ TEST_P(StopTest, AClickOnTheBusyButtonAsksAndStops) {
     EXPECT_EQ(BoxTitles(), expected);
     EXPECT_EQ(presenter.boxes[2].buttons, Buttons::YesNo);
     EXPECT_EQ(presenter.boxes[2].defaultButton, 1);
-    EXPECT_EQ(Utf8FromQString(Find<QAbstractButton>("cmdListWords")->text()), "Count words");
+    EXPECT_EQ(Caption(*Find<QAbstractButton>("cmdListWords")), "Count words");
     EXPECT_TRUE(Find<QWidget>("cmdFile_0")->isEnabled());
     // Each "Clear" button comes back only beside a named file.
     EXPECT_TRUE(Find<QWidget>("cmdClearFile_0")->isEnabled());
@@ -328,6 +328,58 @@ TEST_F(MainWindowTest, F1OnTheCommandButtonsRunsHelpOtherKeysDoNot) {
         EXPECT_EQ(helpShown, 1) << name;
         helpShown = 0;
     }
+}
+
+TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {
+    ASSERT_EQ(Start(), "");
+    SecondaryWindows windows(*window, presenter);  // "Settings", "Help" and the web links
+    presenter.files.push_back((files.path() / "list.txt").string());
+    Click("cmdFile_1");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->SetTheFocus();
+    ASSERT_EQ(QApplication::focusWidget(), Find<QWidget>("cmdFile_0"));
+
+    // The input box is empty, so its "Clear" button is not a stop.
+    const std::vector<std::string> order = {"txbFile_0",
+                                            "chkUTF8",
+                                            "cmdFile_1",
+                                            "txbFile_1",
+                                            "cmdClearFile_1",
+                                            "chkDisableOutputToFile",
+                                            "cmdListWords",
+                                            "cmdClearOutput",
+                                            "cmdSetParameters",
+                                            "cmdSaveState",
+                                            "cmdHelp",
+                                            "cmdQuit",
+                                            "chkSuppressWords",
+                                            "cboWordOrder",
+                                            "cboDisplayFormat",
+                                            "txbOutput",
+                                            "lblCorvaticSystems",
+                                            "lblOnlineDocumentation",
+                                            "txbIntro",
+                                            "optInFile",
+                                            "cmdFile_0"};
+    EXPECT_EQ(FocusChain(Qt::Key_Tab), order);
+    std::vector<std::string> back(order.rbegin() + 1, order.rend());
+    back.push_back("cmdFile_0");
+    EXPECT_EQ(FocusChain(Qt::Key_Backtab), back);
+    // Tab left the result box without typing into it.
+    EXPECT_EQ(OutputText(), "");
+}
+
+TEST_F(MainWindowTest, EveryButtonHasItsOwnAccessKey) {
+    ASSERT_EQ(Start(), "");
+    EXPECT_EQ(ButtonsWithoutOwnAccessKey(*window), std::vector<std::string>{});
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    presenter.files.push_back(std::nullopt);
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !presenter.choices.empty(); }));
+    ASSERT_EQ(presenter.choices.size(), 1u);
+    EXPECT_EQ(presenter.choices[0].title, "Specify output file");
 }
 
 TEST_F(MainWindowTest, YieldLetsEventsInOnlyAfterAPause) {

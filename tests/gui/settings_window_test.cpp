@@ -94,7 +94,7 @@ TEST_F(SettingsWindowTest, SettingsButtonShowsTheNamedControls) {
     for (const auto& [name, caption] : buttons) {
         auto* button = InSettings<QAbstractButton>(name);
         if (button != nullptr) {
-            EXPECT_EQ(Utf8FromQString(button->text()), caption) << name;
+            EXPECT_EQ(Caption(*button), caption) << name;
         }
     }
     for (const char* name : {"txbCommonWordsFile", "txbWordsToIgnore", "txbStartComment_0", "txbEndComment_0",
@@ -157,9 +157,9 @@ TEST_F(SettingsWindowTest, LanguageWindowChoosesAndCancels) {
         if (dialog == nullptr || !dialog->isVisible()) return false;
         acceptEnabledAtStart = dialog->cmdAccept()->isEnabled();
         dialog->cboCommonWordsFiles()->setCurrentIndex(0);
-        captions.push_back(Utf8FromQString(dialog->cmdAccept()->text()));
+        captions.push_back(Caption(*dialog->cmdAccept()));
         dialog->cboCommonWordsFiles()->setCurrentIndex(6);
-        captions.push_back(Utf8FromQString(dialog->cmdAccept()->text()));
+        captions.push_back(Caption(*dialog->cmdAccept()));
         dialog->cmdAccept()->click();
         return true;
     });
@@ -187,6 +187,88 @@ TEST_F(SettingsWindowTest, LanguageWindowChoosesAndCancels) {
     ClickInSettings("cmdSelectCommonWordsFile_1");
     EXPECT_EQ(State().strCommonWordsFile, before);
     EXPECT_TRUE(InSettings<QCheckBox>("chkIgnoreCommonWords")->isChecked());
+}
+
+TEST_F(SettingsWindowTest, EnterAcceptsTheLanguageOnlyOnceOneIsChosen) {
+    Click("cmdSetParameters");
+    presenter.answers = {Answer::Ok};  // the count of common words read
+    bool openAfterEarlyEnter = false;
+    bool acceptedByEnter = false;
+    auto choose = WhenReady([&] {
+        auto* dialog = qobject_cast<LanguageWindow*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return false;
+        QComboBox* list = dialog->cboCommonWordsFiles();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        openAfterEarlyEnter = dialog->isVisible();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        acceptedByEnter = !dialog->isVisible();
+        if (!acceptedByEnter) dialog->cmdCancel()->click();
+        return true;
+    });
+    ClickInSettings("cmdSelectCommonWordsFile_1");
+    EXPECT_TRUE(openAfterEarlyEnter);
+    ASSERT_TRUE(acceptedByEnter);
+    EXPECT_EQ(std::filesystem::path(State().strCommonWordsFile).filename(), "cwds_en.txt");
+    EXPECT_TRUE(State().blnCommonWordsLoaded);
+}
+
+TEST_F(SettingsWindowTest, TabVisitsEverySettingInReadingOrder) {
+    Click("cmdSetParameters");
+    SettingsWindow& frmParams = windows->frmParams();
+    EXPECT_EQ(ButtonsWithoutOwnAccessKey(frmParams), std::vector<std::string>{});
+    frmParams.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frmParams));
+    InSettings<QWidget>("cmdClose")->setFocus();
+    // txbParametersFile is hidden until a settings file is named.
+    const std::vector<std::string> order = {"chkAllowWordsWithHyphens",
+                                            "chkAllowWordsWithApostrophes",
+                                            "chkAllowWordsWithUnderscores",
+                                            "chkAllowWordsWithColons",
+                                            "chkAllowWordsWithBackslashes",
+                                            "chkAllowWordsWithForwardslashes",
+                                            "chkAllowWordsWithPeriods",
+                                            "chkAllowWordsWithAtSigns",
+                                            "chkAllowWordsWithNumerals",
+                                            "chkAllowCommentMarkers",
+                                            "txbStartComment_0",
+                                            "txbEndComment_0",
+                                            "txbStartComment_1",
+                                            "txbEndComment_1",
+                                            "chkCaseSignificant",
+                                            "chkDropFinalS",
+                                            "chkOnly7bitASCII",
+                                            "chkIgnoreRepetitions",
+                                            "chkIgnoreRomNum40",
+                                            "chkIgnoreNoLetter",
+                                            "chkIgnoreShortWords",
+                                            "cboShortWordSize",
+                                            "cboLongWordSize",
+                                            "chkIgnoreInfrequentWords",
+                                            "cboThresholdFrequency",
+                                            "chkOutputWithCommas",
+                                            "cmdRestoreDefaults",
+                                            "chkWarnOnOverwrite",
+                                            "cmdSetOrClearCheckboxes_1",
+                                            "chkSaveStateOnQuit",
+                                            "cmdSetOrClearCheckboxes_0",
+                                            "chkIgnoreCommonWords",
+                                            "txbCommonWordsFile",
+                                            "cmdClearCommonWordsFile",
+                                            "cmdSelectCommonWordsFile_1",
+                                            "cmdSelectCommonWordsFile_0",
+                                            "txbWordsToIgnore",
+                                            "cmdClearWordsToIgnore",
+                                            "cmdSaveLoadState_0",
+                                            "cmdInitialize",
+                                            "cmdSaveLoadState_1",
+                                            "cmdQuit",
+                                            "cmdClose"};
+    EXPECT_EQ(FocusChain(Qt::Key_Tab), order);
+    std::vector<std::string> back(order.rbegin() + 1, order.rend());
+    back.push_back("cmdClose");
+    EXPECT_EQ(FocusChain(Qt::Key_Backtab), back);
 }
 
 TEST_F(SettingsWindowTest, ResetsEmptyThePathsAndDisableTheirClearButtons) {
@@ -336,7 +418,7 @@ TEST_F(SettingsWindowTest, WebLinksReportWhatCannotBeOpened) {
     EXPECT_EQ(presenter.boxes[1].text,
               "Error launching web browser, error code =2.\r\n\r\nPlease try once more.");
 
-    // The labels open program texts 14 and 15.
+    // The labels open program texts 14 and 15, also from the keyboard.
     openerWorks = true;
     QLabel* manual = links.lblOnlineDocumentation(window.get());
     EXPECT_EQ(manual->objectName(), QStringLiteral("lblOnlineDocumentation"));
@@ -344,7 +426,7 @@ TEST_F(SettingsWindowTest, WebLinksReportWhatCannotBeOpened) {
     files.Write("docs_manual.html", "");
     const size_t before = opened.size() + presenter.boxes.size();
     presenter.answers = {Answer::Ok};
-    emit manual->linkActivated(QStringLiteral("#"));
+    QTest::keyClick(manual, Qt::Key_Return);
     EXPECT_EQ(opened.size() + presenter.boxes.size(), before + 1);
 }
 

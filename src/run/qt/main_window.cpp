@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -157,7 +158,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     for (int i = 0; i < 2; ++i) {
         if (watched == txbFile_[i] && event->type() == QEvent::FocusOut) {
+            // Tab, Shift+Tab and the access keys take the user to the control
+            // they chose; the handler's SetTheFocus must not pull them back.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            focusMovedByKeyboard_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                    reason == Qt::ShortcutFocusReason;
             controller_->txbFile_LostFocus(i);
+            focusMovedByKeyboard_ = false;
             return false;
         }
     }
@@ -241,11 +248,11 @@ void MainWindow::SetProgressBarLook(bool asProgressBar) {
 }
 
 void MainWindow::SetCountButtonCaption(const std::string& caption) {
-    cmdListWords_->setText(QStringFromUtf8(caption));
+    cmdListWords_->setText(WithAccessKey(QStringFromUtf8(caption)));
 }
 
 std::string MainWindow::CountButtonCaption() const {
-    return Utf8FromQString(cmdListWords_->text());
+    return Utf8FromQString(WithoutAccessKey(cmdListWords_->text()));
 }
 
 void MainWindow::SetCountButtonEnabled(bool enabled) {
@@ -274,7 +281,9 @@ void MainWindow::ShowSuppressWordsBox(bool visible) {
 
 void MainWindow::SetTheFocus() {
     if (!isVisible()) return;
-    if (cmdFile_[0]->isVisible() && cmdFile_[0]->isEnabled()) {
+    if (focusMovedByKeyboard_) {
+        // The user has already gone where they want to go.
+    } else if (cmdFile_[0]->isVisible() && cmdFile_[0]->isEnabled()) {
         cmdFile_[0]->setFocus();
     } else if (cmdListWords_->isVisible() && cmdListWords_->isEnabled()) {
         cmdListWords_->setFocus();

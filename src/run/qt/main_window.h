@@ -157,6 +157,8 @@ private:
     bool controlsEnabled_ = true;
     bool disableOutputBoxUsable_ = false;
     bool quitting_ = false;
+    // The user is moving the focus on from a path box by keyboard.
+    bool focusMovedByKeyboard_ = false;
     QElapsedTimer sinceLastEvents_;
     qint64 lastClockCheck_ = 0;  // ms on sinceLastEvents_
     int yieldStride_ = 1;
