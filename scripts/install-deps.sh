@@ -17,6 +17,7 @@ libgmock-dev
 clang-format
 time
 qt6-base-dev
+fonts-dejavu-core
 clang
 libclang-rt-14-dev
 "

@@ -66,9 +66,11 @@ void MainController::cmdFile_Click(int index) {
     }
     if (index == 1) {
         UpdateDisableOutputBox();
-    } else {
+    } else if (settings_.source != SourceOption::optInFile) {
+        // As a click on "file" does: the clipboard's size goes with it.
         settings_.source = SourceOption::optInFile;
         view_.SettingsChanged();
+        optInFile_Click();
     }
     view_.SetTheFocus();
 }

@@ -1,7 +1,10 @@
 #include "support/web_links.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "input/file_helpers.h"
 #include "run/dialogs.h"
@@ -11,6 +14,43 @@
 #include "settings/program_texts.h"
 
 namespace lexicount {
+
+namespace {
+
+// A link is one stop for Tab and Shift+Tab, drawn with a focus frame, and
+// opened by Enter or Space. (A label's own keyboard access to its links
+// takes a stop of its own and can hold Shift+Tab on the link.)
+class LinkLabel : public QLabel {
+public:
+    explicit LinkLabel(QWidget* parent) : QLabel(parent) {
+        setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+                emit linkActivated(QStringLiteral("#"));
+                return;
+            default:
+                QLabel::keyPressEvent(event);
+        }
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus()) return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+};
+
+}  // namespace
 
 WebLinks::WebLinks(FolderSource programFolder, DialogPresenter& presenter, QWidget* parent, UrlOpener opener)
     : programFolder_(std::move(programFolder)),
@@ -46,11 +86,10 @@ bool WebLinks::OpenProgramText(int number) {
 }
 
 QLabel* WebLinks::MakeLink(const char* objectName, const QString& caption, int number, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    auto* label = new LinkLabel(parent);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setText(QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()));
     label->setTextFormat(Qt::RichText);
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     label->setCursor(Qt::PointingHandCursor);
     QObject::connect(label, &QLabel::linkActivated, label, [this, number] { OpenProgramText(number); });
     return label;

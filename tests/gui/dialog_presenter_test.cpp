@@ -87,5 +87,33 @@ TEST(DialogPresenterTest, MessageBoxesShowWhatTheCoreAskedFor) {
     }
 }
 
+TEST(DialogPresenterTest, BoxesAreWideEnoughForTheirTitles) {
+    const std::vector<MessageBox> boxes = {
+        {"Clipboard empty", "Clipboard is empty.", Icon::None, Buttons::Ok, 0},
+        {"This is a Unix-style text file", "x", Icon::Information, Buttons::YesNo, 1},
+        {"", "Cannot open file containing program text.", Icon::Critical, Buttons::Ok, 0},
+    };
+    QtDialogPresenter presenter;
+    for (const auto& box : boxes) {
+        int width = 0;
+        int needed = 0;
+        auto ready = WhenReady([&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (shown == nullptr || !shown->isVisible()) return false;
+            // The title in bold beside an icon and three buttons of the
+            // title bar, each about two lines high and as wide.
+            QFont titleFont = shown->font();
+            titleFont.setBold(true);
+            const QFontMetrics metrics(titleFont);
+            needed = metrics.horizontalAdvance(shown->windowTitle()) + 8 * metrics.height();
+            width = shown->width();
+            QTest::keyClick(shown, Qt::Key_Escape);
+            return true;
+        });
+        presenter.ShowBox(nullptr, box);
+        EXPECT_GE(width, needed) << box.title;
+    }
+}
+
 }  // namespace
 }  // namespace lexicount::test

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QtTest/QTest>
 #include <string>
 #include <vector>
 
+#include "run/qt/column_font.h"
 #include "run/qt/output_text_box.h"
 #include "run/qt/qt_text.h"
 #include "support/test_support.h"
@@ -70,6 +73,30 @@ TEST(OutputTextBoxTest, TextTypedByTheUserIsWhatTheCoreReads) {
     widget.insertPlainText(QString::fromUtf8("naïve"));  // as a paste does
     EXPECT_EQ(box.Text(), "first\r\n" + W("naïve"));
     EXPECT_EQ(box.Length(), 12u);
+}
+
+// The box's font is chosen by the widths of its characters, not by what the
+// font says of itself; the DejaVu fonts (scripts/install-deps.sh) give one
+// font of each kind.
+TEST(ColumnFontTest, KeepsAFontWhoseColumnsLineUpAndReplacesOneWhoseDoNot) {
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont proportional = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont largeProportional = proportional;
+    largeProportional.setPointSize(20);
+    ASSERT_TRUE(LinesUpColumns(fixed));
+    ASSERT_FALSE(LinesUpColumns(proportional));
+    struct Case {
+        const char* name;
+        QFont preferred;
+        bool kept;
+    };
+    for (const auto& c : {Case{"fixed", fixed, true}, Case{"proportional", proportional, false},
+                          Case{"large proportional", largeProportional, false}}) {
+        const QFont chosen = ColumnFont(c.preferred);
+        EXPECT_TRUE(LinesUpColumns(chosen)) << c.name;
+        EXPECT_EQ(QFontInfo(chosen).family() == QFontInfo(c.preferred).family(), c.kept) << c.name;
+        EXPECT_EQ(QFontInfo(chosen).pointSize(), QFontInfo(c.preferred).pointSize()) << c.name;
+    }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "run/qt/dialog_presenter.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <iostream>
 #include <vector>
 
@@ -58,6 +61,15 @@ Answer AnswerOf(int clicked) {
 
 }  // namespace
 
+int TitleBarWidth(const QWidget& window) {
+    // The window manager draws the title, often in bold, beside an icon and
+    // up to three buttons, each about as wide as two lines of text are high.
+    QFont font = window.font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(window.windowTitle()) + 8 * metrics.height();
+}
+
 std::string BoxTitle(const std::string& title) {
     return title.empty() ? std::string("Lexicount") : title;
 }
@@ -71,6 +83,11 @@ Answer QtDialogPresenter::ShowBox(QWidget* parent, const MessageBox& box) {
     dialog.setDefaultButton(buttons[defaultIndex < buttons.size() ? defaultIndex : 0]);
     // Escape means the most cautious answer the box offers.
     dialog.setEscapeButton(buttons.back());
+    // A box sized for a short text would cut its title short.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        grid->addItem(new QSpacerItem(TitleBarWidth(dialog), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     return AnswerOf(dialog.exec());
 }
 

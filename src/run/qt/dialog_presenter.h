@@ -54,4 +54,7 @@ public:
 // The title a box shows: the program's name when none is given.
 std::string BoxTitle(const std::string& title);
 
+// The width a window needs for its whole title to show in its title bar.
+int TitleBarWidth(const QWidget& window);
+
 }  // namespace lexicount

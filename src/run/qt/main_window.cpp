@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +17,9 @@
 #include <QTimer>
 
 #include "run/main_controller.h"
+#include "run/qt/column_font.h"
 #include "run/qt/dialog_presenter.h"
+#include "run/qt/named_widgets.h"
 #include "run/qt/output_text_box.h"
 #include "run/qt/qt_text.h"
 #include "support/pop_up.h"
@@ -90,6 +92,7 @@ void MainWindow::ConnectEvents() {
                 [this, i] { controller_->cmdClearFile_Click(i); });
         connect(txbFile_[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { settings_.txbFile[i] = Utf8FromQString(text); });
+        connect(txbFile_[i], &QLineEdit::textChanged, this, &MainWindow::RefreshClearButtons);
     }
     connect(chkUTF8_, &QCheckBox::clicked, this, [this] { settings_.chkUTF8 = ValueOf(*chkUTF8_); });
     connect(chkDisableOutputToFile_, &QCheckBox::clicked, this,
@@ -155,7 +158,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     for (int i = 0; i < 2; ++i) {
         if (watched == txbFile_[i] && event->type() == QEvent::FocusOut) {
+            // Tab, Shift+Tab and the access keys take the user to the control
+            // they chose; the handler's SetTheFocus must not pull them back.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            focusMovedByKeyboard_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                    reason == Qt::ShortcutFocusReason;
             controller_->txbFile_LostFocus(i);
+            focusMovedByKeyboard_ = false;
             return false;
         }
     }
@@ -226,19 +235,24 @@ void MainWindow::ShowLabel(StatusLabel label, bool visible) {
 
 void MainWindow::SetProgressBarLook(bool asProgressBar) {
     QLabel* label = StatusLabelControl(StatusLabel::lblTotalNumOccurrences);
-    QFont font = asProgressBar ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QApplication::font();
-    font.setPointSize(10);
-    font.setBold(asProgressBar);
-    label->setFont(font);
+    if (asProgressBar) {
+        QFont font = FixedPitchFont();
+        font.setPointSize(10);
+        font.setBold(true);
+        label->setFont(font);
+    } else {
+        // The summary reads as one block with the three labels above it.
+        label->setFont(StatusLabelControl(StatusLabel::lblNumOccurrences)->font());
+    }
     label->setAlignment((asProgressBar ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
 }
 
 void MainWindow::SetCountButtonCaption(const std::string& caption) {
-    cmdListWords_->setText(QStringFromUtf8(caption));
+    cmdListWords_->setText(WithAccessKey(QStringFromUtf8(caption)));
 }
 
 std::string MainWindow::CountButtonCaption() const {
-    return Utf8FromQString(cmdListWords_->text());
+    return Utf8FromQString(WithoutAccessKey(cmdListWords_->text()));
 }
 
 void MainWindow::SetCountButtonEnabled(bool enabled) {
@@ -248,13 +262,14 @@ void MainWindow::SetCountButtonEnabled(bool enabled) {
 void MainWindow::EnableControls(bool enabled) {
     controlsEnabled_ = enabled;
     for (QWidget* control : std::initializer_list<QWidget*>{
-             cmdFile_[0], cmdFile_[1], txbFile_[0], txbFile_[1], cmdClearFile_[0], cmdClearFile_[1], chkUTF8_,
-             cmdSaveState_, cmdClearOutput_, cboWordOrder_, cboDisplayFormat_, optOnClipboard_, optInFile_}) {
+             cmdFile_[0], cmdFile_[1], txbFile_[0], txbFile_[1], chkUTF8_, cmdSaveState_, cmdClearOutput_,
+             cboWordOrder_, cboDisplayFormat_, optOnClipboard_, optInFile_}) {
         control->setEnabled(enabled);
     }
     // Controls whose use also depends on something else come back only when
     // that is there too.
     chkDisableOutputToFile_->setEnabled(enabled && disableOutputBoxUsable_);
+    RefreshClearButtons();
     cmdSetParameters_->setEnabled(enabled && settingsWindowCommand_ != nullptr);
     cmdHelp_->setEnabled(enabled && helpCommand_ != nullptr);
     Repaint();
@@ -266,12 +281,18 @@ void MainWindow::ShowSuppressWordsBox(bool visible) {
 
 void MainWindow::SetTheFocus() {
     if (!isVisible()) return;
-    if (cmdFile_[0]->isVisible() && cmdFile_[0]->isEnabled()) {
+    if (focusMovedByKeyboard_) {
+        // The user has already gone where they want to go.
+    } else if (cmdFile_[0]->isVisible() && cmdFile_[0]->isEnabled()) {
         cmdFile_[0]->setFocus();
     } else if (cmdListWords_->isVisible() && cmdListWords_->isEnabled()) {
         cmdListWords_->setFocus();
     }
     SetLabel(StatusLabel::lblTwirler, " ");
+    RefreshClearButtons();
+}
+
+void MainWindow::RefreshClearButtons() {
     for (int i = 0; i < 2; ++i) {
         cmdClearFile_[i]->setEnabled(controlsEnabled_ && !txbFile_[i]->text().isEmpty());
     }

@@ -117,6 +117,8 @@ private:
     QWidget* BuildStatusFrame();
     void ConnectEvents();
     void RunHelp();
+    // cmdClearFile(i) is usable exactly while txbFile(i) holds a path.
+    void RefreshClearButtons();
     QLabel* StatusLabelControl(StatusLabel label) const;
 
     SettingsRecord& settings_;
@@ -155,6 +157,8 @@ private:
     bool controlsEnabled_ = true;
     bool disableOutputBoxUsable_ = false;
     bool quitting_ = false;
+    // The user is moving the focus on from a path box by keyboard.
+    bool focusMovedByKeyboard_ = false;
     QElapsedTimer sinceLastEvents_;
     qint64 lastClockCheck_ = 0;  // ms on sinceLastEvents_
     int yieldStride_ = 1;

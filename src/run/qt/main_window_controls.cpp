@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "run/qt/column_font.h"
 #include "run/qt/main_window.h"
 #include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
@@ -25,10 +25,6 @@ constexpr const char* kStatusLabelNames[kStatusLabelCount] = {
     "lblNumWordsExcluded", "lblNumOccurrences", "lblTotalNumOccurrences",
     "lblFilesize",         "lblXMLsize",        "lblSizeOfClipboardContents",
 };
-
-QFont FixedPitchFont() {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
-}
 
 // A hidden control keeps its place, so the window does not jump about when
 // labels are concealed during a run.
@@ -52,10 +48,34 @@ void MainWindow::BuildControls() {
     txbOutput_ = Named(new QPlainTextEdit, "txbOutput");
     txbOutput_->setFont(FixedPitchFont());
     txbOutput_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A tab typed into the list would only spoil its columns.
+    txbOutput_->setTabChangesFocus(true);
     layout->addWidget(txbOutput_, 1);
     layout->addWidget(BuildStatusFrame());
     setCentralWidget(central);
     resize(860, 720);
+    // Tab reads the window row by row; the web links follow the result box.
+    SetTabOrder({txbIntro_,
+                 optInFile_,
+                 optOnClipboard_,
+                 cmdFile_[0],
+                 txbFile_[0],
+                 cmdClearFile_[0],
+                 chkUTF8_,
+                 cmdFile_[1],
+                 txbFile_[1],
+                 cmdClearFile_[1],
+                 chkDisableOutputToFile_,
+                 cmdListWords_,
+                 cmdClearOutput_,
+                 cmdSetParameters_,
+                 cmdSaveState_,
+                 cmdHelp_,
+                 cmdQuit_,
+                 chkSuppressWords_,
+                 cboWordOrder_,
+                 cboDisplayFormat_,
+                 txbOutput_});
 }
 
 QWidget* MainWindow::BuildSourceRow() {
@@ -81,10 +101,11 @@ QWidget* MainWindow::BuildSourceRow() {
 }
 
 QWidget* MainWindow::BuildFileRows() {
-    static constexpr const char* kCaptions[2] = {"Input file", "Output file"};
+    static constexpr const char* kCaptions[2] = {"&Input file", "&Output file"};
     static constexpr const char* kButtonNames[2] = {"cmdFile_0", "cmdFile_1"};
     static constexpr const char* kBoxNames[2] = {"txbFile_0", "txbFile_1"};
     static constexpr const char* kClearNames[2] = {"cmdClearFile_0", "cmdClearFile_1"};
+    static constexpr const char* kClearCaptions[2] = {"C&lear", "Cl&ear"};
     auto* rows = new QWidget;
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -93,7 +114,7 @@ QWidget* MainWindow::BuildFileRows() {
         txbFile_[i] = Named(new QLineEdit, kBoxNames[i]);
         txbFile_[i]->setFont(FixedPitchFont());
         txbFile_[i]->installEventFilter(this);
-        cmdClearFile_[i] = Button(kClearNames[i], "Clear");
+        cmdClearFile_[i] = Button(kClearNames[i], kClearCaptions[i]);
         cmdClearFile_[i]->setEnabled(false);
         grid->addWidget(cmdFile_[i], i, 0);
         grid->addWidget(txbFile_[i], i, 1);
@@ -112,12 +133,12 @@ QWidget* MainWindow::BuildCommandRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    cmdListWords_ = Button("cmdListWords", "Count words");
-    cmdClearOutput_ = Button("cmdClearOutput", "Clear textbox");
-    cmdSetParameters_ = Button("cmdSetParameters", "Settings");
-    cmdSaveState_ = Button("cmdSaveState", "Save settings");
-    cmdHelp_ = Button("cmdHelp", "Help");
-    cmdQuit_ = Button("cmdQuit", "Quit");
+    cmdListWords_ = Button("cmdListWords", "&Count words");
+    cmdClearOutput_ = Button("cmdClearOutput", "Clear &textbox");
+    cmdSetParameters_ = Button("cmdSetParameters", "&Settings");
+    cmdSaveState_ = Button("cmdSaveState", "Sa&ve settings");
+    cmdHelp_ = Button("cmdHelp", "&Help");
+    cmdQuit_ = Button("cmdQuit", "&Quit");
     for (QPushButton* button :
          {cmdListWords_, cmdClearOutput_, cmdSetParameters_, cmdSaveState_, cmdHelp_, cmdQuit_}) {
         layout->addWidget(button);
@@ -154,6 +175,7 @@ void MainWindow::AddWebLinks(QWidget* homePage, QWidget* manual) {
     auto* grid = static_cast<QGridLayout*>(Frame2_->layout());
     grid->addWidget(homePage, 4, 0, Qt::AlignLeft);
     grid->addWidget(manual, 4, 1, Qt::AlignLeft);
+    SetTabOrder({txbOutput_, homePage, manual});
 }
 
 QWidget* MainWindow::BuildStatusFrame() {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
 #include "settings/languages.h"
 
@@ -16,18 +17,18 @@ LanguageWindow::LanguageWindow(QWidget& settingsWindow, QPushButton& languageBut
       languageButton_(languageButton),
       lblSelectLanguageOfWordsToIgnore_(new QLabel(QStringFromUtf8(kSelectLanguagePrompt))),
       cboCommonWordsFiles_(new QComboBox),
-      cmdAccept_(new QPushButton(QStringFromUtf8(kAcceptOneLanguage))),
-      cmdCancel_(new QPushButton(QStringFromUtf8(kCancelCaption))) {
+      cmdAccept_(new QPushButton(WithAccessKey(QStringFromUtf8(kAcceptOneLanguage)))),
+      cmdCancel_(new QPushButton(WithAccessKey(QStringFromUtf8(kCancelCaption)))) {
     setObjectName(QStringLiteral("frmLanguageSelection"));
     setModal(true);
-    setWindowTitle(languageButton.text());
+    setWindowTitle(WithoutAccessKey(languageButton.text()));
     lblSelectLanguageOfWordsToIgnore_->setObjectName(QStringLiteral("lblSelectLanguageOfWordsToIgnore"));
     cboCommonWordsFiles_->setObjectName(QStringLiteral("cboCommonWordsFiles"));
     cmdAccept_->setObjectName(QStringLiteral("cmdAccept"));
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    // Enter must not accept a list with nothing chosen.
-    cmdAccept_->setAutoDefault(false);
-    cmdCancel_->setAutoDefault(false);
+    // Enter accepts the chosen language, or presses the button that has the
+    // focus; with nothing chosen "accept" is disabled and Enter does nothing.
+    cmdAccept_->setDefault(true);
     for (std::string_view item : LanguageSelectionItems())
         cboCommonWordsFiles_->addItem(QStringFromUtf8(item));
 
@@ -66,7 +67,7 @@ void LanguageWindow::Activate() {
 void LanguageWindow::SelectionChanged(int index) {
     selection_.SelectionChanged(index);
     cmdAccept_->setEnabled(selection_.AcceptEnabled());
-    cmdAccept_->setText(QStringFromUtf8(selection_.AcceptCaption()));
+    cmdAccept_->setText(WithAccessKey(QStringFromUtf8(selection_.AcceptCaption())));
     if (index < 0) return;
     if (cmdAccept_->isVisible() && cmdAccept_->isEnabled()) {
         cmdAccept_->setFocus();

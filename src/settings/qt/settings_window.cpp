@@ -12,6 +12,7 @@
 #include "run/main_controller.h"
 #include "run/qt/dialog_presenter.h"
 #include "run/qt/main_window.h"
+#include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
 #include "run/qt/twips.h"
 #include "settings/qt/language_window.h"
@@ -55,7 +56,7 @@ SettingsWindow::SettingsWindow(MainWindow& main, DialogPresenter& presenter)
     frmLanguageSelection_ = new LanguageWindow(*this, *cmdSelectCommonWordsFile_[1]);
     // The caption is the main window's button that opens this window.
     if (auto* button = main.findChild<QPushButton*>(QStringLiteral("cmdSetParameters"))) {
-        setWindowTitle(button->text());
+        setWindowTitle(WithoutAccessKey(button->text()));
     }
     ConnectEvents();
     connect(&main, &MainWindow::settingsChanged, this, &SettingsWindow::Refresh);

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "run/qt/column_font.h"
 #include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
 #include "settings/qt/settings_window.h"
@@ -19,7 +19,6 @@
 namespace lexicount {
 namespace {
 
-
 QLabel* Label(const char* caption) {
     return new QLabel(QString::fromUtf8(caption));
 }
@@ -27,7 +26,7 @@ QLabel* Label(const char* caption) {
 // Text boxes keep a fixed-pitch font, as markers and paths read better so.
 QLineEdit* TextBox(const char* name) {
     auto* box = Named(new QLineEdit, name);
-    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    box->setFont(FixedPitchFont());
     return box;
 }
 
@@ -76,6 +75,58 @@ void SettingsWindow::BuildControls() {
     top->addLayout(columns);
     top->addWidget(BuildIgnoreFrame());
     top->addWidget(BuildFileFrame());
+
+    // Tab reads the window as it is laid out: down the left column, down the
+    // right one, then the two frames below, each row from left to right.
+    static constexpr const char* kReadingOrder[] = {
+        "chkAllowWordsWithHyphens",
+        "chkAllowWordsWithApostrophes",
+        "chkAllowWordsWithUnderscores",
+        "chkAllowWordsWithColons",
+        "chkAllowWordsWithBackslashes",
+        "chkAllowWordsWithForwardslashes",
+        "chkAllowWordsWithPeriods",
+        "chkAllowWordsWithAtSigns",
+        "chkAllowWordsWithNumerals",
+        "chkAllowCommentMarkers",
+        "txbStartComment_0",
+        "txbEndComment_0",
+        "txbStartComment_1",
+        "txbEndComment_1",
+        "chkCaseSignificant",
+        "chkDropFinalS",
+        "chkOnly7bitASCII",
+        "chkIgnoreRepetitions",
+        "chkIgnoreRomNum40",
+        "chkIgnoreNoLetter",
+        "chkIgnoreShortWords",
+        "cboShortWordSize",
+        "cboLongWordSize",
+        "chkIgnoreInfrequentWords",
+        "cboThresholdFrequency",
+        "chkOutputWithCommas",
+        "cmdRestoreDefaults",
+        "chkWarnOnOverwrite",
+        "cmdSetOrClearCheckboxes_1",
+        "chkSaveStateOnQuit",
+        "cmdSetOrClearCheckboxes_0",
+        "chkIgnoreCommonWords",
+        "txbCommonWordsFile",
+        "cmdClearCommonWordsFile",
+        "cmdSelectCommonWordsFile_1",
+        "cmdSelectCommonWordsFile_0",
+        "txbWordsToIgnore",
+        "cmdClearWordsToIgnore",
+        "cmdSaveLoadState_0",
+        "cmdInitialize",
+        "cmdSaveLoadState_1",
+        "txbParametersFile",
+        "cmdQuit",
+        "cmdClose",
+    };
+    std::vector<QWidget*> order;
+    for (const char* name : kReadingOrder) order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
+    SetTabOrder(order);
 }
 
 QGroupBox* SettingsWindow::BuildAllowFrame() {
@@ -117,11 +168,11 @@ QGroupBox* SettingsWindow::BuildIgnoreFrame() {
     fraIgnoreTheseWords_ = Named(new QGroupBox, "fraIgnoreTheseWords");
     auto* grid = new QGridLayout(fraIgnoreTheseWords_);
     txbCommonWordsFile_ = TextBox("txbCommonWordsFile");
-    cmdClearCommonWordsFile_ = Button("cmdClearCommonWordsFile", "Clear");
+    cmdClearCommonWordsFile_ = Button("cmdClearCommonWordsFile", "Cl&ear");
     cmdSelectCommonWordsFile_[1] =
-        Button("cmdSelectCommonWordsFile_1", "Select common words in some language");
+        Button("cmdSelectCommonWordsFile_1", "Select common words in some &language");
     cmdSelectCommonWordsFile_[0] =
-        Button("cmdSelectCommonWordsFile_0", "Select some other common words file");
+        Button("cmdSelectCommonWordsFile_0", "Select some other common words &file");
     cmdSelectCommonWordsFile_[1]->setToolTip(QStringFromUtf8(kLanguageCommonWordsTip));
     cmdSelectCommonWordsFile_[0]->setToolTip(QStringFromUtf8(kOtherCommonWordsFileTip));
     grid->addWidget(AddCheckBox("chkIgnoreCommonWords", "Ignore common words in file:"), 0, 0);
@@ -131,7 +182,7 @@ QGroupBox* SettingsWindow::BuildIgnoreFrame() {
 
     txbWordsToIgnore_ = TextBox("txbWordsToIgnore");
     txbWordsToIgnore_->setToolTip(QStringFromUtf8(kWordsToIgnoreTip));
-    cmdClearWordsToIgnore_ = Button("cmdClearWordsToIgnore", "Clear");
+    cmdClearWordsToIgnore_ = Button("cmdClearWordsToIgnore", "Cle&ar");
     grid->addWidget(Named(Label("Ignore these words:"), "lblIgnoreTheseWords"), 2, 0);
     grid->addWidget(txbWordsToIgnore_, 2, 1);
     grid->addWidget(cmdClearWordsToIgnore_, 2, 2);
@@ -165,9 +216,9 @@ QWidget* SettingsWindow::BuildOptionsRow() {
     layout->addWidget(AddCheckBox("chkOutputWithCommas", "Include commas in output file"), 0, 0);
     layout->addWidget(AddCheckBox("chkWarnOnOverwrite", "Warn before overwriting output file"), 1, 0);
     layout->addWidget(AddCheckBox("chkSaveStateOnQuit", "Save settings on quit"), 2, 0);
-    cmdRestoreDefaults_ = Button("cmdRestoreDefaults", "Restore defaults");
-    cmdSetOrClearCheckboxes_[1] = Button("cmdSetOrClearCheckboxes_1", "Set checkboxes");
-    cmdSetOrClearCheckboxes_[0] = Button("cmdSetOrClearCheckboxes_0", "Clear checkboxes");
+    cmdRestoreDefaults_ = Button("cmdRestoreDefaults", "&Restore defaults");
+    cmdSetOrClearCheckboxes_[1] = Button("cmdSetOrClearCheckboxes_1", "&Set checkboxes");
+    cmdSetOrClearCheckboxes_[0] = Button("cmdSetOrClearCheckboxes_0", "Clear chec&kboxes");
     layout->addWidget(cmdRestoreDefaults_, 0, 1);
     layout->addWidget(cmdSetOrClearCheckboxes_[1], 1, 1);
     layout->addWidget(cmdSetOrClearCheckboxes_[0], 2, 1);
@@ -178,14 +229,14 @@ QWidget* SettingsWindow::BuildOptionsRow() {
 QGroupBox* SettingsWindow::BuildFileFrame() {
     auto* frame = Named(new QGroupBox, "fraSettingsFile");
     auto* grid = new QGridLayout(frame);
-    cmdSaveLoadState_[0] = Button("cmdSaveLoadState_0", "Save settings to file");
-    cmdSaveLoadState_[1] = Button("cmdSaveLoadState_1", "Load settings from file");
+    cmdSaveLoadState_[0] = Button("cmdSaveLoadState_0", "Sa&ve settings to file");
+    cmdSaveLoadState_[1] = Button("cmdSaveLoadState_1", "Loa&d settings from file");
     lblParameters_ = Named(Label("State loaded from:"), "lblParameters");
     txbParametersFile_ = TextBox("txbParametersFile");
     txbParametersFile_->setReadOnly(true);
-    cmdInitialize_ = Button("cmdInitialize", "Reinitialize");
-    cmdQuit_ = Button("cmdQuit", "Quit");
-    cmdClose_ = Button("cmdClose", "Close");
+    cmdInitialize_ = Button("cmdInitialize", "Re&initialize");
+    cmdQuit_ = Button("cmdQuit", "&Quit");
+    cmdClose_ = Button("cmdClose", "&Close");
     grid->addWidget(cmdSaveLoadState_[0], 0, 0);
     grid->addWidget(cmdSaveLoadState_[1], 1, 0);
     grid->addWidget(lblParameters_, 0, 1);

@@ -2,11 +2,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeySequence>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <cstdlib>
+#include <map>
 
+#include "run/qt/named_widgets.h"
 #include "run/qt/qt_text.h"
 
 namespace lexicount::test {
@@ -26,6 +30,12 @@ WindowTest::~WindowTest() {
     } else {
         unsetenv("XDG_DATA_HOME");
     }
+}
+
+void WindowTest::TearDown() {
+    std::string unexpected;
+    for (const auto& box : presenter.unexpected) unexpected += "\n  " + box;
+    EXPECT_TRUE(presenter.unexpected.empty()) << "unscripted:" << unexpected;
 }
 
 std::string WindowTest::Start(const std::filesystem::path& programFolder) {
@@ -50,6 +60,38 @@ void WindowTest::Click(const char* name) {
 std::string WindowTest::OutputText() {
     QApplication::processEvents();
     return Utf8FromQString(Find<QPlainTextEdit>("txbOutput")->toPlainText());
+}
+
+std::string Caption(const QAbstractButton& button) {
+    return Utf8FromQString(WithoutAccessKey(button.text()));
+}
+
+std::vector<std::string> FocusChain(Qt::Key key) {
+    std::vector<std::string> names;
+    QWidget* start = QApplication::focusWidget();
+    if (start == nullptr) return names;
+    // Twice round the window at most: a chain that never comes back ends too.
+    for (int step = 0; step < 200; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QApplication::processEvents();
+        QWidget* focus = QApplication::focusWidget();
+        names.push_back(focus != nullptr ? focus->objectName().toStdString() : "(none)");
+        if (focus == start || focus == nullptr) break;
+    }
+    return names;
+}
+
+std::vector<std::string> ButtonsWithoutOwnAccessKey(const QWidget& window) {
+    std::vector<std::string> faulty;
+    std::map<QString, std::string> owners;
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->window() != &window) continue;
+        const QString key = QKeySequence::mnemonic(button->text()).toString();
+        if (key.isEmpty() || !owners.emplace(key, button->objectName().toStdString()).second) {
+            faulty.push_back(button->objectName().toStdString());
+        }
+    }
+    return faulty;
 }
 
 std::unique_ptr<QTimer> WhenReady(std::function<bool()> action) {

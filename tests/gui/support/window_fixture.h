@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gui/support/scripted_presenter.h"
 #include "run/qt/main_window.h"
@@ -25,10 +27,24 @@ namespace lexicount::test {
 // returned timer, so a test that fails early leaves nothing running.
 [[nodiscard]] std::unique_ptr<QTimer> WhenReady(std::function<bool()> action);
 
+// A button's caption as the user reads it (without the access-key mark).
+std::string Caption(const QAbstractButton& button);
+
+// Presses key (Tab or Backtab) on the focus widget of the active window
+// until the focus comes back to where it started; the object names of the
+// widgets the focus went to, in order, ending with the start.
+std::vector<std::string> FocusChain(Qt::Key key);
+
+// The push buttons of window (its own, not those of windows it owns) that
+// have no access key, or one that another of them has too.
+std::vector<std::string> ButtonsWithoutOwnAccessKey(const QWidget& window);
+
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest();
     ~WindowTest() override;
+    // Every box, input box and file chooser a test meets must be scripted.
+    void TearDown() override;
 
     // Builds the window and runs the start-up; returns its message.
     std::string Start(const std::filesystem::path& programFolder = ProgramDataDir());
