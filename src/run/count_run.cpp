@@ -90,8 +90,7 @@ void MainController::DoIt() {
             ok = DoItFromFile();
         } else {
             if (!FetchClipboardText(false)) {
-                settings_.source = SourceOption::optInFile;
-                view_.SettingsChanged();
+                SelectFileSource();
                 return;
             }
             ok = DoItFromClipboard();

@@ -66,11 +66,8 @@ void MainController::cmdFile_Click(int index) {
     }
     if (index == 1) {
         UpdateDisableOutputBox();
-    } else if (settings_.source != SourceOption::optInFile) {
-        // As a click on "file" does: the clipboard's size goes with it.
-        settings_.source = SourceOption::optInFile;
-        view_.SettingsChanged();
-        optInFile_Click();
+    } else {
+        SelectFileSource();
     }
     view_.SetTheFocus();
 }

@@ -36,6 +36,14 @@ void MainController::optInFile_Click() {
     view_.SetTheFocus();
 }
 
+void MainController::SelectFileSource() {
+    if (settings_.source == SourceOption::optInFile) return;
+    // As a click on "file" does: the clipboard's size goes with it.
+    settings_.source = SourceOption::optInFile;
+    view_.SettingsChanged();
+    optInFile_Click();
+}
+
 void MainController::optOnClipboard_Click() {
     state_.blnWordsGot = false;
     if (state_.blnListShown) view_.OutputBox().SetText("");

@@ -67,6 +67,8 @@ public:
 
     void optInFile_Click();
     void optOnClipboard_Click();
+    // Switches the source to "file" as a click on it does.
+    void SelectFileSource();
     void chkSuppressWords_Click();
     void cmdClearOutput_Click();
     void cboWordOrder_Click();

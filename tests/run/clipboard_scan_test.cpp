@@ -69,12 +69,17 @@ TEST(ClipboardScan, RefusedClipboardTexts) {
         ControllerHarness h;
         h.settings.source = SourceOption::optOnClipboard;
         h.view.clipboard = c.clipboard;
+        h.view.labels[StatusLabel::lblSizeOfClipboardContents] = "78 bytes on the clipboard.";
         h.controller.cmdListWords_Click();
         ASSERT_EQ(h.view.boxes.size(), 1u);
         EXPECT_EQ(h.view.boxes[0].title, c.title);
         EXPECT_EQ(h.view.boxes[0].text, c.text);
         EXPECT_EQ(h.view.boxes[0].icon, c.icon);
         EXPECT_EQ(h.settings.source == SourceOption::optInFile, c.backToFile);
+        // Back to "file" as a click on it goes: the clipboard's size with it.
+        if (c.backToFile) {
+            EXPECT_EQ(h.view.Label(StatusLabel::lblSizeOfClipboardContents), "");
+        }
         EXPECT_FALSE(h.controller.State().blnWordsGot);
         EXPECT_EQ(h.view.caption, GetProgramText(73));
     }
