@@ -131,8 +131,9 @@ struct FieldInfo {
     int MaxValue() const { return kind == FieldKind::List ? static_cast<int>(items.size()) - 1 : 1; }
 };
 
-// Every field, in the order "Restore defaults" sets them; FindField also
-// knows txbFile[0] and txbFile[1] as spellings of txbFile(0) and txbFile(1).
+// Every field, those that "Restore defaults" sets first and in its order.
+// FindField also knows txbFile[0] and txbFile[1] as spellings of txbFile(0)
+// and txbFile(1).
 std::span<const FieldInfo> SettingsFields();
 const FieldInfo* FindField(std::string_view name);
 

@@ -79,7 +79,9 @@ TEST(SettingsRecordTest, DefaultsOfEveryField) {
     const SettingsRecord s;
     for (const auto& d : kNumberDefaults) {
         EXPECT_EQ(GetNumber(s, d.name), d.value) << d.name;
-        if (d.member != nullptr) EXPECT_EQ(s.*d.member, d.value) << d.name;
+        if (d.member != nullptr) {
+            EXPECT_EQ(s.*d.member, d.value) << d.name;
+        }
     }
     for (const auto& d : TextDefaults()) EXPECT_EQ(GetText(s, d.name), d.value) << d.name;
     EXPECT_EQ(s.source, SourceOption::optInFile);
