@@ -137,8 +137,8 @@ struct FieldInfo {
 std::span<const FieldInfo> SettingsFields();
 const FieldInfo* FindField(std::string_view name);
 
-// Reads a check-box or list field (the source option reads 0 for file,
-// 1 for clipboard); nullopt for a text field or an unknown name.
+// Reads a check-box or list field (an option button reads 1 while it is the
+// source selected); nullopt for a text field or an unknown name.
 std::optional<int> GetNumber(const SettingsRecord& s, std::string_view name);
 // Sets it without checking the range; false for an unknown or text field.
 bool SetNumber(SettingsRecord& s, std::string_view name, int value);
