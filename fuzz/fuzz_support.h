@@ -21,8 +21,8 @@ inline void FillSettings(FuzzedDataProvider& data, SettingsRecord& settings) {
     for (const FieldInfo& field : SettingsFields()) {
         if (field.kind == FieldKind::CheckBox) {
             SetNumber(settings, field.name, data.ConsumeIntegralInRange(0, 2));
-        } else if (field.kind == FieldKind::List && field.itemCount > 0) {
-            SetNumber(settings, field.name, data.ConsumeIntegralInRange(0, field.itemCount - 1));
+        } else if (field.kind == FieldKind::List && !field.items.empty()) {
+            SetNumber(settings, field.name, data.ConsumeIntegralInRange(0, field.MaxValue()));
         }
     }
 }

@@ -15,12 +15,6 @@ std::optional<int> ParseInt(const std::string& text) {
     return value;
 }
 
-// Windows-1252 fields hold word-rule text; paths stay as the system gives them.
-bool IsWordText(const std::string& name) {
-    return name == "txbWordsToIgnore" || name.rfind("txbStartComment", 0) == 0 ||
-           name.rfind("txbEndComment", 0) == 0;
-}
-
 bool CheckSet(const std::string& assignment, std::pair<std::string, std::string>& checked,
               std::string& error) {
     const size_t eq = assignment.find('=');
@@ -37,7 +31,7 @@ bool CheckSet(const std::string& assignment, std::pair<std::string, std::string>
     }
     if (field->kind == FieldKind::Text) return true;
     const auto number = ParseInt(value);
-    const int limit = field->kind == FieldKind::List ? field->itemCount - 1 : 1;
+    const int limit = field->MaxValue();
     if (!number || *number < 0 || *number > limit) {
         error = "value of " + name + " must be a whole number from 0 to " + std::to_string(limit) +
                 ", got '" + value + "'";
@@ -118,8 +112,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
 }
 
 void ApplySet(SettingsRecord& settings, const std::string& name, const std::string& value) {
-    if (FindField(name)->kind == FieldKind::Text) {
-        SetText(settings, name, IsWordText(name) ? Cp1252FromUtf8(value) : value);
+    const FieldInfo& field = *FindField(name);
+    if (field.kind == FieldKind::Text) {
+        // Word-rule text is Windows-1252; paths stay as the system gives them.
+        SetText(settings, name, field.wordText ? Cp1252FromUtf8(value) : value);
     } else {
         SetNumber(settings, name, *ParseInt(value));
     }

@@ -51,7 +51,7 @@ std::string MainController::IntroText() const {
 void MainController::InitializeVariables() {
     classifyState_ = ClassifyState{};
     state_.blnWordsGot = false;
-    settings_.source = SourceOption::optInFile;
+    ResetFields(settings_, ResetBy::InitializeVariables);
     view_.SetLabel(StatusLabel::lblSizeOfClipboardContents, "");
     view_.SetLabel(StatusLabel::lblFilesize, "");
     view_.SetLabel(StatusLabel::lblXMLsize, "");
@@ -61,21 +61,12 @@ void MainController::InitializeVariables() {
 }
 
 void MainController::FillComboBoxes() {
-    settings_.cboShortWordSize = 1;
-    settings_.cboLongWordSize = 7;
-    settings_.cboThresholdFrequency = 0;
-    settings_.cboWordOrder = 0;
-    settings_.cboDisplayFormat = 0;
+    SelectDefaultItems(settings_);
 }
 
 void MainController::Initialize() {
-    settings_.txbFile[0].clear();
-    settings_.txbFile[1].clear();
-    settings_.chkUTF8 = 0;
-    settings_.txbWordsToIgnore.clear();
     SetDefaultValues(settings_);
-    settings_.chkSuppressWords = 0;
-    settings_.txbCommonWordsFile.clear();
+    ResetFields(settings_, ResetBy::Initialize);
     state_.strCommonWordsFile.clear();
     // A reset selects the marker style; the four marker texts stay as the user left them.
     state_.strWordsToIgnore = ApplyWordsToIgnore(settings_);

@@ -66,34 +66,6 @@ constexpr std::array<std::string_view, 20> kBulkCheckBoxes = {
     "chkOnly7bitASCII",
 };
 
-// "Restore defaults", in its order.
-constexpr std::array<std::string_view, 24> kDefaultedControls = {
-    "chkCaseSignificant",
-    "chkIgnoreShortWords",
-    "chkIgnoreInfrequentWords",
-    "chkIgnoreRepetitions",
-    "chkIgnoreRomNum40",
-    "chkIgnoreNoLetter",
-    "chkAllowWordsWithHyphens",
-    "chkAllowWordsWithApostrophes",
-    "chkAllowWordsWithUnderscores",
-    "chkAllowWordsWithColons",
-    "chkAllowWordsWithBackslashes",
-    "chkAllowWordsWithForwardslashes",
-    "chkAllowWordsWithPeriods",
-    "chkAllowWordsWithAtSigns",
-    "chkAllowWordsWithNumerals",
-    "chkDropFinalS",
-    "chkOutputWithCommas",
-    "chkAllowCommentMarkers",
-    "chkWarnOnOverwrite",
-    "chkSaveStateOnQuit",
-    "chkOnly7bitASCII",
-    "cboShortWordSize",
-    "cboLongWordSize",
-    "cboThresholdFrequency",
-};
-
 const RereadBox* FindRereadBox(std::string_view name) {
     const auto it = std::find_if(kRereadBoxes.begin(), kRereadBoxes.end(),
                                  [name](const RereadBox& box) { return box.name == name; });
@@ -314,13 +286,21 @@ void SettingsController::cmdSetOrClearCheckboxes_Click(int index) {
     blnSettingAllCheckboxes_ = false;
 }
 
+void SettingsController::ResetControls(ResetBy reset) {
+    for (const FieldInfo& field : SettingsFields()) {
+        if (field.resetBy != reset) continue;
+        if (field.kind == FieldKind::Text) {
+            ResetField(settings_, field);
+            view_.SettingsChanged();
+        } else {
+            SetControlValue(field.name, field.defaultNumber);
+        }
+    }
+}
+
 void SettingsController::SetDefaultValues() {
     main_.WordRulesChanged();
-    SettingsRecord defaults = settings_;
-    lexicount::SetDefaultValues(defaults);
-    for (std::string_view name : kDefaultedControls) {
-        SetControlValue(name, static_cast<std::int16_t>(GetNumber(defaults, name).value_or(0)));
-    }
+    ResetControls(ResetBy::RestoreDefaults);
 }
 
 void SettingsController::cmdRestoreDefaults_Click() {
@@ -332,10 +312,8 @@ void SettingsController::cmdInitialize_Click() {
     main_.Initialize();
     // The path is gone, so nothing counts as loaded from it any more.
     state_.blnCommonWordsLoaded = false;
-    settings_.cboWordOrder = 0;
-    settings_.cboDisplayFormat = 0;
     SetDefaultValues();
-    SetControlValue("chkIgnoreCommonWords", 0);
+    ResetControls(ResetBy::Reinitialize);
     view_.SetParametersFile("");
     view_.SetParametersLabel(std::string(kProgramReinitialized));
     view_.ShowParametersFile(false);

@@ -22,6 +22,7 @@ namespace lexicount {
 class MainController;
 struct RunState;
 struct SettingsRecord;
+enum class ResetBy : std::uint8_t;
 
 // Captions and messages of the window.
 inline constexpr std::string_view kRereadQuestion =
@@ -109,6 +110,9 @@ private:
     void RereadBoxChanged(std::string_view name, bool runsCheck);
     void FilterChanged();
     void SetUnderIgnoreClicks(std::int16_t& field, std::int16_t value);
+    // Puts each field of this reset back to its default as the program sets
+    // a control, in table order.
+    void ResetControls(ResetBy reset);
     void ReadChosenCommonWords(const std::string& path);
     void SaveSettingsFile();
     void LoadSettingsFile();

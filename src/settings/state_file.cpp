@@ -1,12 +1,12 @@
 #include "settings/state_file.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
 #include <system_error>
+#include <vector>
 
 #include "input/file_replace.h"
 #include "settings/settings_record.h"
@@ -27,35 +27,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-using CheckBox = std::int16_t SettingsRecord::*;
-
-// Lines 11 to 28 and 31 to 34, in file order.
-constexpr std::array<CheckBox, 18> kCheckBoxes11To28 = {
-    &SettingsRecord::chkIgnoreShortWords,
-    &SettingsRecord::chkIgnoreInfrequentWords,
-    &SettingsRecord::chkIgnoreCommonWords,
-    &SettingsRecord::chkIgnoreRepetitions,
-    &SettingsRecord::chkIgnoreRomNum40,
-    &SettingsRecord::chkIgnoreNoLetter,
-    &SettingsRecord::chkCaseSignificant,
-    &SettingsRecord::chkDropFinalS,
-    &SettingsRecord::chkAllowWordsWithHyphens,
-    &SettingsRecord::chkAllowWordsWithApostrophes,
-    &SettingsRecord::chkAllowWordsWithUnderscores,
-    &SettingsRecord::chkAllowWordsWithColons,
-    &SettingsRecord::chkAllowWordsWithBackslashes,
-    &SettingsRecord::chkAllowWordsWithForwardslashes,
-    &SettingsRecord::chkAllowWordsWithPeriods,
-    &SettingsRecord::chkAllowWordsWithAtSigns,
-    &SettingsRecord::chkAllowWordsWithNumerals,
-    &SettingsRecord::chkOutputWithCommas,
-};
-constexpr std::array<CheckBox, 4> kCheckBoxes31To34 = {
-    &SettingsRecord::chkWarnOnOverwrite,
-    &SettingsRecord::chkSaveStateOnQuit,
-    &SettingsRecord::chkSuppressWords,
-    &SettingsRecord::chkDisableOutputToFile,
-};
+// The field saved on each line of the file, from the settings table; null for
+// a line that no field claims (written 0, read and dropped).
+const std::vector<const FieldInfo*>& FieldsByLine() {
+    static const std::vector<const FieldInfo*> byLine = [] {
+        std::vector<const FieldInfo*> lines;
+        for (const FieldInfo& field : SettingsFields()) {
+            if (field.stateLine == 0) continue;
+            if (lines.size() < static_cast<std::size_t>(field.stateLine)) lines.resize(field.stateLine);
+            lines[field.stateLine - 1] = &field;
+        }
+        return lines;
+    }();
+    return byLine;
+}
 
 std::string DescribeError(std::error_code ec, bool reading) {
     if (ec == std::errc::no_such_file_or_directory) return reading ? "File not found" : "Path not found";
@@ -93,26 +78,22 @@ private:
     std::string text_;
 };
 
-std::string StateFileText(const SettingsRecord& s, std::string_view commonWordsFile) {
+std::string StateFileText(const SettingsRecord& settings, std::string_view commonWordsFile) {
+    // The file names the common-words file the reader uses, which the box
+    // may not show yet.
+    SettingsRecord s = settings;
+    s.txbCommonWordsFile = commonWordsFile;
     LineWriter out;
-    out.Text(s.txbFile[0]);
-    out.Text(s.txbFile[1]);
-    out.Text(Utf8FromCp1252(s.txbWordsToIgnore));
-    out.Text(Utf8FromCp1252(s.txbStartComment[0]));
-    out.Text(Utf8FromCp1252(s.txbEndComment[0]));
-    out.Text(Utf8FromCp1252(s.txbStartComment[1]));
-    out.Text(Utf8FromCp1252(s.txbEndComment[1]));
-    out.Number(s.cboShortWordSize);
-    out.Number(s.cboLongWordSize);
-    out.Number(s.cboThresholdFrequency);
-    for (CheckBox box : kCheckBoxes11To28) out.Number(s.*box);
-    out.Number(0);
-    out.Number(s.chkAllowCommentMarkers);
-    for (CheckBox box : kCheckBoxes31To34) out.Number(s.*box);
-    out.Number(s.cboWordOrder);
-    out.Number(s.cboDisplayFormat);
-    out.Text(commonWordsFile);
-    out.Number(s.chkOnly7bitASCII);
+    for (const FieldInfo* field : FieldsByLine()) {
+        if (field == nullptr) {
+            out.Number(0);
+        } else if (field->kind == FieldKind::Text) {
+            const std::string& text = *field->text(s);
+            out.Text(field->wordText ? Utf8FromCp1252(text) : text);
+        } else {
+            out.Number(*field->number(s));
+        }
+    }
     return out.text();
 }
 
@@ -225,27 +206,23 @@ std::int16_t ListIndex(std::string_view text, std::size_t itemCount) {
 
 void RestoreFields(FieldReader& in, SettingsRecord& s, std::string& commonWordsFile,
                    std::string& wordsToIgnore) {
-    s.txbFile[0] = in.Next();
-    s.txbFile[1] = in.Next();
-    s.txbWordsToIgnore = Cp1252FromUtf8(in.Next());
-    wordsToIgnore = ApplyWordsToIgnore(s);
-    s.txbStartComment[0] = Cp1252FromUtf8(in.Next());
-    s.txbEndComment[0] = Cp1252FromUtf8(in.Next());
-    s.txbStartComment[1] = Cp1252FromUtf8(in.Next());
-    s.txbEndComment[1] = Cp1252FromUtf8(in.Next());
-    s.cboShortWordSize = ListIndex(in.Next(), ShortWordSizeItems().size());
-    s.cboLongWordSize = ListIndex(in.Next(), LongWordSizeItems().size());
-    s.cboThresholdFrequency = ListIndex(in.Next(), ThresholdFrequencyItems().size());
-    for (CheckBox box : kCheckBoxes11To28) s.*box = CheckBoxValue(in.Next());
-    in.Next();
-    in.Next();
-    s.chkAllowCommentMarkers = 1;
-    for (CheckBox box : kCheckBoxes31To34) s.*box = CheckBoxValue(in.Next());
-    s.cboWordOrder = ListIndex(in.Next(), WordOrderItems().size());
-    s.cboDisplayFormat = ListIndex(in.Next(), DisplayFormatItems().size());
-    commonWordsFile = in.Next();
-    s.txbCommonWordsFile = commonWordsFile;
-    s.chkOnly7bitASCII = CheckBoxValue(in.Next());
+    for (const FieldInfo* field : FieldsByLine()) {
+        const std::string value = in.Next();
+        if (field == nullptr) continue;
+        if (field->restoredAsDefault) {
+            ResetField(s, *field);
+        } else if (field->kind == FieldKind::Text) {
+            *field->text(s) = field->wordText ? Cp1252FromUtf8(value) : value;
+        } else if (field->kind == FieldKind::List) {
+            *field->number(s) = ListIndex(value, field->items.size());
+        } else {
+            *field->number(s) = CheckBoxValue(value);
+        }
+        // The mirrors follow their boxes at once, so a later error leaves the two equal.
+        if (field->text == nullptr) continue;
+        if (field->text(s) == &s.txbWordsToIgnore) wordsToIgnore = ApplyWordsToIgnore(s);
+        if (field->text(s) == &s.txbCommonWordsFile) commonWordsFile = s.txbCommonWordsFile;
+    }
 }
 
 bool AnyListUnselected(const SettingsRecord& s) {

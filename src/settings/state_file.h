@@ -1,18 +1,11 @@
 #pragma once
 
 // The state file (tly.usr) and settings files (*.tly): the settings record as
-// 38 values, one a line, lines ended by CR LF, in UTF-8.
-//
-// Lines 1-7 are texts: the input and output file, the words to ignore and
-// the four comment markers (start 1, end 1, start 2, end 2). Lines 8-10 are
-// the short-word, long-word and threshold list indexes; 11-28 the check boxes
-// ignore short, infrequent, common words, repetitions, Roman numerals, no
-// letter, case significant, drop final s, and the nine allow-boxes (hyphens,
-// apostrophes, underscores, colons, backslashes, forward slashes, periods,
-// at-signs, numerals), then commas in output; 29 is always 0; 30 the
-// comment-marker box; 31-34 warn on overwrite, save on quit, suppress words,
-// disable output to file; 35-36 word order and display format; 37 the
-// common-words file; 38 the 7-bit ASCII box.
+// 38 values, one a line, lines ended by CR LF, in UTF-8. The settings table
+// (settings_record.cpp) gives each field's line: lines 1-7 are the file names,
+// the words to ignore and the comment markers, 8-10 and 35-36 list indexes,
+// 37 the common-words file, the others check boxes. Line 29 belongs to no
+// field and is always 0; the comment-marker box's line 30 is read and dropped.
 //
 // Texts are written between double quotes with nothing escaped, so a double
 // quote inside a value is dropped on saving. Numbers are plain decimals.

@@ -305,5 +305,21 @@ TEST(CliFiles, SettingsFilesRoundTrip) {
     EXPECT_EQ(bad.err.rfind("Load settings: Error when attempting to restore settings: ", 0), 0U) << bad.err;
 }
 
+// Words to ignore are held as Windows-1252 text, paths as given: both keep
+// their characters in the saved file, and the words are ignored.
+TEST(CliFiles, SetTextsKeepTheirCharacters) {
+    TempDir dir;
+    const auto saved = dir.path() / "texts.tly";
+    const std::string path = (dir.path() / "zoë.txt").string();
+    const CliResult r = RunCli({"--save-settings", saved.string(), "--set", "txbWordsToIgnore=Café", "--set",
+                                "txbCommonWordsFile=" + path, "--format", "8"},
+                               "café thé\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Word (longest has 3 characters)\nthé\n");
+    const std::string bytes = ReadFileBytes(saved);
+    EXPECT_NE(bytes.find("\r\n\"café\"\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("\r\n\"" + path + "\"\r\n"), std::string::npos) << bytes;
+}
+
 }  // namespace
 }  // namespace lexicount::test

@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -410,37 +412,86 @@ TEST_F(SettingsControllerTest, ANoDuringSetCheckboxesKeepsAskingForLaterBoxes) {
     EXPECT_EQ(record.chkAllowWordsWithApostrophes, 1);
 }
 
-TEST_F(SettingsControllerTest, RestoreDefaultsTouchesOnlyTheDefaultedFields) {
-    settings.cmdSetOrClearCheckboxes_Click(1);
-    record.cboShortWordSize = 5;
-    record.cboLongWordSize = 0;
-    record.cboThresholdFrequency = 3;
-    record.chkIgnoreCommonWords = 1;
-    record.txbCommonWordsFile = state.strCommonWordsFile = "/x/cwds.txt";
-    record.txbWordsToIgnore = "foo";
-    record.txbStartComment[0] = "{";
-    record.cboDisplayFormat = 4;
-    record.chkDisableOutputToFile = 1;
-    state.blnWordsGot = true;
-    settings.cmdRestoreDefaults_Click();
+// Every field away from its default, then each reset: the fields it covers
+// are back at their defaults, every other keeps its value, and nothing asks.
+TEST_F(SettingsControllerTest, EachResetTouchesItsFieldsOnly) {
+    const std::set<std::string> restoreDefaults = {"chkCaseSignificant",
+                                                   "chkIgnoreShortWords",
+                                                   "chkIgnoreInfrequentWords",
+                                                   "chkIgnoreRepetitions",
+                                                   "chkIgnoreRomNum40",
+                                                   "chkIgnoreNoLetter",
+                                                   "chkAllowWordsWithHyphens",
+                                                   "chkAllowWordsWithApostrophes",
+                                                   "chkAllowWordsWithUnderscores",
+                                                   "chkAllowWordsWithColons",
+                                                   "chkAllowWordsWithBackslashes",
+                                                   "chkAllowWordsWithForwardslashes",
+                                                   "chkAllowWordsWithPeriods",
+                                                   "chkAllowWordsWithAtSigns",
+                                                   "chkAllowWordsWithNumerals",
+                                                   "chkDropFinalS",
+                                                   "chkOutputWithCommas",
+                                                   "chkAllowCommentMarkers",
+                                                   "chkWarnOnOverwrite",
+                                                   "chkSaveStateOnQuit",
+                                                   "chkOnly7bitASCII",
+                                                   "cboShortWordSize",
+                                                   "cboLongWordSize",
+                                                   "cboThresholdFrequency"};
+    std::set<std::string> initialize = restoreDefaults;
+    initialize.insert({"txbFile(0)", "txbFile(1)", "chkUTF8", "txbWordsToIgnore", "chkSuppressWords",
+                       "txbCommonWordsFile",
+                       // with no output file there is nothing to disable
+                       "chkDisableOutputToFile"});
+    std::set<std::string> reinitialize = initialize;
+    reinitialize.insert({"chkIgnoreCommonWords", "cboWordOrder", "cboDisplayFormat"});
+    std::set<std::string> failedLoad = reinitialize;
+    failedLoad.insert({"optInFile", "optOnClipboard"});
+    const std::string emptyFile = harness.dir.Write("empty.tly", "").string();
 
-    SettingsRecord expected = record;
-    SetDefaultValues(expected);
-    for (const FieldInfo& field : SettingsFields()) {
-        if (field.kind != FieldKind::Text) {
-            EXPECT_EQ(GetNumber(record, field.name), GetNumber(expected, field.name)) << field.name;
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+        const std::set<std::string>& reset;
+        std::vector<std::string> titles;
+    };
+    const std::vector<Case> cases = {
+        {"Restore defaults", [&] { settings.cmdRestoreDefaults_Click(); }, restoreDefaults, {}},
+        {"Reinitialize", [&] { settings.cmdInitialize_Click(); }, reinitialize, {}},
+        {"failed load",
+         [&] {
+             view.files = {emptyFile};
+             settings.cmdSaveLoadState_Click(1);
+         },
+         failedLoad,
+         {"Load settings"}},
+    };
+    const SettingsRecord defaults;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SettingsRecord changed;
+        for (const FieldInfo& field : SettingsFields()) {
+            if (field.kind == FieldKind::Text) {
+                SetText(changed, field.name, "changed " + std::string(field.name));
+            } else {
+                const int value = *GetNumber(defaults, field.name);
+                SetNumber(changed, field.name,
+                          field.kind == FieldKind::List ? (value == 0 ? 1 : 0) : 1 - value);
+            }
         }
+        record = changed;
+        state.blnWordsGot = true;
+        view.boxes.clear();
+        c.run();
+        for (const FieldInfo& field : SettingsFields()) {
+            const SettingsRecord& expected = c.reset.count(std::string(field.name)) != 0 ? defaults : changed;
+            EXPECT_EQ(GetNumber(record, field.name), GetNumber(expected, field.name)) << field.name;
+            EXPECT_EQ(GetText(record, field.name), GetText(expected, field.name)) << field.name;
+        }
+        EXPECT_FALSE(state.blnWordsGot);
+        EXPECT_EQ(view.Titles(), c.titles);
     }
-    EXPECT_EQ(record.chkIgnoreShortWords, 1);
-    EXPECT_EQ(record.cboLongWordSize, 7);
-    EXPECT_EQ(record.chkIgnoreCommonWords, 1);
-    EXPECT_EQ(record.txbCommonWordsFile, "/x/cwds.txt");
-    EXPECT_EQ(record.txbWordsToIgnore, "foo");
-    EXPECT_EQ(record.txbStartComment[0], "{");
-    EXPECT_EQ(record.cboDisplayFormat, 4);
-    EXPECT_EQ(record.chkDisableOutputToFile, 1);
-    EXPECT_FALSE(state.blnWordsGot);
-    EXPECT_TRUE(view.boxes.empty());
 }
 
 TEST_F(SettingsControllerTest, ReinitializeResetsListsAndCommonWords) {

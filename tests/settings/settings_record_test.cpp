@@ -11,45 +11,48 @@
 namespace lexicount {
 namespace {
 
+using R = SettingsRecord;
+
 struct NumberDefault {
     const char* name;
     int value;
+    std::int16_t SettingsRecord::*member;  // null for the option buttons
 };
 
-// Every check-box and list field with its default.
+// Every check-box and list field with its default and the member it names.
 const NumberDefault kNumberDefaults[] = {
-    {"chkAllowWordsWithHyphens", 1},
-    {"chkAllowWordsWithApostrophes", 0},
-    {"chkAllowWordsWithUnderscores", 0},
-    {"chkAllowWordsWithColons", 0},
-    {"chkAllowWordsWithBackslashes", 0},
-    {"chkAllowWordsWithForwardslashes", 0},
-    {"chkAllowWordsWithPeriods", 0},
-    {"chkAllowWordsWithAtSigns", 0},
-    {"chkAllowWordsWithNumerals", 0},
-    {"chkCaseSignificant", 0},
-    {"chkDropFinalS", 0},
-    {"chkOnly7bitASCII", 0},
-    {"chkIgnoreRepetitions", 1},
-    {"chkIgnoreRomNum40", 1},
-    {"chkIgnoreNoLetter", 1},
-    {"chkIgnoreShortWords", 1},
-    {"cboShortWordSize", 1},
-    {"cboLongWordSize", 7},
-    {"chkIgnoreInfrequentWords", 0},
-    {"cboThresholdFrequency", 0},
-    {"chkIgnoreCommonWords", 0},
-    {"chkAllowCommentMarkers", 1},
-    {"chkOutputWithCommas", 0},
-    {"chkWarnOnOverwrite", 0},
-    {"chkSaveStateOnQuit", 0},
-    {"optInFile", 1},
-    {"optOnClipboard", 0},
-    {"chkUTF8", 0},
-    {"chkSuppressWords", 0},
-    {"chkDisableOutputToFile", 0},
-    {"cboWordOrder", 0},
-    {"cboDisplayFormat", 0},
+    {"chkAllowWordsWithHyphens", 1, &R::chkAllowWordsWithHyphens},
+    {"chkAllowWordsWithApostrophes", 0, &R::chkAllowWordsWithApostrophes},
+    {"chkAllowWordsWithUnderscores", 0, &R::chkAllowWordsWithUnderscores},
+    {"chkAllowWordsWithColons", 0, &R::chkAllowWordsWithColons},
+    {"chkAllowWordsWithBackslashes", 0, &R::chkAllowWordsWithBackslashes},
+    {"chkAllowWordsWithForwardslashes", 0, &R::chkAllowWordsWithForwardslashes},
+    {"chkAllowWordsWithPeriods", 0, &R::chkAllowWordsWithPeriods},
+    {"chkAllowWordsWithAtSigns", 0, &R::chkAllowWordsWithAtSigns},
+    {"chkAllowWordsWithNumerals", 0, &R::chkAllowWordsWithNumerals},
+    {"chkCaseSignificant", 0, &R::chkCaseSignificant},
+    {"chkDropFinalS", 0, &R::chkDropFinalS},
+    {"chkOnly7bitASCII", 0, &R::chkOnly7bitASCII},
+    {"chkIgnoreRepetitions", 1, &R::chkIgnoreRepetitions},
+    {"chkIgnoreRomNum40", 1, &R::chkIgnoreRomNum40},
+    {"chkIgnoreNoLetter", 1, &R::chkIgnoreNoLetter},
+    {"chkIgnoreShortWords", 1, &R::chkIgnoreShortWords},
+    {"cboShortWordSize", 1, &R::cboShortWordSize},
+    {"cboLongWordSize", 7, &R::cboLongWordSize},
+    {"chkIgnoreInfrequentWords", 0, &R::chkIgnoreInfrequentWords},
+    {"cboThresholdFrequency", 0, &R::cboThresholdFrequency},
+    {"chkIgnoreCommonWords", 0, &R::chkIgnoreCommonWords},
+    {"chkAllowCommentMarkers", 1, &R::chkAllowCommentMarkers},
+    {"chkOutputWithCommas", 0, &R::chkOutputWithCommas},
+    {"chkWarnOnOverwrite", 0, &R::chkWarnOnOverwrite},
+    {"chkSaveStateOnQuit", 0, &R::chkSaveStateOnQuit},
+    {"optInFile", 1, nullptr},
+    {"optOnClipboard", 0, nullptr},
+    {"chkUTF8", 0, &R::chkUTF8},
+    {"chkSuppressWords", 0, &R::chkSuppressWords},
+    {"chkDisableOutputToFile", 0, &R::chkDisableOutputToFile},
+    {"cboWordOrder", 0, &R::cboWordOrder},
+    {"cboDisplayFormat", 0, &R::cboDisplayFormat},
 };
 
 struct TextDefault {
@@ -74,7 +77,12 @@ const std::vector<TextDefault>& TextDefaults() {
 
 TEST(SettingsRecordTest, DefaultsOfEveryField) {
     const SettingsRecord s;
-    for (const auto& d : kNumberDefaults) EXPECT_EQ(GetNumber(s, d.name), d.value) << d.name;
+    for (const auto& d : kNumberDefaults) {
+        EXPECT_EQ(GetNumber(s, d.name), d.value) << d.name;
+        if (d.member != nullptr) {
+            EXPECT_EQ(s.*d.member, d.value) << d.name;
+        }
+    }
     for (const auto& d : TextDefaults()) EXPECT_EQ(GetText(s, d.name), d.value) << d.name;
     EXPECT_EQ(s.source, SourceOption::optInFile);
 }
@@ -106,7 +114,7 @@ TEST(SettingsRecordTest, EveryFieldIsFoundByNameAndNothingElse) {
             EXPECT_EQ(f->kind, FieldKind::CheckBox) << d.name;
         } else {
             EXPECT_EQ(f->kind, FieldKind::List) << d.name;
-            EXPECT_EQ(f->itemCount, list->second) << d.name;
+            EXPECT_EQ(f->items.size(), static_cast<std::size_t>(list->second)) << d.name;
         }
     }
 
@@ -132,6 +140,7 @@ TEST(SettingsRecordTest, SettingAFieldByNameChangesThatFieldOnly) {
         if (std::string(d.name).rfind("opt", 0) == 0) continue;
         SettingsRecord s;
         ASSERT_TRUE(SetNumber(s, d.name, 5)) << d.name;
+        EXPECT_EQ(s.*d.member, 5) << d.name;
         for (const auto& other : kNumberDefaults) {
             const int expected =
                 std::string_view(other.name) == d.name ? 5 : *GetNumber(defaults, other.name);
@@ -150,16 +159,8 @@ TEST(SettingsRecordTest, SettingAFieldByNameChangesThatFieldOnly) {
     }
 }
 
-TEST(SettingsRecordTest, NamedFieldsReachTheRecordMembers) {
+TEST(SettingsRecordTest, OptionButtonsAndBracketSpellings) {
     SettingsRecord s;
-    SetNumber(s, "chkCaseSignificant", 1);
-    SetNumber(s, "cboDisplayFormat", 9);
-    SetNumber(s, "chkAllowWordsWithForwardslashes", 1);
-    EXPECT_EQ(s.chkCaseSignificant, 1);
-    EXPECT_EQ(s.cboDisplayFormat, 9);
-    EXPECT_EQ(s.chkAllowWordsWithForwardslashes, 1);
-    EXPECT_EQ(s.chkAllowWordsWithBackslashes, 0);
-
     // The two option buttons are one field.
     ASSERT_TRUE(SetNumber(s, "optOnClipboard", 1));
     EXPECT_EQ(s.source, SourceOption::optOnClipboard);
@@ -169,6 +170,11 @@ TEST(SettingsRecordTest, NamedFieldsReachTheRecordMembers) {
     EXPECT_EQ(s.source, SourceOption::optInFile);
     EXPECT_EQ(GetNumber(s, "optInFile"), 1);
     EXPECT_EQ(GetNumber(s, "optOnClipboard"), 0);
+
+    ASSERT_TRUE(SetText(s, "txbFile[1]", "/out.txt"));
+    EXPECT_EQ(s.txbFile[1], "/out.txt");
+    EXPECT_EQ(GetText(s, "txbFile[1]"), "/out.txt");
+    EXPECT_EQ(FindField("txbFile[0]"), FindField("txbFile(0)"));
 }
 
 TEST(SettingsRecordTest, ItemLists) {

@@ -174,6 +174,92 @@ TEST(StateFile, EveryFieldSurvivesASaveAndRestore) {
     }
 }
 
+// Every saved field away from its default, every text beyond ASCII: the
+// exact bytes, and the same record back.
+TEST(StateFile, EveryFieldAwayFromItsDefaultGivesItsBytesAndComesBack) {
+    SettingsRecord s;
+    s.txbFile[0] = "/home/zoë/in.txt";
+    s.txbFile[1] = "/tmp/out ø.csv";
+    s.txbWordsToIgnore = W("café thé");
+    s.txbStartComment[0] = W("«");
+    s.txbEndComment[0] = W("»");
+    s.txbStartComment[1] = W("¿");
+    s.txbEndComment[1] = W("¡");
+    s.cboShortWordSize = 13;
+    s.cboLongWordSize = 15;
+    s.cboThresholdFrequency = 7;
+    s.chkIgnoreShortWords = 0;
+    s.chkIgnoreInfrequentWords = 1;
+    s.chkIgnoreCommonWords = 1;
+    s.chkIgnoreRepetitions = 0;
+    s.chkIgnoreRomNum40 = 0;
+    s.chkIgnoreNoLetter = 0;
+    s.chkCaseSignificant = 1;
+    s.chkDropFinalS = 1;
+    s.chkAllowWordsWithHyphens = 0;
+    s.chkAllowWordsWithApostrophes = 1;
+    s.chkAllowWordsWithUnderscores = 1;
+    s.chkAllowWordsWithColons = 1;
+    s.chkAllowWordsWithBackslashes = 1;
+    s.chkAllowWordsWithForwardslashes = 1;
+    s.chkAllowWordsWithPeriods = 1;
+    s.chkAllowWordsWithAtSigns = 1;
+    s.chkAllowWordsWithNumerals = 1;
+    s.chkOutputWithCommas = 1;
+    s.chkAllowCommentMarkers = 0;
+    s.chkWarnOnOverwrite = 1;
+    s.chkSaveStateOnQuit = 1;
+    s.chkSuppressWords = 1;
+    s.chkDisableOutputToFile = 1;
+    s.cboWordOrder = 1;
+    s.cboDisplayFormat = 9;
+    s.chkOnly7bitASCII = 1;
+    s.txbCommonWordsFile = "/typed/not/yet/taken.txt";  // the file names the path in use
+    s.chkUTF8 = 1;                                      // not saved
+    s.source = SourceOption::optOnClipboard;            // not saved
+    TempDir dir;
+    const auto file = dir.path() / "all.tly";
+    ASSERT_EQ(SaveState(s, "/usr/share/lexicount/cwds_fr.txt", file), "");
+
+    std::vector<std::string> lines = {"\"/home/zoë/in.txt\"",
+                                      "\"/tmp/out ø.csv\"",
+                                      "\"café thé\"",
+                                      "\"«\"",
+                                      "\"»\"",
+                                      "\"¿\"",
+                                      "\"¡\"",
+                                      "13",
+                                      "15",
+                                      "7",
+                                      "0",
+                                      "1",
+                                      "1",
+                                      "0",
+                                      "0",
+                                      "0",
+                                      "1",
+                                      "1",
+                                      "0"};
+    lines.insert(lines.end(), 9, "1");  // lines 20 to 28
+    lines.insert(lines.end(),
+                 {"0", "0", "1", "1", "1", "1", "1", "9", "\"/usr/share/lexicount/cwds_fr.txt\"", "1"});
+    EXPECT_EQ(ReadFileBytes(file), Joined(lines));
+
+    const Restored r = RestoreFrom(file);
+    ASSERT_EQ(r.message, "");
+    SettingsRecord expected = s;
+    expected.chkAllowCommentMarkers = 1;
+    expected.txbCommonWordsFile = "/usr/share/lexicount/cwds_fr.txt";
+    expected.chkUTF8 = 0;
+    expected.source = SourceOption::optInFile;
+    for (const auto& field : SettingsFields()) {
+        EXPECT_EQ(GetNumber(r.settings, field.name), GetNumber(expected, field.name)) << field.name;
+        EXPECT_EQ(GetText(r.settings, field.name), GetText(expected, field.name)) << field.name;
+    }
+    EXPECT_EQ(r.commonWordsFile, "/usr/share/lexicount/cwds_fr.txt");
+    EXPECT_EQ(r.wordsToIgnore, W(" café thé "));
+}
+
 TEST(StateFile, TextsAreWrittenAsUtf8WithoutDoubleQuotes) {
     SettingsRecord s;
     s.txbFile[0] = "my \"quoted\" file";
