@@ -20,19 +20,6 @@ constexpr const char* kExcelAdvice =
 
 }  // namespace
 
-int ErrorNumberFor(std::error_code error) {
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
-        error == std::errc::read_only_file_system) {
-        return kErrPermissionDenied;
-    }
-    if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
-        return kErrPathNotFound;
-    }
-    if (error == std::errc::is_a_directory || error == std::errc::not_supported) return kErrPathFileAccess;
-    if (error == std::errc::not_enough_memory) return kErrOutOfMemory;
-    return kErrDeviceIO;
-}
-
 std::string StoppedWithMessage(std::int64_t lngNumWords) {
     return "Stopped with" + FormatClassic(lngNumWords) + " word" + (lngNumWords == 1 ? "" : "s") + " found.";
 }
@@ -156,8 +143,9 @@ void MainController::OpenOutputFileEarly() {
     // user has agreed to it, in the file pass of the listing.
     bool created = false;
     if (const std::error_code error = ProbeWritableFile(PathFromUtf8(path), created)) {
-        if (error == std::errc::not_supported) throw RunError(kErrPathFileAccess, "Path/File access error");
-        throw RunError(ErrorNumberFor(error), error.message());
+        // A FIFO or device has no system message that says what is wrong.
+        throw RunError(ErrorNumberFor(error),
+                       error == std::errc::not_supported ? DescribeError(error) : error.message());
     }
     if (created) outputCreatedByRun_ = path;
 }
