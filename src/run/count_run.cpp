@@ -46,72 +46,20 @@ void MainController::cmdListWords_Click() {
 
 void MainController::DoIt() {
     allowedExtraChars_ = BuildAllowedExtraChars(settings_);
-    const std::string refusal = CheckAllowedExtraCharsMessage(settings_.txbWordsToIgnore, allowedExtraChars_);
-    if (!refusal.empty()) {
-        ShowWarning(std::string(kCharacterNotAllowedTitle), refusal);
-        view_.ShowSettingsWindow();
-        return;
-    }
+    if (RefuseWordsToIgnore()) return;
     state_.blnReadingWords = false;
     state_.blnPartialCount = false;
     state_.blnDisplaySuppressed = false;
     state_.intMinWidth = 6;
     try {
         OpenOutputFileEarly();
-        view_.ShowLabel(StatusLabel::lblTimeElapsed, true);
-        view_.SetLabel(StatusLabel::lblTimeElapsed, "Time elapsed: 0s");
-        state_.blnElapsedTimeRunning = true;
-        state_.lngSecondsElapsed = 0;
-        view_.SetTimerRunning(true);
-
-        bool ok = false;
-        if (settings_.source == SourceOption::optInFile) {
-            settings_.txbFile[0] = Trim(settings_.txbFile[0]);
-            view_.SettingsChanged();
-            if (settings_.txbFile[0].empty()) {
-                ShowWarning(Text(34), "Input file not specified.");
-                view_.OutputBox().SetText("");
-                view_.OutputBox().Repaint();
-                return;
-            }
-            ok = DoItFromFile();
-        } else {
-            if (!FetchClipboardText(false)) {
-                SelectFileSource();
-                return;
-            }
-            ok = DoItFromClipboard();
-        }
-        if (!ok) return;
+        StartElapsedTime();
+        if (!CountFromSource()) return;
         if (quitRequested_) {
             EndRun();
             return;
         }
-        TextCount& count = *state_.count;
-        count.SortTable();
-        if (state_.blnStop && !AskStopAndList()) return;
-        state_.blnWordsGot = !state_.blnPartialCount;
-
-        view_.SetCountButtonCaption(busyCaption_);
-        view_.SetCountButtonEnabled(false);
-        // Each pass is announced in the box; the chain leaves a trail of dots.
-        auto announce = [this](int pass) {
-            view_.OutputBox().SetText(Cp1252FromUtf8(Text(77 + pass)) + " ...");
-            view_.OutputBox().Repaint();
-        };
-        auto dot = [this] {
-            view_.OutputBox().Append(" .");
-            view_.OutputBox().Repaint();
-            if (state_.blnStartUpCompleted) view_.Yield();
-        };
-        if (!count.RunPasses(announce, dot)) {
-            // Stopped in the passes (only by closing the window, the button
-            // is disabled): the table is not ready to be listed.
-            state_.blnWordsGot = false;
-            view_.SetCountButtonEnabled(true);
-            EndRun();
-            return;
-        }
+        if (!SortAndRunPasses()) return;
         ShowSummaryFigures();
         state_.blnListShown = true;
         view_.SetCountButtonEnabled(true);
@@ -122,17 +70,80 @@ void MainController::DoIt() {
         if (error.number == kErrPermissionDenied) {
             view_.OutputBox().SetText("Error: " + std::string(error.what()) + "\r\n\r\n" + kExcelAdvice);
         }
-        view_.SetCountButtonEnabled(true);
-        EndRun();
+        EndFailedRun();
     } catch (const std::bad_alloc&) {
         ReportError(kErrOutOfMemory, "Out of memory", "DoIt");
-        view_.SetCountButtonEnabled(true);
-        EndRun();
+        EndFailedRun();
     } catch (const std::exception& error) {
         ReportError(kErrPathFileAccess, error.what(), "DoIt");
-        view_.SetCountButtonEnabled(true);
-        EndRun();
+        EndFailedRun();
     }
+}
+
+bool MainController::RefuseWordsToIgnore() {
+    const std::string refusal = CheckAllowedExtraCharsMessage(settings_.txbWordsToIgnore, allowedExtraChars_);
+    if (refusal.empty()) return false;
+    ShowWarning(std::string(kCharacterNotAllowedTitle), refusal);
+    view_.ShowSettingsWindow();
+    return true;
+}
+
+void MainController::StartElapsedTime() {
+    view_.ShowLabel(StatusLabel::lblTimeElapsed, true);
+    view_.SetLabel(StatusLabel::lblTimeElapsed, "Time elapsed: 0s");
+    state_.blnElapsedTimeRunning = true;
+    state_.lngSecondsElapsed = 0;
+    view_.SetTimerRunning(true);
+}
+
+bool MainController::CountFromSource() {
+    if (settings_.source == SourceOption::optInFile) {
+        settings_.txbFile[0] = Trim(settings_.txbFile[0]);
+        view_.SettingsChanged();
+        if (settings_.txbFile[0].empty()) {
+            ShowWarning(Text(34), "Input file not specified.");
+            view_.OutputBox().SetText("");
+            view_.OutputBox().Repaint();
+            return false;
+        }
+        return DoItFromFile();
+    }
+    if (!FetchClipboardText(false)) {
+        SelectFileSource();
+        return false;
+    }
+    return DoItFromClipboard();
+}
+
+bool MainController::SortAndRunPasses() {
+    TextCount& count = *state_.count;
+    count.SortTable();
+    if (state_.blnStop && !AskStopAndList()) return false;
+    state_.blnWordsGot = !state_.blnPartialCount;
+
+    view_.SetCountButtonCaption(busyCaption_);
+    view_.SetCountButtonEnabled(false);
+    // Each pass is announced in the box; the chain leaves a trail of dots.
+    auto announce = [this](int pass) {
+        view_.OutputBox().SetText(Cp1252FromUtf8(Text(77 + pass)) + " ...");
+        view_.OutputBox().Repaint();
+    };
+    auto dot = [this] {
+        view_.OutputBox().Append(" .");
+        view_.OutputBox().Repaint();
+        if (state_.blnStartUpCompleted) view_.Yield();
+    };
+    if (count.RunPasses(announce, dot)) return true;
+    // Stopped in the passes (only by closing the window, the button is
+    // disabled): the table is not ready to be listed.
+    state_.blnWordsGot = false;
+    EndFailedRun();
+    return false;
+}
+
+void MainController::EndFailedRun() {
+    view_.SetCountButtonEnabled(true);
+    EndRun();
 }
 
 void MainController::OpenOutputFileEarly() {

@@ -24,6 +24,8 @@
 
 namespace lexicount {
 
+struct ExtractedXml;
+
 class MainController {
 public:
     MainController(MainView& view, SettingsRecord& settings);
@@ -113,7 +115,19 @@ public:
 
 private:
     void DoIt();
+    // The steps of DoIt; the two counting steps return false where the run
+    // ends.
+    bool RefuseWordsToIgnore();
+    void StartElapsedTime();
+    bool CountFromSource();
+    bool SortAndRunPasses();
+    void EndFailedRun();
     bool DoItFromFile();
+    // The steps of DoItFromFile.
+    bool CheckFileInput(const std::string& path, std::int64_t& size, ExtractedXml& extracted);
+    bool AskForOutputFileIfLarge(std::int64_t size);
+    TextCount& StartFileCount(const std::string& path, std::int64_t size, bool document);
+    void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     // ClassifyTextFile for an input file the user named, with its notices.
     Classification ClassifyInputFile(const std::string& path);
