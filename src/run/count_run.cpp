@@ -3,7 +3,7 @@
 #include <new>
 
 #include "input/file_helpers.h"
-#include "input/file_replace.h"
+#include "base/file_replace.h"
 #include "run/run_error.h"
 #include "run/summary.h"
 #include "run/text_count.h"

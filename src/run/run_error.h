@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "input/file_errors.h"
+#include "base/file_errors.h"
 
 namespace lexicount {
 

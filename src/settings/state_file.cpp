@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "input/file_errors.h"
-#include "input/file_replace.h"
-#include "settings/settings_record.h"
+#include "base/file_errors.h"
+#include "base/file_replace.h"
+#include "base/settings_record.h"
 #include "settings/words_to_ignore.h"
 #include "words/cp1252.h"
 

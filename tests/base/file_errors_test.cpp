@@ -1,6 +1,6 @@
 // One map from system errors to the reports' numbers and words.
 
-#include "input/file_errors.h"
+#include "base/file_errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "input/file_errors.h"
+#include "base/file_errors.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 #include <array>
 #include <charconv>
@@ -6,10 +6,10 @@
 namespace lexicount {
 namespace {
 
-constexpr std::array<std::string_view, 14> kShortWordSizes = {
-    "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15"};
-constexpr std::array<std::string_view, 16> kLongWordSizes = {
-    "15", "20", "25", "30", "35", "40", "45", "50", "55", "60", "65", "70", "75", "80", "85", "90"};
+constexpr std::array<std::string_view, 14> kShortWordSizes = {"2", "3",  "4",  "5",  "6",  "7",  "8",
+                                                              "9", "10", "11", "12", "13", "14", "15"};
+constexpr std::array<std::string_view, 16> kLongWordSizes = {"15", "20", "25", "30", "35", "40", "45", "50",
+                                                             "55", "60", "65", "70", "75", "80", "85", "90"};
 constexpr std::array<std::string_view, 8> kThresholds = {"2", "3", "4", "5", "6", "7", "8", "9"};
 constexpr std::array<std::string_view, 2> kWordOrders = {"by frequency", "alphabetical"};
 constexpr std::array<std::string_view, 10> kDisplayFormats = {
@@ -129,15 +129,31 @@ int ItemValue(std::span<const std::string_view> items, int index) {
 
 }  // namespace
 
-std::span<const std::string_view> ShortWordSizeItems() { return kShortWordSizes; }
-std::span<const std::string_view> LongWordSizeItems() { return kLongWordSizes; }
-std::span<const std::string_view> ThresholdFrequencyItems() { return kThresholds; }
-std::span<const std::string_view> WordOrderItems() { return kWordOrders; }
-std::span<const std::string_view> DisplayFormatItems() { return kDisplayFormats; }
+std::span<const std::string_view> ShortWordSizeItems() {
+    return kShortWordSizes;
+}
+std::span<const std::string_view> LongWordSizeItems() {
+    return kLongWordSizes;
+}
+std::span<const std::string_view> ThresholdFrequencyItems() {
+    return kThresholds;
+}
+std::span<const std::string_view> WordOrderItems() {
+    return kWordOrders;
+}
+std::span<const std::string_view> DisplayFormatItems() {
+    return kDisplayFormats;
+}
 
-int MinWordLength(const SettingsRecord& s) { return s.cboShortWordSize + 2; }
-int MaxWordLength(const SettingsRecord& s) { return ItemValue(kLongWordSizes, s.cboLongWordSize); }
-int ThresholdFrequency(const SettingsRecord& s) { return s.cboThresholdFrequency + 2; }
+int MinWordLength(const SettingsRecord& s) {
+    return s.cboShortWordSize + 2;
+}
+int MaxWordLength(const SettingsRecord& s) {
+    return ItemValue(kLongWordSizes, s.cboLongWordSize);
+}
+int ThresholdFrequency(const SettingsRecord& s) {
+    return s.cboThresholdFrequency + 2;
+}
 
 std::string BuildAllowedExtraChars(const SettingsRecord& s) {
     std::string chars;
@@ -180,7 +196,9 @@ void SetDefaultValues(SettingsRecord& s) {
     s.cboThresholdFrequency = 0;
 }
 
-std::span<const FieldInfo> SettingsFields() { return std::span<const FieldInfo>(kFields.data(), 40); }
+std::span<const FieldInfo> SettingsFields() {
+    return std::span<const FieldInfo>(kFields.data(), 40);
+}
 
 const FieldInfo* FindField(std::string_view name) {
     for (const auto& f : kFields) {

@@ -61,7 +61,9 @@ struct SettingsRecord {
 };
 
 // A check box counts as on only when its value is exactly 1.
-inline bool IsOn(std::int16_t checkBox) { return checkBox == 1; }
+inline bool IsOn(std::int16_t checkBox) {
+    return checkBox == 1;
+}
 
 // The fixed item lists of the five list fields.
 std::span<const std::string_view> ShortWordSizeItems();
@@ -73,8 +75,8 @@ std::span<const std::string_view> DisplayFormatItems();
 enum WordOrder : std::int16_t { kByFrequency = 0, kAlphabetical = 1 };
 
 // Values derived from the fields.
-int MinWordLength(const SettingsRecord& s);      // cboShortWordSize + 2
-int MaxWordLength(const SettingsRecord& s);      // value of the cboLongWordSize item
+int MinWordLength(const SettingsRecord& s);       // cboShortWordSize + 2
+int MaxWordLength(const SettingsRecord& s);       // value of the cboLongWordSize item
 int ThresholdFrequency(const SettingsRecord& s);  // cboThresholdFrequency + 2
 
 // Constants of the word rules.
