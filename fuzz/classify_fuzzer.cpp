@@ -9,11 +9,11 @@
 #include "fuzz_support.h"
 #include "input/document_language.h"
 #include "input/text_file_class.h"
-#include "run/dialogs.h"
-#include "run/file_lines.h"
-#include "run/line_splitter.h"
+#include "base/dialogs.h"
+#include "input/file_lines.h"
+#include "input/line_splitter.h"
 #include "settings/languages.h"
-#include "words/common_words_reader.h"
+#include "input/common_words_reader.h"
 
 namespace {
 

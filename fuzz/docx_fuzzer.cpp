@@ -22,7 +22,7 @@
 #include "input/docx_reader.h"
 #include "input/docx_text.h"
 #include "input/odt_text.h"
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace lexicount::fuzz {
 

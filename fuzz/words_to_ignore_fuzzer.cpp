@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "settings/words_to_ignore.h"
 #include "words/word_lists.h"
 

@@ -13,15 +13,15 @@
 #include <string>
 
 #include "run/main_controller.h"
-#include "run/qt/dialog_presenter.h"
+#include "qt/dialog_presenter.h"
 #include "run/qt/main_window.h"
-#include "run/qt/qt_text.h"
+#include "qt/qt_text.h"
 #include "run/summary.h"
 #include "run/text_count.h"
 #include "settings/app_data.h"
 #include "settings/qt/secondary_windows.h"
 #include "settings/qt/settings_window.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace {
 

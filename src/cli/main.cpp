@@ -10,7 +10,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/count_command.h"
-#include "input/file_replace.h"
+#include "base/file_replace.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 
 namespace lexicount {
 

@@ -1,8 +1,7 @@
 #pragma once
 
-// Small file tests and size texts shared by the input checks, and a reader
-// that never blocks on a path that names something other than a file.
-// Paths are native UTF-8 file-system paths.
+// Small file tests and size texts shared by the input checks. Paths are
+// native UTF-8 file-system paths.
 
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +11,9 @@
 #include <string_view>
 #include <system_error>
 
-namespace lexicount {
+#include "base/checked_file.h"
 
-std::filesystem::path PathFromUtf8(std::string_view path);
+namespace lexicount {
 
 // False for an empty path; true when something exists there that is not a
 // folder.
@@ -37,36 +36,5 @@ std::string FormatFileSize(std::int64_t lngBytes, int intDecimals = 2);
 std::string FileSizeText(const std::string& strPath, int intDecimals = 2);
 // "99,999 bytes" (or "Bytes"); "" for a negative size.
 std::string FormatByteCount(double dblSize, bool blnCapital);
-
-// A regular file opened for reading. Folders, FIFOs and devices are refused
-// at open without blocking, so a path typed by the user can never hang the
-// program.
-class ReadOnlyFile {
-public:
-    ReadOnlyFile() = default;
-    ~ReadOnlyFile();
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
-
-    // std::errc::no_such_file_or_directory, permission_denied,
-    // is_a_directory, not_supported (FIFO, device, socket) or the system's
-    // own error.
-    std::error_code Open(const std::string& path);
-    // Length when opened.
-    std::uint64_t size() const { return size_; }
-    // Reads up to n bytes; fewer only at the end of the file or on error.
-    std::size_t Read(char* buffer, std::size_t n, std::error_code& error);
-
-private:
-    void Close();
-#ifdef _WIN32
-    std::FILE* file_ = nullptr;
-#else
-    int fd_ = -1;
-#endif
-    std::uint64_t size_ = 0;
-};
-
-bool IsNotFoundError(std::error_code error);
 
 }  // namespace lexicount

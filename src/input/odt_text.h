@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "input/extraction_hooks.h"
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 
 namespace lexicount {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <system_error>
 
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 
 namespace lexicount {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace lexicount {
 namespace {

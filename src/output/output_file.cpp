@@ -1,8 +1,8 @@
 #include "output/output_file.h"
 
-#include "input/file_replace.h"
+#include "base/file_replace.h"
 #include "output/listing.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace lexicount {
 

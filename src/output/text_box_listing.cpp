@@ -1,6 +1,6 @@
 #include "output/text_box_listing.h"
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace lexicount {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "output/listing.h"
-#include "run/text_box.h"
+#include "base/text_box.h"
 
 namespace lexicount {
 

@@ -1,6 +1,6 @@
 #include "output/word_table_sort.h"
 
-#include "output/collation.h"
+#include "words/collation.h"
 
 namespace lexicount {
 

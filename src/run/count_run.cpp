@@ -3,7 +3,7 @@
 #include <new>
 
 #include "input/file_helpers.h"
-#include "input/file_replace.h"
+#include "base/file_replace.h"
 #include "run/run_error.h"
 #include "run/summary.h"
 #include "run/text_count.h"
@@ -19,19 +19,6 @@ constexpr const char* kExcelAdvice =
     "or a different file should be specified as the output file.";
 
 }  // namespace
-
-int ErrorNumberFor(std::error_code error) {
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
-        error == std::errc::read_only_file_system) {
-        return kErrPermissionDenied;
-    }
-    if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
-        return kErrPathNotFound;
-    }
-    if (error == std::errc::is_a_directory || error == std::errc::not_supported) return kErrPathFileAccess;
-    if (error == std::errc::not_enough_memory) return kErrOutOfMemory;
-    return kErrDeviceIO;
-}
 
 std::string StoppedWithMessage(std::int64_t lngNumWords) {
     return "Stopped with" + FormatClassic(lngNumWords) + " word" + (lngNumWords == 1 ? "" : "s") + " found.";
@@ -59,72 +46,20 @@ void MainController::cmdListWords_Click() {
 
 void MainController::DoIt() {
     allowedExtraChars_ = BuildAllowedExtraChars(settings_);
-    const std::string refusal = CheckAllowedExtraCharsMessage(settings_.txbWordsToIgnore, allowedExtraChars_);
-    if (!refusal.empty()) {
-        ShowWarning(std::string(kCharacterNotAllowedTitle), refusal);
-        view_.ShowSettingsWindow();
-        return;
-    }
+    if (RefuseWordsToIgnore()) return;
     state_.blnReadingWords = false;
     state_.blnPartialCount = false;
     state_.blnDisplaySuppressed = false;
     state_.intMinWidth = 6;
     try {
         OpenOutputFileEarly();
-        view_.ShowLabel(StatusLabel::lblTimeElapsed, true);
-        view_.SetLabel(StatusLabel::lblTimeElapsed, "Time elapsed: 0s");
-        state_.blnElapsedTimeRunning = true;
-        state_.lngSecondsElapsed = 0;
-        view_.SetTimerRunning(true);
-
-        bool ok = false;
-        if (settings_.source == SourceOption::optInFile) {
-            settings_.txbFile[0] = Trim(settings_.txbFile[0]);
-            view_.SettingsChanged();
-            if (settings_.txbFile[0].empty()) {
-                ShowWarning(Text(34), "Input file not specified.");
-                view_.OutputBox().SetText("");
-                view_.OutputBox().Repaint();
-                return;
-            }
-            ok = DoItFromFile();
-        } else {
-            if (!FetchClipboardText(false)) {
-                SelectFileSource();
-                return;
-            }
-            ok = DoItFromClipboard();
-        }
-        if (!ok) return;
+        StartElapsedTime();
+        if (!CountFromSource()) return;
         if (quitRequested_) {
             EndRun();
             return;
         }
-        TextCount& count = *state_.count;
-        count.SortTable();
-        if (state_.blnStop && !AskStopAndList()) return;
-        state_.blnWordsGot = !state_.blnPartialCount;
-
-        view_.SetCountButtonCaption(busyCaption_);
-        view_.SetCountButtonEnabled(false);
-        // Each pass is announced in the box; the chain leaves a trail of dots.
-        auto announce = [this](int pass) {
-            view_.OutputBox().SetText(Cp1252FromUtf8(Text(77 + pass)) + " ...");
-            view_.OutputBox().Repaint();
-        };
-        auto dot = [this] {
-            view_.OutputBox().Append(" .");
-            view_.OutputBox().Repaint();
-            if (state_.blnStartUpCompleted) view_.Yield();
-        };
-        if (!count.RunPasses(announce, dot)) {
-            // Stopped in the passes (only by closing the window, the button
-            // is disabled): the table is not ready to be listed.
-            state_.blnWordsGot = false;
-            view_.SetCountButtonEnabled(true);
-            EndRun();
-            return;
-        }
+        if (!SortAndRunPasses()) return;
         ShowSummaryFigures();
         state_.blnListShown = true;
         view_.SetCountButtonEnabled(true);
@@ -135,17 +70,80 @@ void MainController::DoIt() {
         if (error.number == kErrPermissionDenied) {
             view_.OutputBox().SetText("Error: " + std::string(error.what()) + "\r\n\r\n" + kExcelAdvice);
         }
-        view_.SetCountButtonEnabled(true);
-        EndRun();
+        EndFailedRun();
     } catch (const std::bad_alloc&) {
         ReportError(kErrOutOfMemory, "Out of memory", "DoIt");
-        view_.SetCountButtonEnabled(true);
-        EndRun();
+        EndFailedRun();
     } catch (const std::exception& error) {
         ReportError(kErrPathFileAccess, error.what(), "DoIt");
-        view_.SetCountButtonEnabled(true);
-        EndRun();
+        EndFailedRun();
     }
+}
+
+bool MainController::RefuseWordsToIgnore() {
+    const std::string refusal = CheckAllowedExtraCharsMessage(settings_.txbWordsToIgnore, allowedExtraChars_);
+    if (refusal.empty()) return false;
+    ShowWarning(std::string(kCharacterNotAllowedTitle), refusal);
+    view_.ShowSettingsWindow();
+    return true;
+}
+
+void MainController::StartElapsedTime() {
+    view_.ShowLabel(StatusLabel::lblTimeElapsed, true);
+    view_.SetLabel(StatusLabel::lblTimeElapsed, "Time elapsed: 0s");
+    state_.blnElapsedTimeRunning = true;
+    state_.lngSecondsElapsed = 0;
+    view_.SetTimerRunning(true);
+}
+
+bool MainController::CountFromSource() {
+    if (settings_.source == SourceOption::optInFile) {
+        settings_.txbFile[0] = Trim(settings_.txbFile[0]);
+        view_.SettingsChanged();
+        if (settings_.txbFile[0].empty()) {
+            ShowWarning(Text(34), "Input file not specified.");
+            view_.OutputBox().SetText("");
+            view_.OutputBox().Repaint();
+            return false;
+        }
+        return DoItFromFile();
+    }
+    if (!FetchClipboardText(false)) {
+        SelectFileSource();
+        return false;
+    }
+    return DoItFromClipboard();
+}
+
+bool MainController::SortAndRunPasses() {
+    TextCount& count = *state_.count;
+    count.SortTable();
+    if (state_.blnStop && !AskStopAndList()) return false;
+    state_.blnWordsGot = !state_.blnPartialCount;
+
+    view_.SetCountButtonCaption(busyCaption_);
+    view_.SetCountButtonEnabled(false);
+    // Each pass is announced in the box; the chain leaves a trail of dots.
+    auto announce = [this](int pass) {
+        view_.OutputBox().SetText(Cp1252FromUtf8(Text(77 + pass)) + " ...");
+        view_.OutputBox().Repaint();
+    };
+    auto dot = [this] {
+        view_.OutputBox().Append(" .");
+        view_.OutputBox().Repaint();
+        if (state_.blnStartUpCompleted) view_.Yield();
+    };
+    if (count.RunPasses(announce, dot)) return true;
+    // Stopped in the passes (only by closing the window, the button is
+    // disabled): the table is not ready to be listed.
+    state_.blnWordsGot = false;
+    EndFailedRun();
+    return false;
+}
+
+void MainController::EndFailedRun() {
+    view_.SetCountButtonEnabled(true);
+    EndRun();
 }
 
 void MainController::OpenOutputFileEarly() {
@@ -156,8 +154,9 @@ void MainController::OpenOutputFileEarly() {
     // user has agreed to it, in the file pass of the listing.
     bool created = false;
     if (const std::error_code error = ProbeWritableFile(PathFromUtf8(path), created)) {
-        if (error == std::errc::not_supported) throw RunError(kErrPathFileAccess, "Path/File access error");
-        throw RunError(ErrorNumberFor(error), error.message());
+        // A FIFO or device has no system message that says what is wrong.
+        throw RunError(ErrorNumberFor(error),
+                       error == std::errc::not_supported ? DescribeError(error) : error.message());
     }
     if (created) outputCreatedByRun_ = path;
 }

@@ -3,7 +3,7 @@
 #include "input/docx_reader.h"
 #include "input/file_helpers.h"
 #include "output/output_file.h"
-#include "run/file_lines.h"
+#include "input/file_lines.h"
 #include "run/main_controller.h"
 #include "run/run_error.h"
 #include "run/text_count.h"
@@ -34,30 +34,43 @@ bool MainController::RefuseInputAsOutput(const std::string& outputPath) {
 }
 
 bool MainController::DoItFromFile() {
-    TextBox& box = view_.OutputBox();
     const std::string path = settings_.txbFile[0];
+    std::int64_t size = 0;
+    ExtractedXml extracted;
+    if (!CheckFileInput(path, size, extracted) || !AskForOutputFileIfLarge(size)) return false;
+    const bool document = state_.blnInputIsDocx || state_.blnInputIsOdt;
+    TextCount& count = StartFileCount(path, size, document);
+    try {
+        if (document) {
+            if (!ScanDocument(count, *scanHooks_, path, extracted.xml)) return false;
+        } else {
+            ScanPlainText(count, path);
+        }
+    } catch (const std::bad_alloc&) {
+        ReportError(kErrOutOfMemory, "Out of memory", "DoItFromFile");
+    }
+    FinishFileScan();
+    return true;
+}
+
+bool MainController::CheckFileInput(const std::string& path, std::int64_t& size, ExtractedXml& extracted) {
+    TextBox& box = view_.OutputBox();
     auto fail = [&box] {
         box.SetText("");
         box.Repaint();
         return false;
     };
-    state_.blnInputIsDocx = false;
-    state_.blnInputIsOdt = false;
     box.SetText("Now processing input file ...");
     box.Repaint();
     state_.blnInputIsDocx = IsDocxFile(path);
-    if (!state_.blnInputIsDocx) state_.blnInputIsOdt = IsOdtFile(path);
-    const bool document = state_.blnInputIsDocx || state_.blnInputIsOdt;
-
+    state_.blnInputIsOdt = !state_.blnInputIsDocx && IsOdtFile(path);
     countedInputFile_ = path;
     // Checked for every kind of input and by identity, not by spelling.
     if (RefuseInputAsOutput(settings_.txbFile[1])) return fail();
-    std::int64_t size = 0;
-    ExtractedXml extracted;
-    const DocumentKind kind = state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt;
-    if (!document) {
+    if (!state_.blnInputIsDocx && !state_.blnInputIsOdt) {
         if (!CheckPlainTextInput(path, size)) return fail();
     } else {
+        const DocumentKind kind = state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt;
         extracted = ExtractXMLFileFromDocXFile(PathFromUtf8(path), kind, true, true, view_);
         if (extracted.result < 0) {
             RefuseDocument(path, extracted.result);
@@ -67,16 +80,27 @@ bool MainController::DoItFromFile() {
     }
     box.SetText("");
     box.Repaint();
-    if (settings_.txbFile[1].empty() && size > kLargeInputThreshold) {
-        const Answer answer = view_.Show(
-            MessageBox{"Large input file", kLargeInputQuestion, Icon::None, Buttons::YesNoCancel, 0});
-        if (answer == Answer::Cancel) return false;
-        if (answer == Answer::Yes) {
-            cmdFile_Click(1);
-            if (RefuseInputAsOutput(settings_.txbFile[1])) return fail();
+    return true;
+}
+
+bool MainController::AskForOutputFileIfLarge(std::int64_t size) {
+    if (!settings_.txbFile[1].empty() || size <= kLargeInputThreshold) return true;
+    const Answer answer =
+        view_.Show(MessageBox{"Large input file", kLargeInputQuestion, Icon::None, Buttons::YesNoCancel, 0});
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes) {
+        cmdFile_Click(1);
+        if (RefuseInputAsOutput(settings_.txbFile[1])) {
+            view_.OutputBox().SetText("");
+            view_.OutputBox().Repaint();
+            return false;
         }
     }
+    return true;
+}
 
+TextCount& MainController::StartFileCount(const std::string& path, std::int64_t size, bool document) {
+    TextBox& box = view_.OutputBox();
     box.SetText("Now processing input file ...");
     box.Repaint();
     view_.SetLabel(StatusLabel::lblSizeOfClipboardContents, "");
@@ -94,16 +118,10 @@ bool MainController::DoItFromFile() {
     view_.SetCountButtonCaption(busyCaption_);
     view_.EnableControls(false);
     if (size > kProgressBarThreshold) SetTotalNumOccurrencesForFileProgressBar();
+    return count;
+}
 
-    try {
-        if (document) {
-            if (!ScanDocument(count, *scanHooks_, path, extracted.xml)) return false;
-        } else {
-            ScanPlainText(count, path);
-        }
-    } catch (const std::bad_alloc&) {
-        ReportError(kErrOutOfMemory, "Out of memory", "DoItFromFile");
-    }
+void MainController::FinishFileScan() {
     scanHooks_->Flush();
     ResetProgressLabel();
     if (settings_.chkSuppressWords != state_.intSuppressWordsSaved) {
@@ -111,7 +129,6 @@ bool MainController::DoItFromFile() {
         view_.SettingsChanged();
     }
     view_.SetLabel(StatusLabel::lblTwirler, " ");
-    return true;
 }
 
 bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& size) {

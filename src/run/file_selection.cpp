@@ -3,18 +3,13 @@
 #include "run/main_controller.h"
 #include "settings/languages.h"
 #include "words/chars.h"
+#include "words/cp1252.h"
 
 namespace lexicount {
 namespace {
 
 // Paths this long or longer do not fit their box and are shown as a tip.
 constexpr size_t kToolTipPathLength = 76;
-
-size_t CharacterCount(const std::string& utf8) {
-    size_t n = 0;
-    for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
-    return n;
-}
 
 std::string FolderOf(const std::string& path) {
     return PathFromUtf8(path).parent_path().string();
@@ -150,7 +145,7 @@ bool MainController::CheckInputFile(const std::string& path) {
 
 void MainController::UpdateFileToolTip(int index) {
     const std::string& path = settings_.txbFile[index];
-    if (CharacterCount(path) < kToolTipPathLength) {
+    if (Utf8CharacterCount(path) < kToolTipPathLength) {
         view_.SetFileBoxToolTip(index, "");
     } else {
         view_.SetFileButtonToolTip(index, path);

@@ -15,16 +15,19 @@
 #include <memory>
 #include <string>
 
+#include "base/run_state.h"
+#include "base/settings_record.h"
 #include "input/text_file_class.h"
 #include "run/main_view.h"
 #include "run/run_hooks.h"
-#include "run/run_state.h"
-#include "settings/settings_record.h"
+#include "settings/main_actions.h"
 #include "words/word_lists.h"
 
 namespace lexicount {
 
-class MainController {
+struct ExtractedXml;
+
+class MainController : public MainActions {
 public:
     MainController(MainView& view, SettingsRecord& settings);
     ~MainController();
@@ -44,11 +47,11 @@ public:
     void StartUp();
     // Resets the run-time values and the settings part (also after a failed
     // "Load settings from file").
-    void InitializeVariables();
+    void InitializeVariables() override;
     // The settings part alone (the settings window's "Reinitialize").
-    void Initialize();
+    void Initialize() override;
     // Selects the default item of the five lists.
-    void FillComboBoxes();
+    void FillComboBoxes() override;
     // The introduction text (UTF-8) for txbIntro.
     std::string IntroText() const;
 
@@ -85,20 +88,20 @@ public:
     // --- For the settings window ---
 
     // Reads strCommonWordsFile (after the user chose a file or language).
-    void AttemptToReadCommonWords();
+    void AttemptToReadCommonWords() override;
     // A setting that affects counting changed: the table may not be relisted.
-    void WordRulesChanged() { state_.blnWordsGot = false; }
+    void WordRulesChanged() override { state_.blnWordsGot = false; }
     // The words-to-ignore box was normalised into strWordsToIgnore.
-    void SetWordsToIgnore(std::string framed) { state_.strWordsToIgnore = std::move(framed); }
+    void SetWordsToIgnore(std::string framed) override { state_.strWordsToIgnore = std::move(framed); }
 
     // --- State ---
 
     const RunState& State() const { return state_; }
-    RunState& State() { return state_; }
-    SettingsRecord& Settings() { return settings_; }
+    RunState& State() override { return state_; }
+    SettingsRecord& Settings() override { return settings_; }
     const SettingsRecord& Settings() const { return settings_; }
     const CommonWords& LoadedCommonWords() const { return commonWords_; }
-    const std::filesystem::path& ProgramFolder() const { return programFolder_; }
+    const std::filesystem::path& ProgramFolder() const override { return programFolder_; }
     const std::filesystem::path& StateFile() const { return stateFile_; }
     // True while a count or a common-words reading runs (busy caption).
     bool Busy() const;
@@ -108,12 +111,24 @@ public:
     void ReportError(int number, const std::string& description, const std::string& procedure);
     bool CheckInputFile(const std::string& path);
     void ChooseCommonWordsForInputFile();
-    void ConcealNumWords(bool blnConcealTime);
+    void ConcealNumWords(bool blnConcealTime) override;
     void ShowSummaryFigures();
 
 private:
     void DoIt();
+    // The steps of DoIt; the two counting steps return false where the run
+    // ends.
+    bool RefuseWordsToIgnore();
+    void StartElapsedTime();
+    bool CountFromSource();
+    bool SortAndRunPasses();
+    void EndFailedRun();
     bool DoItFromFile();
+    // The steps of DoItFromFile.
+    bool CheckFileInput(const std::string& path, std::int64_t& size, ExtractedXml& extracted);
+    bool AskForOutputFileIfLarge(std::int64_t size);
+    TextCount& StartFileCount(const std::string& path, std::int64_t size, bool document);
+    void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     // ClassifyTextFile for an input file the user named, with its notices.
     Classification ClassifyInputFile(const std::string& path);

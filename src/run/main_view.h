@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "run/dialogs.h"
-#include "run/text_box.h"
+#include "base/dialogs.h"
+#include "base/text_box.h"
 
 namespace lexicount {
 

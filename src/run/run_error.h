@@ -8,21 +8,13 @@
 #include <string>
 #include <system_error>
 
-namespace lexicount {
+#include "base/file_errors.h"
 
-inline constexpr int kErrOutOfMemory = 7;
-inline constexpr int kErrFileNotFound = 53;
-inline constexpr int kErrDeviceIO = 57;
-inline constexpr int kErrPermissionDenied = 70;
-inline constexpr int kErrPathFileAccess = 75;
-inline constexpr int kErrPathNotFound = 76;
+namespace lexicount {
 
 struct RunError : std::runtime_error {
     RunError(int number, const std::string& description) : std::runtime_error(description), number(number) {}
     int number;
 };
-
-// The number of a system error as the reports number it.
-int ErrorNumberFor(std::error_code error);
 
 }  // namespace lexicount

@@ -11,9 +11,9 @@
 
 #include "input/extraction_hooks.h"
 #include "run/main_view.h"
-#include "run/run_state.h"
+#include "base/run_state.h"
 #include "run/text_count.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace lexicount {
 

@@ -6,7 +6,7 @@
 #include "settings/state_file.h"
 #include "settings/words_to_ignore.h"
 #include "words/chars.h"
-#include "words/common_words_reader.h"
+#include "input/common_words_reader.h"
 
 namespace lexicount {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "words/line_scanner.h"
 #include "words/post_scan.h"
 #include "words/word_counter.h"

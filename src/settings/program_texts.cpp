@@ -5,6 +5,7 @@
 
 #include "input/file_helpers.h"
 #include "settings/state_file.h"
+#include "words/cp1252.h"
 
 namespace fs = std::filesystem;
 
@@ -36,14 +37,6 @@ std::optional<int> ReadNumber(std::string_view line, std::size_t& pos) {
     return value;
 }
 
-std::size_t CharacterCount(std::string_view utf8) {
-    std::size_t count = 0;
-    for (char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
-
 constexpr int kTextRead = 0;
 constexpr int kNoTextOnLine = 1;  // a blank or comment line
 
@@ -62,7 +55,7 @@ int ParseLine(std::string_view line, int lineNumber, TextLine& out) {
     if (pos + 1 >= line.size())
         return encodable ? MissingProgramTextAt(lineNumber) : kProgramTextMalformedLine;
     out = {*number, *language, line.substr(pos + 1)};
-    if (CharacterCount(out.text) > kMaxProgramTextLength) {
+    if (Utf8CharacterCount(out.text) > kMaxProgramTextLength) {
         return encodable ? ProgramTextTooLongAt(lineNumber) : kProgramTextMalformedLine;
     }
     return kTextRead;

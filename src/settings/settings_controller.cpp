@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "base/settings_record.h"
 #include "input/file_helpers.h"
-#include "run/main_controller.h"
 #include "settings/languages.h"
-#include "settings/settings_record.h"
+#include "settings/main_actions.h"
 #include "settings/state_file.h"
 #include "settings/words_to_ignore.h"
 #include "words/chars.h"
@@ -96,7 +96,7 @@ FileDialogRequest LoadSettingsRequest() {
             kDialogFileMustExist | kDialogPathMustExist | kDialogHideReadOnly, false};
 }
 
-SettingsController::SettingsController(SettingsView& view, MainController& main)
+SettingsController::SettingsController(SettingsView& view, MainActions& main)
     : view_(view), main_(main), settings_(main.Settings()), state_(main.State()) {}
 
 void SettingsController::Form_Load() {

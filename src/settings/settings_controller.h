@@ -19,7 +19,7 @@
 
 namespace lexicount {
 
-class MainController;
+class MainActions;
 struct RunState;
 struct SettingsRecord;
 enum class ResetBy : std::uint8_t;
@@ -58,7 +58,7 @@ FileDialogRequest LoadSettingsRequest();
 
 class SettingsController {
 public:
-    SettingsController(SettingsView& view, MainController& main);
+    SettingsController(SettingsView& view, MainActions& main);
 
     // Load: the window's first showing.
     void Form_Load();
@@ -118,7 +118,7 @@ private:
     void LoadSettingsFile();
 
     SettingsView& view_;
-    MainController& main_;
+    MainActions& main_;
     SettingsRecord& settings_;
     RunState& state_;
     bool blnIgnoreClicks_ = false;

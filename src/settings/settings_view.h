@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 
 namespace lexicount {
 

@@ -8,8 +8,9 @@
 #include <system_error>
 #include <vector>
 
-#include "input/file_replace.h"
-#include "settings/settings_record.h"
+#include "base/file_errors.h"
+#include "base/file_replace.h"
+#include "base/settings_record.h"
 #include "settings/words_to_ignore.h"
 #include "words/cp1252.h"
 
@@ -40,20 +41,6 @@ const std::vector<const FieldInfo*>& FieldsByLine() {
         return lines;
     }();
     return byLine;
-}
-
-std::string DescribeError(std::error_code ec, bool reading) {
-    if (ec == std::errc::no_such_file_or_directory) return reading ? "File not found" : "Path not found";
-    if (ec == std::errc::not_a_directory) return "Path not found";
-    if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
-        ec == std::errc::read_only_file_system) {
-        return "Permission denied";
-    }
-    // A folder, FIFO or device is never read or replaced.
-    if (ec == std::errc::is_a_directory || ec == std::errc::not_supported) return "Path/File access error";
-    if (ec == std::errc::no_space_on_device) return "Disk full";
-    if (ec == std::errc::io_error) return "Device I/O error";
-    return ec.message();
 }
 
 void ThrowIfError(std::error_code ec, bool reading) {
@@ -228,42 +215,6 @@ void RestoreFields(FieldReader& in, SettingsRecord& s, std::string& commonWordsF
 bool AnyListUnselected(const SettingsRecord& s) {
     return s.cboShortWordSize == -1 || s.cboLongWordSize == -1 || s.cboThresholdFrequency == -1 ||
            s.cboWordOrder == -1 || s.cboDisplayFormat == -1;
-}
-
-// Length of the valid UTF-8 sequence at text[i], or 0 when there is none.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80) return 1;
-    std::size_t length;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;   // no overlong forms
-        if (lead == 0xED) high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) return 0;
-    for (std::size_t k = 2; k < length; ++k) {
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
-    }
-    return length;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, i);
-        if (length == 0) return false;
-        i += length;
-    }
-    return true;
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "output/collation.h"
-#include "settings/settings_record.h"
+#include "words/collation.h"
+#include "base/settings_record.h"
 #include "words/chars.h"
 #include "words/cp1252.h"
 

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-#include "run/qt/qt_text.h"
-#include "run/qt/twips.h"
+#include "qt/qt_text.h"
+#include "qt/twips.h"
 #include "settings/help_text.h"
 
 namespace lexicount {

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "run/qt/twips.h"
+#include "qt/twips.h"
 
 namespace lexicount {
 

@@ -7,9 +7,9 @@
 #include <QStylePainter>
 
 #include "input/file_helpers.h"
-#include "run/dialogs.h"
-#include "run/qt/dialog_presenter.h"
-#include "run/qt/qt_text.h"
+#include "base/dialogs.h"
+#include "qt/dialog_presenter.h"
+#include "qt/qt_text.h"
 #include "settings/help_text.h"
 #include "settings/program_texts.h"
 

@@ -16,9 +16,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
 std::array<unsigned char, 256> MakeRanks() {
     std::array<unsigned char, 256> bytes{};
     for (int i = 0; i < 256; ++i) bytes[i] = static_cast<unsigned char>(i);
-    std::sort(bytes.begin(), bytes.end(), [](unsigned char a, unsigned char b) {
-        return CodePointOfCp1252(a) < CodePointOfCp1252(b);
-    });
+    std::sort(bytes.begin(), bytes.end(),
+              [](unsigned char a, unsigned char b) { return CodePointOfCp1252(a) < CodePointOfCp1252(b); });
     std::array<unsigned char, 256> ranks{};
     for (int i = 0; i < 256; ++i) ranks[bytes[i]] = static_cast<unsigned char>(i);
     return ranks;
@@ -29,9 +28,8 @@ const std::array<unsigned char, 256>& Ranks() {
     return ranks;
 }
 
+}  // namespace
 
-// Decodes one UTF-8 sequence at text[i]; returns its length, or 0 when the
-// sequence is malformed.
 size_t DecodeUtf8At(std::string_view text, size_t i, char32_t& cp) {
     const auto b0 = static_cast<unsigned char>(text[i]);
     size_t len = 0;
@@ -62,7 +60,21 @@ size_t DecodeUtf8At(std::string_view text, size_t i, char32_t& cp) {
     return overlong || invalid ? 0 : len;
 }
 
-}  // namespace
+bool IsValidUtf8(std::string_view text) {
+    char32_t cp = 0;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = DecodeUtf8At(text, i, cp);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+size_t Utf8CharacterCount(std::string_view utf8) {
+    size_t count = 0;
+    for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -121,7 +133,9 @@ std::string Cp1252FromUtf8(std::string_view text) {
     return out;
 }
 
-unsigned char OrdinalRank(unsigned char byte) { return Ranks()[byte]; }
+unsigned char OrdinalRank(unsigned char byte) {
+    return Ranks()[byte];
+}
 
 int CompareOrdinal(std::string_view a, std::string_view b) {
     const auto& ranks = Ranks();

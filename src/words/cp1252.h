@@ -4,6 +4,7 @@
 // bytes, one byte per character. These helpers convert at the edges and
 // give the ordinal order by Unicode code point.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,13 @@ namespace lexicount {
 // Unicode code point of a Windows-1252 byte; the five undefined bytes map
 // to the C1 controls of the same value.
 char32_t CodePointOfCp1252(unsigned char byte);
+
+// Decodes the UTF-8 sequence at text[i] into cp; returns its length, or 0
+// when it is malformed (overlong, a surrogate, past U+10FFFF, cut short).
+size_t DecodeUtf8At(std::string_view text, size_t i, char32_t& cp);
+bool IsValidUtf8(std::string_view text);
+// Characters of UTF-8 text: every byte that does not continue a sequence.
+size_t Utf8CharacterCount(std::string_view utf8);
 
 // Appends the UTF-8 form of a code point.
 void AppendUtf8(std::string& out, char32_t codePoint);
@@ -33,7 +41,9 @@ unsigned char OrdinalRank(unsigned char byte);
 // Ordinal comparison, code point by code point; a proper prefix sorts first.
 int CompareOrdinal(std::string_view a, std::string_view b);
 
-inline bool LessOrdinal(std::string_view a, std::string_view b) { return CompareOrdinal(a, b) < 0; }
+inline bool LessOrdinal(std::string_view a, std::string_view b) {
+    return CompareOrdinal(a, b) < 0;
+}
 
 struct OrdinalLess {
     using is_transparent = void;

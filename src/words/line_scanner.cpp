@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "words/chars.h"
 #include "words/markup.h"
 

@@ -4,7 +4,7 @@
 #include <numeric>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "words/word_rules.h"
 
 namespace lexicount {

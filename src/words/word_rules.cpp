@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "words/short_word_key.h"
 
 namespace lexicount {

@@ -9,7 +9,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "output/collation.h"
+#include "words/collation.h"
 #include "words/cp1252.h"
 #include "words/short_word_key.h"
 

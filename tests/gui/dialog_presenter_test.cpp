@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "gui/support/window_fixture.h"
-#include "run/qt/dialog_presenter.h"
-#include "run/qt/qt_text.h"
+#include "qt/dialog_presenter.h"
+#include "qt/qt_text.h"
 
 namespace lexicount::test {
 namespace {

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "gui/support/window_fixture.h"
-#include "run/qt/qt_text.h"
+#include "qt/qt_text.h"
 #include "settings/qt/secondary_windows.h"
 #include "settings/qt/settings_window.h"
 #include "settings/state_file.h"

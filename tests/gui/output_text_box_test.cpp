@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "run/qt/column_font.h"
+#include "qt/column_font.h"
 #include "run/qt/output_text_box.h"
-#include "run/qt/qt_text.h"
+#include "qt/qt_text.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {

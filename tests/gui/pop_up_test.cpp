@@ -8,7 +8,7 @@
 #include <QtTest/QTest>
 
 #include "gui/support/window_fixture.h"
-#include "run/qt/twips.h"
+#include "qt/twips.h"
 #include "support/pop_up.h"
 
 namespace lexicount::test {

@@ -20,8 +20,8 @@
 
 #include "gui/support/window_fixture.h"
 #include "run/main_controller.h"
-#include "run/qt/qt_text.h"
-#include "run/qt/twips.h"
+#include "qt/qt_text.h"
+#include "qt/twips.h"
 #include "settings/help_text.h"
 #include "settings/qt/language_window.h"
 #include "settings/qt/secondary_windows.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace lexicount {
 namespace {

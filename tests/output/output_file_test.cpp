@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "output/text_box_listing.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {

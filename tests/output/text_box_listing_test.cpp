@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "output/word_table_sort.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 #include "words/post_scan.h"
 

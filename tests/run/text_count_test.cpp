@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "run/text_count.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 #include "words/cp1252.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 
 namespace lexicount {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 
 namespace lexicount {

@@ -5,30 +5,11 @@
 #include "settings/program_texts.h"
 
 namespace lexicount::test {
-namespace {
-
-Answer DefaultAnswer(const MessageBox& box) {
-    switch (box.buttons) {
-        case Buttons::Ok:
-            return Answer::Ok;
-        case Buttons::OkCancel:
-            return box.defaultButton == 0 ? Answer::Ok : Answer::Cancel;
-        case Buttons::YesNo:
-            return box.defaultButton == 0 ? Answer::Yes : Answer::No;
-        case Buttons::YesNoCancel:
-            return box.defaultButton == 0   ? Answer::Yes
-                   : box.defaultButton == 1 ? Answer::No
-                                            : Answer::Cancel;
-    }
-    return Answer::Ok;
-}
-
-}  // namespace
 
 Answer FakeView::Show(const MessageBox& shown) {
     boxes.push_back(shown);
     resultWhenShown[shown.title] = box.Text();
-    if (shown.buttons == Buttons::Ok || answers.empty()) return DefaultAnswer(shown);
+    if (shown.buttons == Buttons::Ok || answers.empty()) return DefaultAnswers().Show(shown);
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
@@ -111,6 +92,8 @@ std::string DistinctWords(int n, std::string_view sep) {
     return text;
 }
 
-std::string T(int number) { return GetProgramText(number); }
+std::string T(int number) {
+    return GetProgramText(number);
+}
 
 }  // namespace lexicount::test

@@ -112,7 +112,7 @@ public:
 }  // namespace lexicount::test
 
 #include "run/main_controller.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {

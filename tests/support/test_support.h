@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 #include "words/number_format.h"
 
 namespace lexicount::test {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 #include "words/chars.h"
 

@@ -9,7 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
+#include "support/scan_recorder.h"
 #include "support/test_support.h"
 #include "words/cp1252.h"
 #include "words/line_scanner.h"
@@ -21,20 +22,7 @@ namespace {
 using test::W;
 using Words = std::vector<std::string>;
 
-class Recorder : public ScanHost {
-public:
-    void TakeWordFound(std::string_view word) override {
-        words.emplace_back(word);
-        if (stopAfter > 0 && static_cast<int>(words.size()) >= stopAfter) stop = true;
-    }
-    void Yield() override { ++yieldCount; }
-    bool StopRequested() const override { return stop; }
-
-    Words words;
-    int stopAfter = 0;
-    bool stop = false;
-    int yieldCount = 0;
-};
+using Recorder = test::ScanRecorder;
 
 // Settings with one change applied to the defaults.
 SettingsRecord With(const std::function<void(SettingsRecord&)>& change) {

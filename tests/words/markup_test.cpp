@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
+#include "support/scan_recorder.h"
 #include "support/test_support.h"
 #include "words/cp1252.h"
 #include "words/line_scanner.h"
@@ -19,11 +20,7 @@ namespace {
 using test::W;
 using Words = std::vector<std::string>;
 
-class Recorder : public ScanHost {
-public:
-    void TakeWordFound(std::string_view word) override { words.emplace_back(word); }
-    Words words;
-};
+using Recorder = test::ScanRecorder;
 
 WordRules RulesFor(bool apostrophes) {
     SettingsRecord s;

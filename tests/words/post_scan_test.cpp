@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "words/word_table.h"
 
 namespace lexicount {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 #include "words/cp1252.h"
 #include "words/word_counter.h"

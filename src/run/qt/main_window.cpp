@@ -17,11 +17,11 @@
 #include <QTimer>
 
 #include "run/main_controller.h"
-#include "run/qt/column_font.h"
-#include "run/qt/dialog_presenter.h"
-#include "run/qt/named_widgets.h"
+#include "qt/column_font.h"
+#include "qt/dialog_presenter.h"
+#include "qt/named_widgets.h"
 #include "run/qt/output_text_box.h"
-#include "run/qt/qt_text.h"
+#include "qt/qt_text.h"
 #include "support/pop_up.h"
 
 namespace lexicount {

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "run/main_view.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 class QCheckBox;
 class QComboBox;

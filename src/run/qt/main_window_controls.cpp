@@ -11,10 +11,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "run/qt/column_font.h"
+#include "qt/column_font.h"
 #include "run/qt/main_window.h"
-#include "run/qt/named_widgets.h"
-#include "run/qt/qt_text.h"
+#include "qt/named_widgets.h"
+#include "qt/qt_text.h"
 
 namespace lexicount {
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "run/qt/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace lexicount {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/text_box.h"
+#include "base/text_box.h"
 
 class QPlainTextEdit;
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "run/qt/named_widgets.h"
-#include "run/qt/qt_text.h"
+#include "qt/named_widgets.h"
+#include "qt/qt_text.h"
 #include "settings/languages.h"
 
 namespace lexicount {

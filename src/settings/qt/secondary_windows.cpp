@@ -5,7 +5,7 @@
 
 #include "run/main_controller.h"
 #include "run/qt/main_window.h"
-#include "run/qt/qt_text.h"
+#include "qt/qt_text.h"
 #include "settings/help_text.h"
 #include "settings/program_texts.h"
 #include "settings/qt/settings_window.h"

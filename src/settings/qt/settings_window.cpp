@@ -10,13 +10,13 @@
 #include <QPushButton>
 
 #include "run/main_controller.h"
-#include "run/qt/dialog_presenter.h"
+#include "qt/dialog_presenter.h"
 #include "run/qt/main_window.h"
-#include "run/qt/named_widgets.h"
-#include "run/qt/qt_text.h"
-#include "run/qt/twips.h"
+#include "qt/named_widgets.h"
+#include "qt/qt_text.h"
+#include "qt/twips.h"
 #include "settings/qt/language_window.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace lexicount {
 namespace {

@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "run/qt/column_font.h"
-#include "run/qt/named_widgets.h"
-#include "run/qt/qt_text.h"
+#include "qt/column_font.h"
+#include "qt/named_widgets.h"
+#include "qt/qt_text.h"
 #include "settings/qt/settings_window.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 namespace lexicount {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "run/qt/dialog_presenter.h"
+#include "qt/dialog_presenter.h"
 
 namespace lexicount::test {
 

@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <map>
 
-#include "run/qt/named_widgets.h"
-#include "run/qt/qt_text.h"
+#include "qt/named_widgets.h"
+#include "qt/qt_text.h"
 
 namespace lexicount::test {
 

@@ -17,7 +17,7 @@
 
 #include "gui/support/scripted_presenter.h"
 #include "run/qt/main_window.h"
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {

@@ -1,4 +1,4 @@
-#include "run/qt/column_font.h"
+#include "qt/column_font.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

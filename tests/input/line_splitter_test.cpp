@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "run/line_splitter.h"
+#include "input/line_splitter.h"
 
 namespace lexicount {
 namespace {

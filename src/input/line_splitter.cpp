@@ -1,4 +1,4 @@
-#include "run/line_splitter.h"
+#include "input/line_splitter.h"
 
 #include <algorithm>
 #include <cstring>

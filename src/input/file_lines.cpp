@@ -1,4 +1,4 @@
-#include "run/file_lines.h"
+#include "input/file_lines.h"
 
 #include <vector>
 

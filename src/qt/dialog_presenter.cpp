@@ -1,4 +1,4 @@
-#include "run/qt/dialog_presenter.h"
+#include "qt/dialog_presenter.h"
 
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -9,7 +9,7 @@
 #include <iostream>
 #include <vector>
 
-#include "run/qt/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace lexicount {
 

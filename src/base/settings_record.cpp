@@ -1,4 +1,4 @@
-#include "settings/settings_record.h"
+#include "base/settings_record.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
 // Replacing and reading whole files: only regular files are touched, a
 // replacement is all or nothing, and the replaced file keeps its mode.
 
-#include "input/file_replace.h"
+#include "base/file_replace.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

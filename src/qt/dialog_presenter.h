@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 
 class QWidget;
 

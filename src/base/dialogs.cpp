@@ -1,4 +1,4 @@
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 
 namespace lexicount {
 

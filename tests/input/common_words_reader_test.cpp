@@ -1,4 +1,4 @@
-#include "words/common_words_reader.h"
+#include "input/common_words_reader.h"
 
 #include <gtest/gtest.h>
 

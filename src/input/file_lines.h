@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "run/line_splitter.h"
+#include "input/line_splitter.h"
 
 namespace lexicount {
 

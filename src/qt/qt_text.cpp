@@ -1,4 +1,4 @@
-#include "run/qt/qt_text.h"
+#include "qt/qt_text.h"
 
 #include "words/cp1252.h"
 

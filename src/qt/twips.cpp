@@ -1,4 +1,4 @@
-#include "run/qt/twips.h"
+#include "qt/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

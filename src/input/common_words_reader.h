@@ -7,7 +7,7 @@
 #include <string>
 
 #include "input/text_file_class.h"
-#include "run/dialogs.h"
+#include "base/dialogs.h"
 #include "words/word_counter.h"
 #include "words/word_lists.h"
 

@@ -1,4 +1,4 @@
-#include "input/file_replace.h"
+#include "base/file_replace.h"
 
 #include <atomic>
 #include <cerrno>
@@ -15,7 +15,7 @@
 #include <unistd.h>
 #endif
 
-#include "input/file_helpers.h"
+#include "base/checked_file.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "output/collation.h"
+#include "words/collation.h"
 
 #include <gtest/gtest.h>
 

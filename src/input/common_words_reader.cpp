@@ -1,9 +1,9 @@
-#include "words/common_words_reader.h"
+#include "input/common_words_reader.h"
 
 #include <array>
 
 #include "input/file_helpers.h"
-#include "run/file_lines.h"
+#include "input/file_lines.h"
 #include "words/chars.h"
 #include "words/line_scanner.h"
 #include "words/markup.h"
