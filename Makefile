@@ -4,15 +4,17 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run screenshot screenshot-settings bench format clean test-sanitize fuzz
+.PHONY: all deps configure build test run screenshot screenshot-settings bench format format-check clean test-sanitize fuzz
 
 all: build
 
 deps:
 	@./scripts/install-deps.sh
 
+# CMAKE_FLAGS (e.g. -DLEXICOUNT_WERROR=ON) reconfigure an existing build
+# folder too, so that they are never silently ignored.
 configure: deps
-	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then \
+	@if [ ! -f $(BUILD_DIR)/build.ninja ] || [ -n "$(CMAKE_FLAGS)" ]; then \
 		cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS); \
 	fi
 
@@ -56,8 +58,14 @@ fuzz: deps
 bench: build
 	@./bench/run-bench.sh $(BUILD_DIR)
 
+FORMAT_SOURCES = find src tests bench fuzz -name '*.cpp' -o -name '*.h'
+
 format:
-	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@$(FORMAT_SOURCES) | xargs clang-format -i
+
+# Fails, naming each place, where a file differs from `make format`'s result.
+format-check: deps
+	@$(FORMAT_SOURCES) | xargs clang-format --dry-run --Werror
 
 clean:
 	@rm -rf $(BUILD_DIR)

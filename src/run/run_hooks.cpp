@@ -18,7 +18,11 @@ constexpr std::string_view kSuppressingNotice =
 
 std::string ProgressBarCaption(std::int64_t p, int width) {
     if (p <= 0) return "[>" + std::string(static_cast<size_t>(width), ' ') + "]";
-    std::string caption = "[" + std::string(static_cast<size_t>(p - 1), '-') + ">";
+    // Appended in place: GCC 12 at -O3 takes `"[" + std::string(n, '-')` for
+    // an overlapping copy (a false -Wrestrict).
+    std::string caption = "[";
+    caption.append(static_cast<size_t>(p - 1), '-');
+    caption += '>';
     if (p <= width) caption += std::string(static_cast<size_t>(width - p), ' ');
     return caption + "]";
 }

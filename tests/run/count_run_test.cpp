@@ -52,6 +52,8 @@ TEST(CountRun, EachPassIsAnnouncedAndTheChainLeavesDots) {
 }
 
 TEST(CountRun, RefusesBeforeCounting) {
+    // T() reads the table a harness loads; the expected texts are built first.
+    const ControllerHarness loaded;
     struct Case {
         const char* name;
         std::function<void(ControllerHarness&)> arrange;

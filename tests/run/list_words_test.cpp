@@ -186,6 +186,8 @@ TEST(ListWords, ACountThatListsNothingEmptiesTheOutputFile) {
 }
 
 TEST(ListWords, FullTextBoxAdvice) {
+    // T() reads the table a harness loads; the expected texts are built first.
+    const ControllerHarness loaded;
     const std::string words = DistinctWords(3000, " ");
     struct Case {
         const char* name;
