@@ -6,14 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_support.h"
-#include "input/document_language.h"
-#include "input/text_file_class.h"
 #include "base/dialogs.h"
+#include "fuzz_support.h"
+#include "input/common_words_reader.h"
+#include "input/document_language.h"
 #include "input/file_lines.h"
 #include "input/line_splitter.h"
+#include "input/text_file_class.h"
 #include "settings/languages.h"
-#include "input/common_words_reader.h"
 
 namespace {
 

@@ -18,11 +18,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/dialogs.h"
 #include "fuzz_support.h"
 #include "input/docx_reader.h"
 #include "input/docx_text.h"
 #include "input/odt_text.h"
-#include "base/dialogs.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/settings_record.h"
 #include "fuzz_support.h"
+#include "input/line_splitter.h"
 #include "output/output_file.h"
 #include "output/text_box_listing.h"
-#include "input/line_splitter.h"
 #include "run/text_count.h"
-#include "base/settings_record.h"
 #include "settings/words_to_ignore.h"
 #include "words/line_scanner.h"
 #include "words/markup.h"

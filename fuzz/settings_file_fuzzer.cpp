@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz_support.h"
 #include "base/settings_record.h"
+#include "fuzz_support.h"
 #include "settings/state_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {

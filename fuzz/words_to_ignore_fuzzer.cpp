@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz_support.h"
 #include "base/settings_record.h"
+#include "fuzz_support.h"
 #include "settings/words_to_ignore.h"
 #include "words/word_lists.h"
 

@@ -12,16 +12,16 @@
 #include <iostream>
 #include <string>
 
-#include "run/main_controller.h"
+#include "base/settings_record.h"
 #include "qt/dialog_presenter.h"
-#include "run/qt/main_window.h"
 #include "qt/qt_text.h"
+#include "run/main_controller.h"
+#include "run/qt/main_window.h"
 #include "run/summary.h"
 #include "run/text_count.h"
 #include "settings/app_data.h"
 #include "settings/qt/secondary_windows.h"
 #include "settings/qt/settings_window.h"
-#include "base/settings_record.h"
 
 namespace {
 

@@ -10,15 +10,16 @@
 #include <unistd.h>
 #endif
 
+#include "base/file_replace.h"
+#include "input/common_words_reader.h"
 #include "input/document_language.h"
 #include "input/docx_reader.h"
 #include "input/file_helpers.h"
-#include "base/file_replace.h"
+#include "input/file_lines.h"
+#include "input/line_splitter.h"
 #include "input/text_file_class.h"
 #include "output/output_file.h"
 #include "output/text_box_listing.h"
-#include "input/file_lines.h"
-#include "input/line_splitter.h"
 #include "run/summary.h"
 #include "run/text_count.h"
 #include "settings/app_data.h"
@@ -26,7 +27,6 @@
 #include "settings/state_file.h"
 #include "settings/words_to_ignore.h"
 #include "words/chars.h"
-#include "input/common_words_reader.h"
 #include "words/cp1252.h"
 #include "words/number_format.h"
 

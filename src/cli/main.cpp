@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/file_replace.h"
 #include "cli/cli_options.h"
 #include "cli/count_command.h"
-#include "base/file_replace.h"
 
 namespace {
 

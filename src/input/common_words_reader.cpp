@@ -14,17 +14,19 @@ namespace lexicount {
 namespace {
 
 constexpr std::array<const char*, 20> kUnitsEnglish = {
-    "No",      "One",     "Two",       "Three",    "Four",     "Five",    "Six",
-    "Seven",   "Eight",   "Nine",      "Ten",      "Eleven",   "Twelve",  "Thirteen",
-    "Fourteen", "Fifteen", "Sixteen",  "Seventeen", "Eighteen", "Nineteen"};
+    "No",       "One",     "Two",     "Three",     "Four",     "Five",    "Six",
+    "Seven",    "Eight",   "Nine",    "Ten",       "Eleven",   "Twelve",  "Thirteen",
+    "Fourteen", "Fifteen", "Sixteen", "Seventeen", "Eighteen", "Nineteen"};
 constexpr std::array<const char*, 8> kTensEnglish = {"Twenty", "Thirty",  "Forty",  "Fifty",
                                                      "Sixty",  "Seventy", "Eighty", "Ninety"};
 constexpr std::array<const char*, 20> kUnitsGerman = {
-    "Keine",    "Eine",     "Zwei",      "Drei",     "Vier",     "F\xC3\xBCnf", "Sechs",
-    "Sieben",   "Acht",     "Neun",      "Zehn",     "Elf",      "Zw\xC3\xB6lf", "Dreizehn",
-    "Vierzehn", "F\xC3\xBCnfzehn", "Sechzehn", "Siebzehn", "Achtzehn", "Neunzehn"};
-constexpr std::array<const char*, 8> kTensGerman = {"Zwanzig", "Drei\xC3\x9Fig", "Vierzig", "F\xC3\xBCnfzig",
-                                                    "Sechszig", "Siebzig", "Achtzig", "Neunzig"};
+    "Keine",        "Eine",        "Zwei",     "Drei",
+    "Vier",         "F\xC3\xBCnf", "Sechs",    "Sieben",
+    "Acht",         "Neun",        "Zehn",     "Elf",
+    "Zw\xC3\xB6lf", "Dreizehn",    "Vierzehn", "F\xC3\xBCnfzehn",
+    "Sechzehn",     "Siebzehn",    "Achtzehn", "Neunzehn"};
+constexpr std::array<const char*, 8> kTensGerman = {"Zwanzig",  "Drei\xC3\x9Fig", "Vierzig", "F\xC3\xBCnfzig",
+                                                    "Sechszig", "Siebzig",        "Achtzig", "Neunzig"};
 
 std::string LowerFirst(std::string word) {
     if (!word.empty() && word[0] >= 'A' && word[0] <= 'Z') word[0] = static_cast<char>(word[0] + 32);
@@ -70,8 +72,8 @@ private:
 
 }  // namespace
 
-CommonWordsReading ReadCommonWordsFile(const std::string& path, Dialogs& dialogs, ClassifyState& classifyState,
-                                       CountHooks* hooks) {
+CommonWordsReading ReadCommonWordsFile(const std::string& path, Dialogs& dialogs,
+                                       ClassifyState& classifyState, CountHooks* hooks) {
     CommonWordsReading result;
     result.path = Trim(path);
     if (result.path.empty()) return result;

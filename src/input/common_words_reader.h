@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "input/text_file_class.h"
 #include "base/dialogs.h"
+#include "input/text_file_class.h"
 #include "words/word_counter.h"
 #include "words/word_lists.h"
 
@@ -26,8 +26,8 @@ struct CommonWordsReading {
 // shown through dialogs; a missing file is only reported in the status, as
 // the caller decides whether to complain. hooks (optional) sees yields, stop
 // requests and each new word (for the running count of words read).
-CommonWordsReading ReadCommonWordsFile(const std::string& path, Dialogs& dialogs, ClassifyState& classifyState,
-                                       CountHooks* hooks = nullptr);
+CommonWordsReading ReadCommonWordsFile(const std::string& path, Dialogs& dialogs,
+                                       ClassifyState& classifyState, CountHooks* hooks = nullptr);
 
 // 57 -> "Fifty seven", 1234 -> "1,234"; German with german true.
 std::string NumberInWords(std::int64_t n, bool german);

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "input/extraction_hooks.h"
 #include "base/dialogs.h"
+#include "input/extraction_hooks.h"
 
 namespace lexicount {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "input/extraction_hooks.h"
 #include "base/dialogs.h"
+#include "input/extraction_hooks.h"
 
 namespace lexicount {
 

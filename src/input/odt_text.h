@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "input/extraction_hooks.h"
 #include "base/dialogs.h"
+#include "input/extraction_hooks.h"
 
 namespace lexicount {
 

@@ -25,7 +25,6 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     text.swap(out);
 }
 
-
 int DigitValue(char c, int base) {
     int v = -1;
     if (c >= '0' && c <= '9')

@@ -7,7 +7,9 @@
 namespace lexicount {
 namespace {
 
-int DigitCount(std::int64_t n) { return static_cast<int>(std::to_string(n).size()); }
+int DigitCount(std::int64_t n) {
+    return static_cast<int>(std::to_string(n).size());
+}
 
 std::string PadLeft(std::string text, int width) {
     if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
@@ -41,30 +43,48 @@ bool HeaderShowsLongest(int format) {
 std::string SpaceModeLine(int format, const std::string& r, const std::string& f, const std::string& w) {
     const std::string trimmedW = TrimTrailingSpaces(w);
     switch (format) {
-        case 0: return " " + r + "  " + f + "  " + trimmedW;
-        case 1: return " " + r + "  " + w + "  " + f;
-        case 2: return " " + r + "  " + f;
-        case 3: return " " + r + "  " + trimmedW;
-        case 4: return " " + f + "  " + r;
-        case 5: return "  " + f + "  " + trimmedW;
-        case 6: return "  " + w + " " + r;
-        case 7: return "  " + w + " " + f;
-        default: return TrimSpaces(w);
+        case 0:
+            return " " + r + "  " + f + "  " + trimmedW;
+        case 1:
+            return " " + r + "  " + w + "  " + f;
+        case 2:
+            return " " + r + "  " + f;
+        case 3:
+            return " " + r + "  " + trimmedW;
+        case 4:
+            return " " + f + "  " + r;
+        case 5:
+            return "  " + f + "  " + trimmedW;
+        case 6:
+            return "  " + w + " " + r;
+        case 7:
+            return "  " + w + " " + f;
+        default:
+            return TrimSpaces(w);
     }
 }
 
 std::string CommaModeLine(int format, const std::string& r, const std::string& f, const std::string& w) {
     const std::string trimmedW = TrimTrailingSpaces(w);
     switch (format) {
-        case 0: return "  " + r + ",  " + f + ",  " + trimmedW;
-        case 1: return "  " + r + ",  " + w + f;
-        case 2: return "  " + r + ",  " + f;
-        case 3: return "  " + r + ",  " + trimmedW;
-        case 4: return "  " + f + ",  " + r;
-        case 5: return "  " + f + ",  " + trimmedW;
-        case 6: return "  " + w + r;
-        case 7: return "  " + w + f;
-        default: return TrimSpaces(w);
+        case 0:
+            return "  " + r + ",  " + f + ",  " + trimmedW;
+        case 1:
+            return "  " + r + ",  " + w + f;
+        case 2:
+            return "  " + r + ",  " + f;
+        case 3:
+            return "  " + r + ",  " + trimmedW;
+        case 4:
+            return "  " + f + ",  " + r;
+        case 5:
+            return "  " + f + ",  " + trimmedW;
+        case 6:
+            return "  " + w + r;
+        case 7:
+            return "  " + w + f;
+        default:
+            return TrimSpaces(w);
     }
 }
 
@@ -83,7 +103,8 @@ std::string FormatRank(const LineLayout& layout, const WordRecord* record) {
 }
 
 std::string FormatFrequency(const LineLayout& layout, const WordRecord* record) {
-    return PadLeft(record == nullptr ? "Freq" : std::to_string(record->Frequency), layout.widths.intFreqWidth);
+    return PadLeft(record == nullptr ? "Freq" : std::to_string(record->Frequency),
+                   layout.widths.intFreqWidth);
 }
 
 std::string FormatWord(const LineLayout& layout, const WordRecord* record) {
@@ -97,7 +118,8 @@ std::string ComposeLine(const LineLayout& layout, const WordRecord* record) {
     const std::string r = FormatRank(layout, record);
     const std::string f = FormatFrequency(layout, record);
     const std::string w = FormatWord(layout, record);
-    std::string line = layout.commaMode ? CommaModeLine(layout.format, r, f, w) : SpaceModeLine(layout.format, r, f, w);
+    std::string line =
+        layout.commaMode ? CommaModeLine(layout.format, r, f, w) : SpaceModeLine(layout.format, r, f, w);
     if (record == nullptr && HeaderShowsLongest(layout.format)) {
         line = TrimTrailingSpaces(line) + " (longest has " + std::to_string(layout.intMaxWordLengthFound) +
                " characters)";

@@ -1,8 +1,8 @@
 #include "output/output_file.h"
 
 #include "base/file_replace.h"
-#include "output/listing.h"
 #include "base/settings_record.h"
+#include "output/listing.h"
 
 namespace lexicount {
 

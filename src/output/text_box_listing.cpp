@@ -68,7 +68,8 @@ bool ListWordsToTextBox(const WordTable& table, const WordStatistics& stats, con
         }
         return yieldAndGoOn();
     };
-    ForEachListedRecord(table, stats, settings.cboWordOrder, list, [&](std::int64_t) { return yieldAndGoOn(); });
+    ForEachListedRecord(table, stats, settings.cboWordOrder, list,
+                        [&](std::int64_t) { return yieldAndGoOn(); });
     if (!full) lines.Flush("B");
     context.box.SetCaret(0);
     context.box.Repaint();

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "output/listing.h"
 #include "base/text_box.h"
+#include "output/listing.h"
 
 namespace lexicount {
 

@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "input/file_helpers.h"
 #include "base/file_replace.h"
+#include "input/file_helpers.h"
 #include "run/run_error.h"
 #include "run/summary.h"
 #include "run/text_count.h"

@@ -2,8 +2,8 @@
 
 #include "input/docx_reader.h"
 #include "input/file_helpers.h"
-#include "output/output_file.h"
 #include "input/file_lines.h"
+#include "output/output_file.h"
 #include "run/main_controller.h"
 #include "run/run_error.h"
 #include "run/text_count.h"

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/run_state.h"
+#include "base/settings_record.h"
 #include "input/extraction_hooks.h"
 #include "run/main_view.h"
-#include "base/run_state.h"
 #include "run/text_count.h"
-#include "base/settings_record.h"
 
 namespace lexicount {
 

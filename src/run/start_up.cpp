@@ -1,3 +1,4 @@
+#include "input/common_words_reader.h"
 #include "input/file_helpers.h"
 #include "run/main_controller.h"
 #include "run/run_error.h"
@@ -6,7 +7,6 @@
 #include "settings/state_file.h"
 #include "settings/words_to_ignore.h"
 #include "words/chars.h"
-#include "input/common_words_reader.h"
 
 namespace lexicount {
 

@@ -4,14 +4,13 @@
 #include <unordered_set>
 #include <vector>
 
-#include "words/collation.h"
 #include "base/settings_record.h"
 #include "words/chars.h"
+#include "words/collation.h"
 #include "words/cp1252.h"
 
 namespace lexicount {
 namespace {
-
 
 std::vector<std::string> WithoutLaterDuplicates(const std::vector<std::string_view>& words) {
     std::vector<std::string> unique;
@@ -54,7 +53,8 @@ std::string ApplyWordsToIgnore(SettingsRecord& settings) {
     return FramedWordsToIgnore(settings.txbWordsToIgnore);
 }
 
-std::string CheckAllowedExtraCharsMessage(std::string_view wordsToIgnore, std::string_view allowedExtraChars) {
+std::string CheckAllowedExtraCharsMessage(std::string_view wordsToIgnore,
+                                          std::string_view allowedExtraChars) {
     for (char c : wordsToIgnore) {
         if (c == ' ' || IsLetter(c) || allowedExtraChars.find(c) != std::string_view::npos) continue;
         const bool never = kNeverAllowedChars.find(c) != std::string_view::npos;

@@ -6,8 +6,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-#include "input/file_helpers.h"
 #include "base/dialogs.h"
+#include "input/file_helpers.h"
 #include "qt/dialog_presenter.h"
 #include "qt/qt_text.h"
 #include "settings/help_text.h"

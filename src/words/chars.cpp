@@ -49,9 +49,13 @@ constexpr std::array<bool, 256> MakeWordLetterTable() {
     return table;
 }
 
-bool InSet(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
+bool InSet(char c, std::string_view set) {
+    return set.find(c) != std::string_view::npos;
+}
 
-long StartIndex(long start) { return start < 1 ? 0 : start - 1; }
+long StartIndex(long start) {
+    return start < 1 ? 0 : start - 1;
+}
 
 }  // namespace
 
@@ -76,7 +80,9 @@ long CountWordChars(std::string_view line, long start, bool numerals, std::strin
     return n;
 }
 
-bool IsLetter(char c) { return kLetters.Has(c); }
+bool IsLetter(char c) {
+    return kLetters.Has(c);
+}
 
 bool LacksLetter(std::string_view s) {
     return std::none_of(s.begin(), s.end(), [](char c) { return IsLetter(c); });
@@ -133,7 +139,9 @@ long FindFirstNotOfSet(std::string_view s, long start, std::string_view set) {
     return 0;
 }
 
-long FindNonSpace(std::string_view s, long start) { return FindFirstNotOfSet(s, start, " "); }
+long FindNonSpace(std::string_view s, long start) {
+    return FindFirstNotOfSet(s, start, " ");
+}
 
 long SkipCharsOfSet(std::string_view s, long start, std::string_view set) {
     const long p = FindFirstNotOfSet(s, start, set);

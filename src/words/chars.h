@@ -12,10 +12,10 @@
 namespace lexicount {
 
 // Constant tables, Windows-1252 bytes.
-extern const std::string_view kLetterTable;        // 119 letters
-extern const std::string_view kVowelList;          // 60 vowels
-extern const std::string_view kAccentedCapitals;   // 30
-extern const std::string_view kAccentedSmall;      // 30, pairs with the capitals
+extern const std::string_view kLetterTable;       // 119 letters
+extern const std::string_view kVowelList;         // 60 vowels
+extern const std::string_view kAccentedCapitals;  // 30
+extern const std::string_view kAccentedSmall;     // 30, pairs with the capitals
 
 // A set of bytes, for the hot paths of the scanner.
 class CharSet {
@@ -40,7 +40,9 @@ extern const std::array<char, 256> kLowerCase;
 }  // namespace detail
 
 // The letters of IsWordChar: A-Z, a-z, 192-214, 216-246, 248-255.
-inline bool IsWordLetter(char c) { return detail::kWordLetters[static_cast<unsigned char>(c)]; }
+inline bool IsWordLetter(char c) {
+    return detail::kWordLetters[static_cast<unsigned char>(c)];
+}
 bool IsWordChar(std::string_view ch, bool numerals, std::string_view extras);
 // Number of word characters from 1-based start, at most 65000.
 long CountWordChars(std::string_view line, long start, bool numerals, std::string_view extras);
@@ -50,7 +52,9 @@ bool IsVowel(std::string_view ch, bool lowerOnly);
 bool IsSevenBitAscii(std::string_view s);
 bool IsOneRepeatedLetter(std::string_view s);
 
-inline char LowerCaseLatinChar(char c) { return detail::kLowerCase[static_cast<unsigned char>(c)]; }
+inline char LowerCaseLatinChar(char c) {
+    return detail::kLowerCase[static_cast<unsigned char>(c)];
+}
 std::string LowerCaseLatin(std::string_view s);
 void LowerCaseLatinInPlace(std::string& s);
 

@@ -49,7 +49,9 @@ std::string FoldAccents(std::string_view text) {
     return out;
 }
 
-std::string MakeCollationKey(std::string_view word) { return FoldAccents(ExpandDigraphs(word)); }
+std::string MakeCollationKey(std::string_view word) {
+    return FoldAccents(ExpandDigraphs(word));
+}
 
 std::string SortKeyOf(std::string_view word) {
     std::string key = MakeCollationKey(word);

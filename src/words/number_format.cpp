@@ -23,12 +23,17 @@ std::string GroupDigits(const std::string& digits) {
 
 }  // namespace
 
-const NumberLocale& CurrentNumberLocale() { return Locale(); }
-void SetNumberLocale(NumberLocale locale) { Locale() = std::move(locale); }
+const NumberLocale& CurrentNumberLocale() {
+    return Locale();
+}
+void SetNumberLocale(NumberLocale locale) {
+    Locale() = std::move(locale);
+}
 
 std::string FormatGrouped(std::int64_t n) {
     const bool negative = n < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
     const std::string grouped = GroupDigits(std::to_string(magnitude));
     return negative ? std::string("-").append(grouped) : grouped;
 }
@@ -41,9 +46,12 @@ std::string FormatGroupedDecimals(double value, int decimals) {
     std::string integer = text.substr(0, dot);
     std::string out = GroupDigits(integer);
     if (dot != std::string::npos) out += Locale().decimalPoint + text.substr(dot + 1);
-    return value < 0 && out.find_first_not_of("0.,") != std::string::npos ? std::string("-").append(out) : out;
+    return value < 0 && out.find_first_not_of("0.,") != std::string::npos ? std::string("-").append(out)
+                                                                          : out;
 }
 
-std::string FormatClassic(std::int64_t n) { return n < 0 ? std::to_string(n) : std::string(" ").append(std::to_string(n)); }
+std::string FormatClassic(std::int64_t n) {
+    return n < 0 ? std::to_string(n) : std::string(" ").append(std::to_string(n));
+}
 
 }  // namespace lexicount

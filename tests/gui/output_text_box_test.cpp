@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "qt/column_font.h"
-#include "run/qt/output_text_box.h"
 #include "qt/qt_text.h"
+#include "run/qt/output_text_box.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {

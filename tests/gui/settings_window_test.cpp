@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "gui/support/window_fixture.h"
-#include "run/main_controller.h"
 #include "qt/qt_text.h"
 #include "qt/twips.h"
+#include "run/main_controller.h"
 #include "settings/help_text.h"
 #include "settings/qt/language_window.h"
 #include "settings/qt/secondary_windows.h"

@@ -31,9 +31,14 @@ TEST(ReadCommonWordsFile, WordsAreLowerCasedSortedAndKeptOnce) {
         {"duplicates", "and And AND\r\nand\r\n", {"and"}},
         {"sorted by code point", "zebra apple \xE9t\xE9 Zoo\r\n", {"apple", "zebra", "zoo", "\xE9t\xE9"}},
         {"C comments", "// a header line\r\nkeep /* skip\r\nthese */ also // not this\r\n", {"also", "keep"}},
-        {"extra characters stay inside", "don't e-mail 3rd a_b x.y\r\n", {"3rd", "a_b", "don't", "e-mail", "x.y"}},
+        {"extra characters stay inside",
+         "don't e-mail 3rd a_b x.y\r\n",
+         {"3rd", "a_b", "don't", "e-mail", "x.y"}},
         {"short words are not filtered", "a i of\r\n", {"a", "i", "of"}},
-        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" "f\xC3\xBCr\r\n", {"f\xFCr"}},
+        {"UTF-8 with a byte-order mark",
+         "\xEF\xBB\xBF"
+         "f\xC3\xBCr\r\n",
+         {"f\xFCr"}},
         {"LF and CR line ends", "one\ntwo\rthree", {"one", "three", "two"}},
     };
     for (const auto& c : cases) EXPECT_EQ(Read(c.bytes), c.words) << c.name;
@@ -48,7 +53,8 @@ TEST(ReadCommonWordsFile, ReportsWhatItCouldNotRead) {
               CommonWordsReading::Status::NotFound);
     EXPECT_TRUE(dialogs.shown.empty());
     const auto binary = dir.Write("bin.txt", std::string("abc\0def ghi", 11));
-    EXPECT_EQ(ReadCommonWordsFile(binary.string(), dialogs, state).status, CommonWordsReading::Status::Refused);
+    EXPECT_EQ(ReadCommonWordsFile(binary.string(), dialogs, state).status,
+              CommonWordsReading::Status::Refused);
     ASSERT_EQ(dialogs.shown.size(), 1U);
     EXPECT_EQ(dialogs.shown[0].title, "Not a text file");
 }
@@ -77,11 +83,16 @@ TEST(NumberInWords, EnglishAndGerman) {
         const char* german;
     };
     const Case cases[] = {
-        {0, "No", "Keine"},         {1, "One", "Eine"},
-        {12, "Twelve", "Zw\xC3\xB6lf"}, {19, "Nineteen", "Neunzehn"},
-        {20, "Twenty", "Zwanzig"},  {30, "Thirty", "Drei\xC3\x9Fig"},
-        {57, "Fifty seven", "Sieben und f\xC3\xBCnfzig"}, {99, "Ninety nine", "Neun und neunzig"},
-        {100, "100", "100"},        {1234, "1,234", "1,234"},
+        {0, "No", "Keine"},
+        {1, "One", "Eine"},
+        {12, "Twelve", "Zw\xC3\xB6lf"},
+        {19, "Nineteen", "Neunzehn"},
+        {20, "Twenty", "Zwanzig"},
+        {30, "Thirty", "Drei\xC3\x9Fig"},
+        {57, "Fifty seven", "Sieben und f\xC3\xBCnfzig"},
+        {99, "Ninety nine", "Neun und neunzig"},
+        {100, "100", "100"},
+        {1234, "1,234", "1,234"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NumberInWords(c.n, false), c.english) << c.n;
@@ -99,7 +110,8 @@ TEST(CommonWordsLoadedMessage, CountsInWords) {
 TEST(ReadCommonWordsFile, ShippedEnglishListLoads) {
     RecordingDialogs dialogs;
     ClassifyState state;
-    const CommonWordsReading r = ReadCommonWordsFile((ProgramDataDir() / "cwds_en.txt").string(), dialogs, state);
+    const CommonWordsReading r =
+        ReadCommonWordsFile((ProgramDataDir() / "cwds_en.txt").string(), dialogs, state);
     ASSERT_TRUE(r.ok());
     EXPECT_TRUE(r.words.Contains("the"));
     EXPECT_GE(r.words.size(), 150);

@@ -14,7 +14,6 @@ using test::TempDir;
 
 const std::string kZip("PK\x03\x04", 4);
 
-
 TEST(GetFileExtension, NamePartAfterTheLastPeriod) {
     struct Case {
         const char* path;

@@ -147,10 +147,17 @@ std::vector<std::string> SplitChunks(const std::vector<std::string>& chunks) {
 TEST(LineSplitterByteOrderMark, IsDroppedOnlyAtTheStart) {
     using V = std::vector<std::string>;
     EXPECT_EQ(SplitChunks({"\xEF\xBB\xBFone\ntwo"}), (V{"one", "two"}));
-    EXPECT_EQ(SplitChunks({"\xEF", "\xBB", "\xBF" "one"}), (V{"one"}));
+    EXPECT_EQ(SplitChunks({"\xEF", "\xBB",
+                           "\xBF"
+                           "one"}),
+              (V{"one"}));
     EXPECT_EQ(SplitChunks({"\xEF\xBBx"}), (V{"\xEF\xBBx"}));
     EXPECT_EQ(SplitChunks({"\xEF\xBB"}), (V{"\xEF\xBB"}));
-    EXPECT_EQ(SplitChunks({"a\n\xEF\xBB\xBF" "b"}), (V{"a", "\xEF\xBB\xBF" "b"}));
+    EXPECT_EQ(SplitChunks({"a\n\xEF\xBB\xBF"
+                           "b"}),
+              (V{"a",
+                 "\xEF\xBB\xBF"
+                 "b"}));
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "output/text_box_listing.h"
 #include "base/settings_record.h"
+#include "output/text_box_listing.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {

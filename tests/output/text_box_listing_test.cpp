@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "output/word_table_sort.h"
 #include "base/settings_record.h"
+#include "output/word_table_sort.h"
 #include "support/test_support.h"
 #include "words/post_scan.h"
 

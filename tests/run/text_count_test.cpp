@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "run/text_count.h"
 #include "base/settings_record.h"
+#include "run/text_count.h"
 #include "support/test_support.h"
 #include "words/cp1252.h"
 

@@ -111,8 +111,8 @@ public:
 
 }  // namespace lexicount::test
 
-#include "run/main_controller.h"
 #include "base/settings_record.h"
+#include "run/main_controller.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {

@@ -16,12 +16,12 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "run/main_controller.h"
 #include "qt/column_font.h"
 #include "qt/dialog_presenter.h"
 #include "qt/named_widgets.h"
-#include "run/qt/output_text_box.h"
 #include "qt/qt_text.h"
+#include "run/main_controller.h"
+#include "run/qt/output_text_box.h"
 #include "support/pop_up.h"
 
 namespace lexicount {

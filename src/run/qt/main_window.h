@@ -17,8 +17,8 @@
 #include <memory>
 #include <string>
 
-#include "run/main_view.h"
 #include "base/settings_record.h"
+#include "run/main_view.h"
 
 class QCheckBox;
 class QComboBox;

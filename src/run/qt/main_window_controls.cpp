@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 
 #include "qt/column_font.h"
-#include "run/qt/main_window.h"
 #include "qt/named_widgets.h"
 #include "qt/qt_text.h"
+#include "run/qt/main_window.h"
 
 namespace lexicount {
 

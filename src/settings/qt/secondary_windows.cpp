@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QUrl>
 
+#include "qt/qt_text.h"
 #include "run/main_controller.h"
 #include "run/qt/main_window.h"
-#include "qt/qt_text.h"
 #include "settings/help_text.h"
 #include "settings/program_texts.h"
 #include "settings/qt/settings_window.h"

@@ -9,14 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "run/main_controller.h"
+#include "base/settings_record.h"
 #include "qt/dialog_presenter.h"
-#include "run/qt/main_window.h"
 #include "qt/named_widgets.h"
 #include "qt/qt_text.h"
 #include "qt/twips.h"
+#include "run/main_controller.h"
+#include "run/qt/main_window.h"
 #include "settings/qt/language_window.h"
-#include "base/settings_record.h"
 
 namespace lexicount {
 namespace {

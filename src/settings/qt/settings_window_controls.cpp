@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/settings_record.h"
 #include "qt/column_font.h"
 #include "qt/named_widgets.h"
 #include "qt/qt_text.h"
 #include "settings/qt/settings_window.h"
-#include "base/settings_record.h"
 
 namespace lexicount {
 namespace {

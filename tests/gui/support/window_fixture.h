@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "base/settings_record.h"
 #include "gui/support/scripted_presenter.h"
 #include "run/qt/main_window.h"
-#include "base/settings_record.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {
