@@ -137,7 +137,8 @@ void Assign(SettingsRecord& s, const FieldInfo& field, int value) {
 int ItemValue(std::span<const std::string_view> items, int index) {
     if (index < 0 || index >= static_cast<int>(items.size())) return 0;
     int value = 0;
-    std::from_chars(items[index].data(), items[index].data() + items[index].size(), value);
+    const std::string_view item = items[static_cast<std::size_t>(index)];
+    std::from_chars(item.data(), item.data() + item.size(), value);
     return value;
 }
 

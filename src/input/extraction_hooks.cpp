@@ -31,9 +31,9 @@ std::string ExtractionBarCaption(int filled) {
         caption += '>';
         caption.append(width, ' ');
     } else {
-        caption.append(filled - 1, '-');
+        caption.append(static_cast<std::size_t>(filled - 1), '-');
         caption += '>';
-        caption.append(width - filled, ' ');
+        caption.append(static_cast<std::size_t>(width - filled), ' ');
     }
     caption += ']';
     return caption;

@@ -48,7 +48,7 @@ size_t NumericReference(std::string_view text, size_t at, std::string& out) {
     const size_t digitsFrom = i;
     char32_t cp = 0;
     for (; i < text.size() && DigitValue(text[i], base) >= 0; ++i) {
-        cp = cp * base + static_cast<char32_t>(DigitValue(text[i], base));
+        cp = cp * static_cast<char32_t>(base) + static_cast<char32_t>(DigitValue(text[i], base));
         if (cp > 0x10FFFF) return 0;
     }
     if (i == digitsFrom || i >= text.size() || text[i] != ';') return 0;

@@ -13,7 +13,8 @@
 namespace lexicount {
 
 struct RunError : std::runtime_error {
-    RunError(int number, const std::string& description) : std::runtime_error(description), number(number) {}
+    RunError(int errorNumber, const std::string& description)
+        : std::runtime_error(description), number(errorNumber) {}
     int number;
 };
 

@@ -35,8 +35,9 @@ const std::vector<const FieldInfo*>& FieldsByLine() {
         std::vector<const FieldInfo*> lines;
         for (const FieldInfo& field : SettingsFields()) {
             if (field.stateLine == 0) continue;
-            if (lines.size() < static_cast<std::size_t>(field.stateLine)) lines.resize(field.stateLine);
-            lines[field.stateLine - 1] = &field;
+            const auto line = static_cast<std::size_t>(field.stateLine);
+            if (lines.size() < line) lines.resize(line);
+            lines[line - 1] = &field;
         }
         return lines;
     }();
