@@ -13,7 +13,7 @@ ByteMaskSet::ByteMaskSet(const CharSet& set) : set_(set) {
     for (int c = 0; c < 256; ++c) {
         if (!set.Has(static_cast<char>(c))) continue;
         const int high = c >> 4;
-        const int low = c & 15;
+        const auto low = static_cast<size_t>(c & 15);
         if (high < 8) {
             lowAscii_[low] |= static_cast<std::uint8_t>(1u << high);
         } else {

@@ -26,11 +26,11 @@ constexpr long kMaxWordChars = 65000;
 
 constexpr std::array<char, 256> MakeLowerTable() {
     std::array<char, 256> table{};
-    for (int i = 0; i < 256; ++i) table[i] = static_cast<char>(i);
+    for (size_t i = 0; i < 256; ++i) table[i] = static_cast<char>(i);
     for (size_t i = 0; i < kAccentedCapitals.size(); ++i) {
         table[static_cast<unsigned char>(kAccentedCapitals[i])] = kAccentedSmall[i];
     }
-    for (int c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<char>(c + 32);
+    for (size_t c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<char>(c + 32);
     // The ordinary Windows-1252 rule for the capitals outside the list.
     table[0x8C] = static_cast<char>(0x9C);  // OE ligature
     table[0x8E] = static_cast<char>(0x9E);  // Z caron
@@ -43,7 +43,7 @@ const CharSet kLetters{kLetterTable};
 
 constexpr std::array<bool, 256> MakeWordLetterTable() {
     std::array<bool, 256> table{};
-    for (int u = 0; u < 256; ++u) {
+    for (size_t u = 0; u < 256; ++u) {
         table[u] = (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= 192 && u != 215 && u != 247);
     }
     return table;
@@ -53,8 +53,8 @@ bool InSet(char c, std::string_view set) {
     return set.find(c) != std::string_view::npos;
 }
 
-long StartIndex(long start) {
-    return start < 1 ? 0 : start - 1;
+size_t StartIndex(long start) {
+    return start < 1 ? 0 : static_cast<size_t>(start - 1);
 }
 
 }  // namespace

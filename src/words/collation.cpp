@@ -18,7 +18,7 @@ static_assert(kAccentSources.size() == kAccentTargets.size());
 
 std::array<char, 256> MakeFoldTable() {
     std::array<char, 256> table{};
-    for (int i = 0; i < 256; ++i) table[i] = static_cast<char>(i);
+    for (size_t i = 0; i < 256; ++i) table[i] = static_cast<char>(i);
     for (size_t i = 0; i < kAccentSources.size(); ++i) {
         table[static_cast<unsigned char>(kAccentSources[i])] = kAccentTargets[i];
     }

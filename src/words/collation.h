@@ -39,7 +39,7 @@ inline std::string_view FromPosition(std::string_view key, long start) {
 class SortWork {
 public:
     SortWork(long n, const std::function<bool()>* progress)
-        : left_(static_cast<std::int64_t>(kWorkPerLog) * n * std::bit_width(static_cast<std::uint64_t>(n))),
+        : left_(kWorkPerLog * n * static_cast<std::int64_t>(std::bit_width(static_cast<std::uint64_t>(n)))),
           progress_(progress) {}
 
     // Charges the partition of n elements; false when the sort is to stop
@@ -68,6 +68,12 @@ private:
     const std::function<bool()>* progress_;
 };
 
+// Element i of a vector, at the sort's signed positions.
+template <typename V>
+decltype(auto) At(V& v, long i) {
+    return v[static_cast<std::size_t>(i)];
+}
+
 // Descending quicksort with a middle pivot. The smaller part is sorted by
 // recursion and the larger one by the loop; the two parts are disjoint, so
 // the order of handling them does not change the result, and the stack
@@ -79,16 +85,16 @@ bool QuickSortDescending(std::vector<T>& a, std::vector<long>& origin, long base
     while (lo < hi) {
         if (!work.Charge(hi - lo + 1)) return false;
         const long mid = lo + (hi - lo) / 2;
-        const std::string pivot(FromPosition(keyOf(a[mid]), start));
+        const std::string pivot(FromPosition(keyOf(At(a, mid)), start));
         long i = lo;
         long j = hi;
         while (i <= j) {
-            while (i < hi && CompareOrdinal(FromPosition(keyOf(a[i]), start), pivot) > 0) ++i;
-            while (j > lo && CompareOrdinal(FromPosition(keyOf(a[j]), start), pivot) < 0) --j;
+            while (i < hi && CompareOrdinal(FromPosition(keyOf(At(a, i)), start), pivot) > 0) ++i;
+            while (j > lo && CompareOrdinal(FromPosition(keyOf(At(a, j)), start), pivot) < 0) --j;
             if (i <= j) {
                 if (i < j) {
-                    std::swap(a[i], a[j]);
-                    std::swap(origin[i - base], origin[j - base]);
+                    std::swap(At(a, i), At(a, j));
+                    std::swap(At(origin, i - base), At(origin, j - base));
                 }
                 ++i;
                 --j;
@@ -114,24 +120,24 @@ void StableSortByOrigin(std::vector<T>& a, const std::vector<long>& origin, long
     std::iota(order.begin(), order.end(), 0L);
     std::sort(order.begin(), order.end(), [&](long x, long y) {
         work.Yield(1);
-        const int c =
-            CompareOrdinal(FromPosition(keyOf(a[lo + x]), start), FromPosition(keyOf(a[lo + y]), start));
-        return c != 0 ? c < 0 : origin[x] < origin[y];
+        const int c = CompareOrdinal(FromPosition(keyOf(At(a, lo + x)), start),
+                                     FromPosition(keyOf(At(a, lo + y)), start));
+        return c != 0 ? c < 0 : At(origin, x) < At(origin, y);
     });
-    // Place k takes the element at order[k]: followed cycle by cycle, so
+    // Place k takes the element at At(order, k): followed cycle by cycle, so
     // only one element is ever held aside.
     for (long first = 0; first < static_cast<long>(order.size()); ++first) {
-        if (order[first] == first) continue;
-        T held = std::move(a[lo + first]);
+        if (At(order, first) == first) continue;
+        T held = std::move(At(a, lo + first));
         long k = first;
-        while (order[k] != first) {
-            const long from = order[k];
-            a[lo + k] = std::move(a[lo + from]);
-            order[k] = k;
+        while (At(order, k) != first) {
+            const long from = At(order, k);
+            At(a, lo + k) = std::move(At(a, lo + from));
+            At(order, k) = k;
             k = from;
         }
-        a[lo + k] = std::move(held);
-        order[k] = k;
+        At(a, lo + k) = std::move(held);
+        At(order, k) = k;
     }
 }
 
@@ -156,7 +162,7 @@ void SortByKey(std::vector<T>& a, long lo, long hi, long start, KeyOf keyOf,
         detail::StableSortByOrigin(a, origin, lo, hi, start, keyOf, work);
         return;
     }
-    for (long i = 0; lo + i < hi - i; ++i) std::swap(a[lo + i], a[hi - i]);
+    for (long i = 0; lo + i < hi - i; ++i) std::swap(detail::At(a, lo + i), detail::At(a, hi - i));
 }
 
 // The words-to-ignore list sort: the same procedure on plain strings.

@@ -15,11 +15,11 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 std::array<unsigned char, 256> MakeRanks() {
     std::array<unsigned char, 256> bytes{};
-    for (int i = 0; i < 256; ++i) bytes[i] = static_cast<unsigned char>(i);
+    for (size_t i = 0; i < 256; ++i) bytes[i] = static_cast<unsigned char>(i);
     std::sort(bytes.begin(), bytes.end(),
               [](unsigned char a, unsigned char b) { return CodePointOfCp1252(a) < CodePointOfCp1252(b); });
     std::array<unsigned char, 256> ranks{};
-    for (int i = 0; i < 256; ++i) ranks[bytes[i]] = static_cast<unsigned char>(i);
+    for (size_t i = 0; i < 256; ++i) ranks[bytes[i]] = static_cast<unsigned char>(i);
     return ranks;
 }
 

@@ -28,7 +28,7 @@ bool SkipComments(ScanState& state, ScanHost& host) {
         SkipComment(state);
         const auto len = static_cast<long>(state.strLine.size());
         if (state.lngLP > len) return false;
-        if (state.lngLP == len && state.strLine[len - 1] == ' ') {
+        if (len > 0 && state.lngLP == len && state.strLine.back() == ' ') {
             state.intWithinComment = -1;
             return false;
         }

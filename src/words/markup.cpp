@@ -57,7 +57,8 @@ void Fill(CommentMarkers& markers, const MarkerPair (&pairs)[N]) {
 }
 
 bool IsEntityPair(const CommentMarkers& m, int i) {
-    return m.strStartCommentMarker[i] == "&" && m.strEndCommentMarker[i] == ";";
+    const auto k = static_cast<size_t>(i);
+    return m.strStartCommentMarker[k] == "&" && m.strEndCommentMarker[k] == ";";
 }
 
 // Case-insensitive match of a marker (ASCII) at a 0-based offset. Every
@@ -135,7 +136,7 @@ void SetCommentMarkersForFile(ScanState& state, std::string_view extension) {
 }
 
 void ClearCommentMarkers(CommentMarkers& markers) {
-    for (int i = 0; i < 2; ++i) {
+    for (size_t i = 0; i < 2; ++i) {
         markers.strStartCommentMarker[i].clear();
         markers.strEndCommentMarker[i].clear();
     }
@@ -149,7 +150,7 @@ int FindCommentStart(const ScanState& state) {
     const size_t at = static_cast<size_t>(state.lngLP - 1);
     if (at >= line.size() || !m.startChars.Has(line[at])) return -1;
     for (int i = 0; i < m.intNumCommentMarkers && i < 10; ++i) {
-        const std::string& start = m.strStartCommentMarker[i];
+        const std::string& start = m.strStartCommentMarker[static_cast<size_t>(i)];
         if (start.empty() || !MarkerAt(line, at, start)) continue;
         if (!IsEntityPair(m, i) || !state.blnCharacterEntitiesPossible) return i;
         return IsCharacterEntity(line.substr(at)) > 0 ? i : -1;
@@ -161,7 +162,7 @@ void SkipComment(ScanState& state) {
     const int i = state.intWithinComment;
     const std::string_view line = state.strLine;
     const long lineEnd = static_cast<long>(line.size()) + 1;
-    const std::string& end = state.markers.strEndCommentMarker[i];
+    const std::string& end = state.markers.strEndCommentMarker[static_cast<size_t>(i)];
     if (end.empty()) {
         state.lngLP = lineEnd;
         state.intWithinComment = -1;

@@ -49,12 +49,13 @@ void BuildFrequencyChain(WordTable& table, WordStatistics& stats, const std::fun
     stats.lngFirstFreq = 0;
     // Equal counts keep table order: the stable sort gives the same ranks as
     // numbering the words count by count from the highest down.
+    auto record = [&records](std::int64_t i) -> WordRecord& { return records[static_cast<size_t>(i)]; };
     std::stable_sort(order.begin(), order.end(), [&](std::int64_t a, std::int64_t b) {
-        return records[a].Frequency > records[b].Frequency;
+        return record(a).Frequency > record(b).Frequency;
     });
     for (size_t k = 0; k < order.size(); ++k) {
-        records[order[k]].FreqRank = static_cast<std::int64_t>(k) + 1;
-        if (k + 1 < order.size()) records[order[k]].NextByFreq = order[k + 1];
+        record(order[k]).FreqRank = static_cast<std::int64_t>(k) + 1;
+        if (k + 1 < order.size()) record(order[k]).NextByFreq = order[k + 1];
         if (onThousand && k > 0 && (k + 1) % 1000 == 0) onThousand();
     }
     if (!order.empty()) stats.lngFirstFreq = order.front();
