@@ -24,12 +24,9 @@ const lexicount::fuzz::ScratchFile& FileFor(uint8_t selector) {
     static const lexicount::fuzz::ScratchFile markup("input.html");
     static const lexicount::fuzz::ScratchFile other("input.dat");
     switch (selector % 3) {
-        case 0:
-            return text;
-        case 1:
-            return markup;
-        default:
-            return other;
+        case 0: return text;
+        case 1: return markup;
+        default: return other;
     }
 }
 

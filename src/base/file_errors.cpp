@@ -22,22 +22,14 @@ constexpr std::array<std::pair<std::errc, int>, 10> kNumbers = {{
 
 const char* Description(int number) {
     switch (number) {
-        case kErrOutOfMemory:
-            return "Out of memory";
-        case kErrFileNotFound:
-            return "File not found";
-        case kErrDeviceIO:
-            return "Device I/O error";
-        case kErrDiskFull:
-            return "Disk full";
-        case kErrPermissionDenied:
-            return "Permission denied";
-        case kErrPathFileAccess:
-            return "Path/File access error";
-        case kErrPathNotFound:
-            return "Path not found";
-        default:
-            return nullptr;
+        case kErrOutOfMemory: return "Out of memory";
+        case kErrFileNotFound: return "File not found";
+        case kErrDeviceIO: return "Device I/O error";
+        case kErrDiskFull: return "Disk full";
+        case kErrPermissionDenied: return "Permission denied";
+        case kErrPathFileAccess: return "Path/File access error";
+        case kErrPathNotFound: return "Path not found";
+        default: return nullptr;
     }
 }
 

@@ -221,27 +221,17 @@ TextScan ScanTextFile(const std::string& strPath, long lngMaxBytes, double dblMa
 std::optional<MessageBox> ClassificationMessage(const std::string& strPath, const TextScan& scan) {
     const std::string file = "File " + strPath;
     switch (scan.intFileType) {
-        case kFileNotFound:
-            return FatalError(file + " not found.");
-        case kFileEmpty:
-            return FatalError(file + " is zero-length.");
-        case kFilePermissionDenied:
-            return FatalError(file + "\r\n cannot be opened (permission denied).");
-        case kFileTiny:
-            return FatalError(file + "\r\ncontains only from 1 to 4 bytes.");
+        case kFileNotFound: return FatalError(file + " not found.");
+        case kFileEmpty: return FatalError(file + " is zero-length.");
+        case kFilePermissionDenied: return FatalError(file + "\r\n cannot be opened (permission denied).");
+        case kFileTiny: return FatalError(file + "\r\ncontains only from 1 to 4 bytes.");
         case kFileReadError:
-        case kFileCannotOpen:
-            return FatalError(file + "\r\ncannot be opened.");
-        case kFileRtf:
-            return FatalError(file + "\r\nis an RTF file.");
-        case kFileUnicodeNotUtf8:
-            return FatalError(file + "\r\nis a Unicode file but not UTF-8 encoded.");
-        case kFileNotText:
-            return NotTextMessage(strPath, scan);
-        case kTextCr:
-            return MacNotice(strPath);
-        default:
-            return std::nullopt;
+        case kFileCannotOpen: return FatalError(file + "\r\ncannot be opened.");
+        case kFileRtf: return FatalError(file + "\r\nis an RTF file.");
+        case kFileUnicodeNotUtf8: return FatalError(file + "\r\nis a Unicode file but not UTF-8 encoded.");
+        case kFileNotText: return NotTextMessage(strPath, scan);
+        case kTextCr: return MacNotice(strPath);
+        default: return std::nullopt;
     }
 }
 
@@ -251,9 +241,7 @@ Classification ClassifyTextFile(const std::string& strPath, bool blnSilent, Clas
     Classification result{false, scan.blnIsUTF8, scan.intFileType};
     switch (scan.intFileType) {
         case kTextCrLf:
-        case kTextLf:
-            result.ok = true;
-            break;
+        case kTextLf: result.ok = true; break;
         case kTextCr:
             result.ok = true;
             if (!blnSilent && !state.macNoticeShown) {

@@ -43,48 +43,30 @@ bool HeaderShowsLongest(int format) {
 std::string SpaceModeLine(int format, const std::string& r, const std::string& f, const std::string& w) {
     const std::string trimmedW = TrimTrailingSpaces(w);
     switch (format) {
-        case 0:
-            return " " + r + "  " + f + "  " + trimmedW;
-        case 1:
-            return " " + r + "  " + w + "  " + f;
-        case 2:
-            return " " + r + "  " + f;
-        case 3:
-            return " " + r + "  " + trimmedW;
-        case 4:
-            return " " + f + "  " + r;
-        case 5:
-            return "  " + f + "  " + trimmedW;
-        case 6:
-            return "  " + w + " " + r;
-        case 7:
-            return "  " + w + " " + f;
-        default:
-            return TrimSpaces(w);
+        case 0: return " " + r + "  " + f + "  " + trimmedW;
+        case 1: return " " + r + "  " + w + "  " + f;
+        case 2: return " " + r + "  " + f;
+        case 3: return " " + r + "  " + trimmedW;
+        case 4: return " " + f + "  " + r;
+        case 5: return "  " + f + "  " + trimmedW;
+        case 6: return "  " + w + " " + r;
+        case 7: return "  " + w + " " + f;
+        default: return TrimSpaces(w);
     }
 }
 
 std::string CommaModeLine(int format, const std::string& r, const std::string& f, const std::string& w) {
     const std::string trimmedW = TrimTrailingSpaces(w);
     switch (format) {
-        case 0:
-            return "  " + r + ",  " + f + ",  " + trimmedW;
-        case 1:
-            return "  " + r + ",  " + w + f;
-        case 2:
-            return "  " + r + ",  " + f;
-        case 3:
-            return "  " + r + ",  " + trimmedW;
-        case 4:
-            return "  " + f + ",  " + r;
-        case 5:
-            return "  " + f + ",  " + trimmedW;
-        case 6:
-            return "  " + w + r;
-        case 7:
-            return "  " + w + f;
-        default:
-            return TrimSpaces(w);
+        case 0: return "  " + r + ",  " + f + ",  " + trimmedW;
+        case 1: return "  " + r + ",  " + w + f;
+        case 2: return "  " + r + ",  " + f;
+        case 3: return "  " + r + ",  " + trimmedW;
+        case 4: return "  " + f + ",  " + r;
+        case 5: return "  " + f + ",  " + trimmedW;
+        case 6: return "  " + w + r;
+        case 7: return "  " + w + f;
+        default: return TrimSpaces(w);
     }
 }
 

@@ -17,16 +17,11 @@ namespace {
 
 QMessageBox::Icon QtIcon(Icon icon) {
     switch (icon) {
-        case Icon::Information:
-            return QMessageBox::Information;
-        case Icon::Warning:
-            return QMessageBox::Warning;
-        case Icon::Critical:
-            return QMessageBox::Critical;
-        case Icon::Question:
-            return QMessageBox::Question;
-        case Icon::None:
-            break;
+        case Icon::Information: return QMessageBox::Information;
+        case Icon::Warning: return QMessageBox::Warning;
+        case Icon::Critical: return QMessageBox::Critical;
+        case Icon::Question: return QMessageBox::Question;
+        case Icon::None: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -34,28 +29,20 @@ QMessageBox::Icon QtIcon(Icon icon) {
 // The buttons in the order the default-button index counts them.
 std::vector<QMessageBox::StandardButton> QtButtons(Buttons buttons) {
     switch (buttons) {
-        case Buttons::Ok:
-            return {QMessageBox::Ok};
-        case Buttons::OkCancel:
-            return {QMessageBox::Ok, QMessageBox::Cancel};
-        case Buttons::YesNo:
-            return {QMessageBox::Yes, QMessageBox::No};
-        case Buttons::YesNoCancel:
-            return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        case Buttons::Ok: return {QMessageBox::Ok};
+        case Buttons::OkCancel: return {QMessageBox::Ok, QMessageBox::Cancel};
+        case Buttons::YesNo: return {QMessageBox::Yes, QMessageBox::No};
+        case Buttons::YesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
     }
     return {QMessageBox::Ok};
 }
 
 Answer AnswerOf(int clicked) {
     switch (clicked) {
-        case QMessageBox::Cancel:
-            return Answer::Cancel;
-        case QMessageBox::Yes:
-            return Answer::Yes;
-        case QMessageBox::No:
-            return Answer::No;
-        default:
-            return Answer::Ok;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Ok;
     }
 }
 

@@ -102,14 +102,9 @@ std::string BrowserLaunchErrorMessage(int code, std::string_view target) {
             text += "\r\n\r\nFile extension '" + GetFileExtension(target, true) +
                     "' is not associated with any application program.";
             break;
-        case kLaunchOutOfMemory:
-            text += "\r\n\r\nOut of memory.";
-            break;
-        case kLaunchFileNotFound:
-            text += "\r\n\r\nPlease try once more.";
-            break;
-        default:
-            break;
+        case kLaunchOutOfMemory: text += "\r\n\r\nOut of memory."; break;
+        case kLaunchFileNotFound: text += "\r\n\r\nPlease try once more."; break;
+        default: break;
     }
     return text;
 }

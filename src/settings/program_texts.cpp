@@ -135,24 +135,15 @@ std::string GetProgramText(int number) {
 
 std::string ProgramTextLoadMessage(int code, std::string_view fullPath) {
     switch (code) {
-        case 0:
-            return "No program text was read.";
-        case -1:
-            return "Cannot open file containing program text.\r\n" + std::string(fullPath);
-        case -2:
-            return "Particular memory allocation error.";
-        case -3:
-            return "Too much program text.";
-        case -4:
-            return "Text not recovered.";
-        case -6:
-            return "File is empty.";
-        case -7:
-            return "Error reading file.";
-        case -8:
-            return "General memory allocation error.";
-        default:
-            break;
+        case 0: return "No program text was read.";
+        case -1: return "Cannot open file containing program text.\r\n" + std::string(fullPath);
+        case -2: return "Particular memory allocation error.";
+        case -3: return "Too much program text.";
+        case -4: return "Text not recovered.";
+        case -6: return "File is empty.";
+        case -7: return "Error reading file.";
+        case -8: return "General memory allocation error.";
+        default: break;
     }
     if (code >= 1) return {};
     const auto lineOf = [&](int base) {

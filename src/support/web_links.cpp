@@ -32,11 +32,8 @@ protected:
         switch (event->key()) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
-            case Qt::Key_Space:
-                emit linkActivated(QStringLiteral("#"));
-                return;
-            default:
-                QLabel::keyPressEvent(event);
+            case Qt::Key_Space: emit linkActivated(QStringLiteral("#")); return;
+            default: QLabel::keyPressEvent(event);
         }
     }
 

@@ -184,47 +184,24 @@ bool PunctuationFor(unsigned char third, std::string_view& out) {
         case 144:
         case 145:
         case 146:
-        case 147:
-            out = "-";
-            return true;
-        case 148:
-            out = " -- ";
-            return true;
-        case 149:
-            out = "--";
-            return true;
-        case 150:
-            out = "|";
-            return true;
-        case 151:
-            out = "\211";
-            return true;
+        case 147: out = "-"; return true;
+        case 148: out = " -- "; return true;
+        case 149: out = "--"; return true;
+        case 150: out = "|"; return true;
+        case 151: out = "\211"; return true;
         case 152:
         case 153:
         case 154:
-        case 155:
-            out = "'";
-            return true;
+        case 155: out = "'"; return true;
         case 156:
         case 157:
         case 158:
-        case 159:
-            out = "\"";
-            return true;
-        case 162:
-            out = " . ";
-            return true;
-        case 166:
-            out = "...";
-            return true;
-        case 185:
-            out = "<";
-            return true;
-        case 186:
-            out = ">";
-            return true;
-        default:
-            return false;
+        case 159: out = "\""; return true;
+        case 162: out = " . "; return true;
+        case 166: out = "..."; return true;
+        case 185: out = "<"; return true;
+        case 186: out = ">"; return true;
+        default: return false;
     }
 }
 
