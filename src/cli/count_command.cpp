@@ -283,12 +283,8 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     count.RunPasses();
 
     if (!options.output.empty()) {
-        // With nothing listed the file is emptied: it must not keep an
-        // earlier run's list.
-        const auto path = PathFromUtf8(options.output);
-        const std::string error = count.Statistics().lngNumWordsIncluded > 0
-                                      ? WriteOutputFile(path, count.Table(), count.Statistics(), settings, 6)
-                                      : WriteOutputText(path, "");
+        const std::string error =
+            WriteOutputFile(PathFromUtf8(options.output), count.Table(), count.Statistics(), settings, 6);
         if (!error.empty()) {
             err << "Fatal error: cannot write " << options.output << ": " << error << "\n";
             status = kFailure;

@@ -39,10 +39,11 @@ std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stat
 std::string WriteOutputFile(const std::filesystem::path& path, const WordTable& table,
                             const WordStatistics& stats, const SettingsRecord& settings, int intMinWidth,
                             const std::function<bool()>& goOn) {
-    return WriteOutputText(path, ComposeOutputFile(table, stats, settings, intMinWidth, goOn));
-}
-
-std::string WriteOutputText(const std::filesystem::path& path, std::string_view text) {
+    // With nothing listed the file is emptied: it must not keep an earlier
+    // run's list.
+    const std::string text = stats.lngNumWordsIncluded > 0
+                                 ? ComposeOutputFile(table, stats, settings, intMinWidth, goOn)
+                                 : std::string();
     const std::error_code error = ReplaceFileContents(path, text);
     return error ? error.message() : std::string();
 }

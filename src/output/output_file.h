@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <string_view>
 
 #include "words/post_scan.h"
 #include "words/word_table.h"
@@ -24,13 +23,11 @@ std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stat
                               const std::function<bool()>& goOn = nullptr);
 
 // Writes the file, replacing its contents as a whole (an interrupted write
-// leaves the previous file); "" on success, else the reason.
+// leaves the previous file); empty when no word is listed. "" on success,
+// else the reason.
 std::string WriteOutputFile(const std::filesystem::path& path, const WordTable& table,
                             const WordStatistics& stats, const SettingsRecord& settings, int intMinWidth,
                             const std::function<bool()>& goOn = nullptr);
-
-// Replaces the file's contents with the text; "" on success, else the reason.
-std::string WriteOutputText(const std::filesystem::path& path, std::string_view text);
 
 // True when the two paths name the same file, by identity when both exist
 // (links, "..", relative paths), else by their normalised absolute form.

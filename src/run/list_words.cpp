@@ -73,12 +73,10 @@ bool MainController::WriteListToFile() {
     // is checked here, where the file is replaced.
     if (RefuseInputAsOutput(settings_.txbFile[1])) return false;
     const std::filesystem::path path = PathFromUtf8(settings_.txbFile[1]);
-    if (count.Statistics().lngNumWordsIncluded == 0) {
-        // Nothing listed: the file must not keep an earlier run's list.
-        return ReportedWrite(WriteOutputText(path, ""));
+    if (count.Statistics().lngNumWordsIncluded > 0) {
+        view_.OutputBox().SetText("Now processing and writing to output file ...");
+        view_.OutputBox().Repaint();
     }
-    view_.OutputBox().SetText("Now processing and writing to output file ...");
-    view_.OutputBox().Repaint();
     auto goOn = [this] {
         view_.Yield();
         return !context_.StopRequested();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "input/file_helpers.h"
+#include "base/file_replace.h"
 #include "settings/state_file.h"
 #include "words/cp1252.h"
 
@@ -72,16 +72,12 @@ std::string_view NextLine(std::string_view text, std::size_t& pos) {
 
 // Reads at most one byte past the cap, so a huge file costs no more.
 int ReadCapped(const fs::path& file, std::string& bytes) {
-    ReadOnlyFile in;
-    if (const std::error_code error = in.Open(file.string())) {
-        // Something that is there but is no file opens and then fails to read.
-        const bool there = error == std::errc::is_a_directory || error == std::errc::not_supported;
+    if (const std::error_code error = ReadFileCapped(file.string(), kMaxFileBytes, bytes)) {
+        // Something that is there but is no file, or fails while it is read.
+        const bool there = error == std::errc::is_a_directory || error == std::errc::not_supported ||
+                           error == std::errc::io_error;
         return there ? kProgramTextReadError : kProgramTextCannotOpen;
     }
-    bytes.resize(kMaxFileBytes + 1);
-    std::error_code error;
-    bytes.resize(in.Read(bytes.data(), bytes.size(), error));
-    if (error) return kProgramTextReadError;
     if (bytes.empty()) return kProgramTextFileEmpty;
     if (bytes.size() > kMaxFileBytes) return kProgramTextTooMuch;
     return 1;
