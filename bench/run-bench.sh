@@ -12,7 +12,7 @@ RUNS=${2:-9}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 CORPUS_DIR="$ROOT/bench/corpus"
 CORPUS="$CORPUS_DIR/kjv10.txt"
-MAKE_CORPUS="$ROOT/../shared/bench/make-corpus.sh"
+MAKE_CORPUS="$ROOT/bench/make-corpus.sh"
 CLI="$ROOT/$BUILD_DIR/lexicount-cli"
 GUI="$ROOT/$BUILD_DIR/lexicount"
 

@@ -161,8 +161,19 @@ Options:
   --time             write the seconds the scan took to standard error
   --help             show this text
 
+The count is the window's own: its checks, messages and questions are the
+same. Messages go to standard error as "title: text"; nobody is asked, and
+each question gets a fixed answer, printed after it in brackets:
+  "UTF-8 or ANSI file?"   as chkUTF8 says (0: No, scan as ANSI; 1: Yes)
+  "Big file"              Yes: a large document is counted
+  "... scan this file anyway?" (a damaged document)
+                          No: it is not counted
+  an existing output file is replaced without asking; other questions get
+  their default button.
+
 Exit status: 0 on success (also when no word is listed), 1 when the input
-cannot be read or the settings are refused, 2 for a usage error.
+cannot be read, the settings are refused or a warning was shown, 2 for a
+usage error.
 )";
 }
 

@@ -8,7 +8,6 @@ namespace lexicount {
 namespace {
 
 constexpr const char* kProgramName = "Lexicount";
-constexpr const char* kBigFileTitle = "Big file";
 
 std::string PathText(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
@@ -23,21 +22,21 @@ std::string FailureLead(const std::filesystem::path& docPath) {
 bool ScanAnyway(const std::filesystem::path& docPath, Dialogs& dialogs) {
     MessageBox box;
     box.title = kProgramName;
-    box.text = FailureLead(docPath) + "\r\n\r\nDo you wish to scan this file anyway?";
+    box.text = FailureLead(docPath) + "\r\n\r\n" + std::string(kScanAnywayQuestion);
     box.buttons = Buttons::YesNo;
     return dialogs.Show(box) == Answer::Yes;
 }
 
 bool ScanLargeFile(const std::filesystem::path& docPath, Dialogs& dialogs) {
     MessageBox box;
-    box.title = kBigFileTitle;
+    box.title = std::string(kBigFileTitle);
     box.text =
         PathText(docPath) + "\r\nis rather large.  It may take awhile to scan.\r\nDo you wish to continue?";
     box.buttons = Buttons::YesNo;
     box.defaultButton = 1;
     if (dialogs.Show(box) == Answer::Yes) return true;
     MessageBox advice;
-    advice.title = kBigFileTitle;
+    advice.title = std::string(kBigFileTitle);
     advice.text = "You could try saving it as a text file\r\nand applying this program to that file.";
     dialogs.Show(advice);
     return false;

@@ -19,6 +19,10 @@ enum class DocumentKind { Docx, Odt };
 // "word/document.xml" or "content.xml".
 std::string_view XmlMemberName(DocumentKind kind);
 
+// The questions asked about a document, for views that answer them alone.
+inline constexpr std::string_view kBigFileTitle = "Big file";
+inline constexpr std::string_view kScanAnywayQuestion = "Do you wish to scan this file anyway?";
+
 // Negative results of ExtractXMLFileFromDocXFile.
 constexpr long kDeclinedAfterFailure = -2;  // the user would not scan a damaged document
 constexpr long kExtractionFailed = -3;      // damaged, and the caller did not want a question

@@ -1,12 +1,16 @@
+#include <cerrno>
+#include <cstdio>
 #include <new>
 
 #include "input/docx_reader.h"
 #include "input/file_helpers.h"
 #include "input/file_lines.h"
+#include "input/line_splitter.h"
 #include "output/output_file.h"
 #include "run/main_controller.h"
 #include "run/run_error.h"
 #include "run/text_count.h"
+#include "words/chars.h"
 
 namespace lexicount {
 namespace {
@@ -39,7 +43,7 @@ bool MainController::DoItFromFile() {
     ExtractedXml extracted;
     if (!CheckFileInput(path, size, extracted) || !AskForOutputFileIfLarge(size)) return false;
     const bool document = state_.blnInputIsDocx || state_.blnInputIsOdt;
-    TextCount& count = StartFileCount(path, size, document);
+    TextCount& count = StartFileCount(InputExtension(path), size, document);
     try {
         if (document) {
             if (!ScanDocument(count, *scanHooks_, path, extracted.xml)) return false;
@@ -84,9 +88,12 @@ bool MainController::CheckFileInput(const std::string& path, std::int64_t& size,
 }
 
 bool MainController::AskForOutputFileIfLarge(std::int64_t size) {
-    if (!settings_.txbFile[1].empty() || size <= kLargeInputThreshold) return true;
-    const Answer answer =
-        view_.Show(MessageBox{"Large input file", kLargeInputQuestion, Icon::None, Buttons::YesNoCancel, 0});
+    // The question is about the text box's limit: a box without one needs no output file.
+    if (!settings_.txbFile[1].empty() || size <= kLargeInputThreshold || view_.OutputBoxCapacity() == 0) {
+        return true;
+    }
+    const Answer answer = view_.Show(
+        MessageBox{std::string(kLargeInputTitle), kLargeInputQuestion, Icon::None, Buttons::YesNoCancel, 0});
     if (answer == Answer::Cancel) return false;
     if (answer == Answer::Yes) {
         cmdFile_Click(1);
@@ -99,7 +106,29 @@ bool MainController::AskForOutputFileIfLarge(std::int64_t size) {
     return true;
 }
 
-TextCount& MainController::StartFileCount(const std::string& path, std::int64_t size, bool document) {
+std::string MainController::InputExtension(const std::string& path) const {
+    const std::string& type = commandLineInput_.type;
+    return type.empty() ? GetFileExtension(path, true) : LowerCaseLatin(type);
+}
+
+// Standard input is read as it comes: it cannot be classified beforehand,
+// and its size is not known.
+bool MainController::DoItFromStandardInput() {
+    countedInputFile_.clear();
+    state_.blnInputIsDocx = false;
+    state_.blnInputIsOdt = false;
+    state_.intLineEndingType = 0;
+    TextCount& count = StartFileCount(InputExtension("txt"), 0, false);
+    LineSplitter splitter([&count](std::string& line) { return count.CountFileLine(line, false); });
+    if (!SplitStream(stdin, splitter)) {
+        const std::error_code error(errno, std::generic_category());
+        ReportError(ErrorNumberFor(error), error.message(), "DoItFromStandardInput");
+    }
+    FinishFileScan();
+    return true;
+}
+
+TextCount& MainController::StartFileCount(const std::string& extension, std::int64_t size, bool document) {
     TextBox& box = view_.OutputBox();
     box.SetText("Now processing input file ...");
     box.Repaint();
@@ -113,7 +142,7 @@ TextCount& MainController::StartFileCount(const std::string& path, std::int64_t 
     scanHooks_ = std::make_unique<ScanHooks>(context_, document ? 0 : size);
     NewCount(*scanHooks_);
     TextCount& count = *state_.count;
-    count.BeginFile(GetFileExtension(path, true), document ? kTextCrLf : state_.intLineEndingType);
+    count.BeginFile(extension, document ? kTextCrLf : state_.intLineEndingType);
     state_.blnStop = false;
     view_.SetCountButtonCaption(busyCaption_);
     view_.EnableControls(false);
@@ -151,8 +180,8 @@ bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& 
             "or 'No' to scan it as ANSI.";
     }
     if (!question.empty()) {
-        const Answer answer =
-            view_.Show(MessageBox{"UTF-8 or ANSI file?", question, Icon::None, Buttons::YesNoCancel, 0});
+        const Answer answer = view_.Show(
+            MessageBox{std::string(kUtf8OrAnsiTitle), question, Icon::None, Buttons::YesNoCancel, 0});
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {
             settings_.chkUTF8 = 1;
@@ -172,10 +201,7 @@ bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& 
 // the input is forgotten, so the user has to choose a file again.
 void MainController::RefuseDocument(const std::string& path, long result) {
     if (result == kMemberTooLarge) {
-        view_.Show(MessageBox{"File too big",
-                              path + "\r\nis too large to be scanned directly.\r\n\r\n"
-                                     "Recommend saving it as a text file and\r\n"
-                                     "applying this program to that file.",
+        view_.Show(MessageBox{"File too big", ExtractionFailureText(result, PathFromUtf8(path)),
                               Icon::Information, Buttons::Ok, 0});
     }
     view_.SetLabel(StatusLabel::lblXMLsize, "");

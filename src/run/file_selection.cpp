@@ -1,5 +1,6 @@
 #include "input/document_language.h"
 #include "input/file_helpers.h"
+#include "input/text_file_class.h"
 #include "run/main_controller.h"
 #include "settings/languages.h"
 #include "words/chars.h"
@@ -114,6 +115,14 @@ Classification MainController::ClassifyInputFile(const std::string& path) {
 
 bool MainController::CheckInputFile(const std::string& path) {
     if (path.empty()) return false;
+    std::error_code statusError;
+    const auto status = std::filesystem::status(PathFromUtf8(path), statusError);
+    // A folder, FIFO or device has no size to check and must never be read.
+    if (state_.blnStartUpCompleted && std::filesystem::exists(status) &&
+        !std::filesystem::is_regular_file(status)) {
+        view_.Show(*ClassificationMessage(path, TextScan{kFileCannotOpen}));
+        return false;
+    }
     if (!FileExists(path)) {
         view_.SetLabel(StatusLabel::lblFilesize, "");
         if (state_.blnStartUpCompleted) {

@@ -115,7 +115,7 @@ void MainController::ListWords() {
     }
     view_.Repaint();
     ListingContext listing(box);
-    listing.capacity = kMaxTextLength;
+    listing.capacity = view_.OutputBoxCapacity();
     listing.yield = [this] { view_.Yield(); };
     listing.stopRequested = [this] { return context_.StopRequested(); };
     listing.twirl = [this](std::int64_t i) { view_.SetLabel(StatusLabel::lblTwirler, kTwirlerSigns[i % 4]); };

@@ -27,6 +27,14 @@ namespace lexicount {
 
 struct ExtractedXml;
 
+// What the command-line tool hands the run instead of the window's input
+// box: standard input in place of a file, and an extension that picks the
+// comment and markup style in place of the file's own.
+struct CommandLineInput {
+    bool standardInput = false;
+    std::string type;
+};
+
 class MainController : public MainActions {
 public:
     MainController(MainView& view, SettingsRecord& settings);
@@ -42,6 +50,10 @@ public:
     // stateFile empty: the state file in the application-data folder.
     std::string LoadForm(const std::filesystem::path& programFolder,
                          const std::filesystem::path& stateFile = {});
+    // The command-line tool's start: the program texts from programFolder,
+    // the settings as the caller filled them, no state file and no window.
+    // Returns "" or the message that must end the program.
+    std::string LoadForCommandLine(const std::filesystem::path& programFolder, CommandLineInput input);
     // Once the window is shown: checks the restored input file, chooses and
     // reads the common words, and marks start-up as completed.
     void StartUp();
@@ -127,7 +139,10 @@ private:
     // The steps of DoItFromFile.
     bool CheckFileInput(const std::string& path, std::int64_t& size, ExtractedXml& extracted);
     bool AskForOutputFileIfLarge(std::int64_t size);
-    TextCount& StartFileCount(const std::string& path, std::int64_t size, bool document);
+    TextCount& StartFileCount(const std::string& extension, std::int64_t size, bool document);
+    // The lower-case extension that picks the comment and markup style.
+    std::string InputExtension(const std::string& path) const;
+    bool DoItFromStandardInput();
     void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     // ClassifyTextFile for an input file the user named, with its notices.
@@ -171,6 +186,7 @@ private:
     std::filesystem::path stateFile_;
     std::filesystem::path stateFileOverride_;
     std::string busyCaption_;
+    CommandLineInput commandLineInput_;
     // The raw clipboard text, for the control-character check.
     std::u16string clipboardRaw_;
     // The output file was created, empty, by the early open of this run: it

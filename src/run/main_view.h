@@ -8,11 +8,17 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/dialogs.h"
+#include "base/run_state.h"
 #include "base/text_box.h"
 
 namespace lexicount {
+
+// The questions of a file count, for views that answer them alone.
+inline constexpr std::string_view kLargeInputTitle = "Large input file";
+inline constexpr std::string_view kUtf8OrAnsiTitle = "UTF-8 or ANSI file?";
 
 // The status labels of the main window, named as the controls.
 enum class StatusLabel {
@@ -41,6 +47,8 @@ public:
 
     // txbOutput.
     virtual TextBox& OutputBox() = 0;
+    // The characters a listing may put into it; 0 for no limit.
+    virtual size_t OutputBoxCapacity() const { return kMaxTextLength; }
 
     virtual void SetLabel(StatusLabel label, const std::string& text) = 0;
     virtual std::string Label(StatusLabel label) const = 0;

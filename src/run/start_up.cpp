@@ -39,6 +39,23 @@ std::string MainController::LoadForm(const std::filesystem::path& programFolder,
     return "";
 }
 
+std::string MainController::LoadForCommandLine(const std::filesystem::path& programFolder,
+                                               CommandLineInput input) {
+    programFolder_ = programFolder;
+    const std::filesystem::path textFile = programFolder / kProgramTextFileName;
+    const int loaded = programFolder.empty() ? kProgramTextCannotOpen : LoadProgramTexts(textFile);
+    if (loaded < 1) return ProgramTextLoadMessage(loaded, textFile.string());
+    busyCaption_ = Text(74);
+    commandLineInput_ = std::move(input);
+    settings_.source = SourceOption::optInFile;
+    state_.strWordsToIgnore = ApplyWordsToIgnore(settings_);
+    view_.SetCountButtonCaption(Text(73));
+    // Nothing is restored or chosen at start: messages are shown as after
+    // the window's start-up.
+    state_.blnStartUpCompleted = true;
+    return "";
+}
+
 std::string MainController::IntroText() const {
     std::string intro;
     for (int number : {19, 20, 35, 21, 30, 22, 23}) {

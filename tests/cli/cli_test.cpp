@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "support/cli_run.h"
+#include "support/fake_view.h"
 #include "support/test_support.h"
 
 namespace lexicount::test {
@@ -181,8 +183,69 @@ INSTANTIATE_TEST_SUITE_P(
                     1,
                     "Character not allowed: The character _ occurs in some word to ignore\n"
                     "but is not currently set as a character allowed in a word.\n"},
-        FailureCase{"MissingFile", {"/nonexistent/file.txt"}, 1, "Fatal error: File /nonexistent/file.txt"}),
+        FailureCase{
+            "MissingFile", {"/nonexistent/file.txt"}, 1, "File not found: Input file does not exist.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The run is the window's: its questions are printed with the answer the
+// usage text promises, and its refusals end the run with status 1.
+TEST(Cli, AnswersTheRunsQuestionsAsItsHelpSays) {
+    TempDir dir;
+    // UTF-8 is recognised by its byte-order mark.
+    const auto utf8 = dir.Write("utf8.txt",
+                                "\xEF\xBB\xBF"
+                                "caf\xC3\xA9 caf\xC3\xA9 th\xC3\xA9\n");
+    const auto ansi = dir.Write("ansi.txt", "caf\xE9 caf\xE9 th\xE9\n");
+    const std::string asAnsi = "UTF-8 or ANSI file?: This file seems to be UTF-8 encoded.\n";
+    const std::string asUtf8 = "UTF-8 or ANSI file?: This file does not seem to be UTF-8 encoded.\n";
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string errStart;
+        std::string errEnd;
+        std::string firstWord;  // "" when nothing is listed
+    };
+    const Case cases[] = {
+        {"UTF-8 file read as ANSI", {utf8.string()}, 0, asAnsi, "[No]\n", "caf\xC3\xA9"},
+        {"UTF-8 file read as UTF-8", {"--set", "chkUTF8=1", utf8.string()}, 0, "", "", "caf\xC3\xA9"},
+        {"ANSI file read as UTF-8",
+         {"--set", "chkUTF8=1", ansi.string()},
+         0,
+         asUtf8,
+         "[Yes]\n",
+         "caf\xC3\xA9"},
+        {"Incompatible settings",
+         {"--set", "chkUTF8=1", "--set", "chkOnly7bitASCII=1", utf8.string()},
+         1,
+         "Incompatible setting: Scanning as UTF-8 is not compatible with\n",
+         "allowing only 7-bit ASCII characters.\n",
+         ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"--format", "8"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliResult r = RunCli(args);
+        EXPECT_EQ(r.status, c.status) << c.name;
+        EXPECT_EQ(r.err.rfind(c.errStart, 0), 0U) << c.name << ": " << r.err;
+        EXPECT_TRUE(r.err.ends_with(c.errEnd)) << c.name << ": " << r.err;
+        const size_t firstLine = r.out.find('\n');
+        EXPECT_EQ(firstLine == std::string::npos ? "" : r.out.substr(firstLine + 1, c.firstWord.size()),
+                  c.firstWord)
+            << c.name << ": " << r.out;
+    }
+}
+
+// The window's box holds 65,000 characters and asks for an output file
+// beforehand; the tool prints everything and asks nothing.
+TEST(Cli, ListsALargeInputWholeWithoutAskingForAnOutputFile) {
+    TempDir dir;
+    const auto big = dir.Write("big.txt", DistinctWords(40000, " "));
+    const CliResult r = RunCli({"--format", "8", big.string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 40001);
+}
 
 TEST(Cli, HelpDescribesTheOptions) {
     const CliResult r = RunCli({"--help"});
@@ -225,7 +288,8 @@ TEST(CliFiles, RefusesFilesThatAreNotText) {
         {"nul.txt", std::string("some text\0more text", 19), "Not a text file: "},
         {"tiny.txt", "abc", "Fatal error: File "},
         {"doc.rtf", "{\\rtf1 hello}", "Fatal error: File "},
-        {"broken.docx", "PK\x03\x04 not really a zip at all", "Invalid checksum found when processing"},
+        {"broken.docx", "PK\x03\x04 not really a zip at all",
+         "Lexicount: Invalid checksum found when processing"},
     };
     for (const auto& c : cases) {
         const auto path = dir.Write(c.name, c.bytes);

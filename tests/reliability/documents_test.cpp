@@ -117,7 +117,7 @@ TEST(HostileDocuments, EmptyDocumentIsRefusedAsEmpty) {
     const fs::path doc = dir.Write("empty.docx", "");
     const ChildResult run = RunChild(CliPath(), {doc.string()});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Fatal error: File " + doc.string() + " is zero-length.\n");
+    EXPECT_EQ(run.err, "Empty file: Input file is zero-length.\n");
 }
 
 TEST(HostileDocuments, HundredThousandTinyTextElementsAreAllCounted) {
