@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run screenshot screenshot-settings bench format format-check clean test-sanitize fuzz
+.PHONY: all deps configure build test run package screenshot screenshot-settings bench format format-check clean test-sanitize fuzz
 
 all: build
 
@@ -26,6 +26,16 @@ test: build
 
 run: build
 	@$(BUILD_DIR)/lexicount
+
+# The Debian package, from a release build of the programs alone in its
+# own folder: install it with `sudo apt install ./build-package/lexicount_*.deb`.
+PACKAGE_DIR ?= build-package
+
+package: deps
+	@cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DLEXICOUNT_BUILD_TESTS=OFF
+	@cmake --build $(PACKAGE_DIR)
+	@cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls $(PACKAGE_DIR)/lexicount_*.deb
 
 # The main window after counting docs/sample.txt, drawn without a display.
 screenshot: build

@@ -20,6 +20,12 @@ qt6-base-dev
 fonts-dejavu-core
 clang
 libclang-rt-14-dev
+desktop-file-utils
+appstream
+man-db
+lintian
+dpkg-dev
+file
 "
 
 missing=""

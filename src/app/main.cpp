@@ -1,13 +1,16 @@
-// The Qt program. Without arguments it starts the main window. Two switches
-// serve the build's own tools and take no user settings: the state file is a
+// The Qt program. Without arguments it starts the main window; with FILE it
+// starts it, takes FILE as the input file and counts it. Two switches serve
+// the build's own tools and take no user settings: the state file is a
 // fresh one in a temporary folder and every question takes its default.
 //   lexicount --count-and-quit FILE      counts FILE, prints the summary (and
 //                                        the scan time on stderr), ends
 //   lexicount --screenshot FILE OUT.png  counts FILE and saves the window
 
 #include <QApplication>
+#include <QIcon>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -92,12 +95,44 @@ int RunUnattended(int argc, char** argv) {
     return 0;
 }
 
+constexpr const char* kUsage =
+    "Usage: lexicount [FILE...]\n"
+    "Starts Lexicount. A FILE named is taken as the input file, with its checks\n"
+    "and questions, and counted; of several files only the first is taken.\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n";
+
+bool IsUnattended(const std::string& arg) {
+    return arg == "--count-and-quit" || arg == "--screenshot";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that they work without a display.
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--version") {
+        std::cout << "lexicount " << LEXICOUNT_VERSION << "\n";
+        return 0;
+    }
+    if (first == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (first.size() > 1 && first[0] == '-' && first != "--" && !IsUnattended(first)) {
+        std::cerr << "lexicount: unknown option '" << first << "'\n" << kUsage;
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Lexicount");
-    if (argc > 1) return RunUnattended(argc, argv);
+    QApplication::setApplicationVersion(LEXICOUNT_VERSION);
+    // Matches the desktop entry, so that the window and the menu entry are
+    // one application on Wayland and X11.
+    QGuiApplication::setDesktopFileName("io.github.lexicount.Lexicount");
+    QApplication::setWindowIcon(QIcon::fromTheme("lexicount", QIcon(":/lexicount.png")));
+    if (IsUnattended(first)) return RunUnattended(argc, argv);
+    const int fileArg = first == "--" ? 2 : 1;
+    const std::string file = argc > fileArg ? argv[fileArg] : "";
 
     lexicount::SettingsRecord settings;
     lexicount::QtDialogPresenter presenter;
@@ -109,5 +144,9 @@ int main(int argc, char** argv) {
     });
     const std::string message = window.LoadAndShow(lexicount::ProgramFolder());
     if (!message.empty()) return ShowLoadFailure(presenter, message);
+    if (!file.empty()) {
+        const std::string path = std::filesystem::absolute(std::filesystem::path(file)).string();
+        QTimer::singleShot(0, &window, [&window, path] { window.Controller().OpenAndCount(path); });
+    }
     return QApplication::exec();
 }

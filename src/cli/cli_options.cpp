@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include <getopt.h>
+
 #include <charconv>
 
 #include "words/cp1252.h"
@@ -47,67 +49,106 @@ bool AddSet(Options& options, const std::string& assignment, std::string& error)
     return true;
 }
 
-// Options that take a value, and where it goes.
-std::string* ValueOption(Options& options, const std::string& arg) {
-    if (arg == "--type") return &options.type;
-    if (arg == "--output") return &options.output;
-    if (arg == "--settings") return &options.settingsFile;
-    if (arg == "--save-settings") return &options.saveSettingsFile;
-    if (arg == "--common-words") return &options.commonWords;
-    return nullptr;
+// Every option with getopt_long's code for it: the short form where there
+// is one, otherwise a number above the character range.
+enum LongOnly : int {
+    kOrder = 256,
+    kType,
+    kSettings,
+    kSaveSettings,
+    kCommonWords,
+    kAutoCommonWords,
+    kSummary,
+    kTime,
+};
+
+constexpr option kLongOptions[] = {
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {"set", required_argument, nullptr, 's'},
+    {"format", required_argument, nullptr, 'f'},
+    {"output", required_argument, nullptr, 'o'},
+    {"order", required_argument, nullptr, kOrder},
+    {"type", required_argument, nullptr, kType},
+    {"settings", required_argument, nullptr, kSettings},
+    {"save-settings", required_argument, nullptr, kSaveSettings},
+    {"common-words", required_argument, nullptr, kCommonWords},
+    {"auto-common-words", no_argument, nullptr, kAutoCommonWords},
+    {"summary", no_argument, nullptr, kSummary},
+    {"time", no_argument, nullptr, kTime},
+    {nullptr, 0, nullptr, 0},
+};
+// A leading ':' reports a missing value apart from an unknown option; no
+// '+', so options may follow the file as GNU tools allow.
+constexpr const char* kShortOptions = ":hVs:f:o:";
+
+bool TakeOption(int code, const std::string& value, Options& options, std::string& error) {
+    switch (code) {
+        case 'h': options.help = true; return true;
+        case 'V': options.version = true; return true;
+        case 's': return AddSet(options, value, error);
+        case 'f': return AddSet(options, "cboDisplayFormat=" + value, error);
+        case 'o': options.output = value; return true;
+        case kOrder:
+            if (value != "frequency" && value != "alphabetical") {
+                error = "--order must be frequency or alphabetical, got '" + value + "'";
+                return false;
+            }
+            return AddSet(options, value == "frequency" ? "cboWordOrder=0" : "cboWordOrder=1", error);
+        case kType: options.type = value; return true;
+        case kSettings: options.settingsFile = value; return true;
+        case kSaveSettings: options.saveSettingsFile = value; return true;
+        case kCommonWords: options.commonWords = value; return true;
+        case kAutoCommonWords: options.autoCommonWords = true; return true;
+        case kSummary: options.summary = true; return true;
+        case kTime: options.time = true; return true;
+        default: return false;
+    }
 }
 
-bool ParseOne(const std::vector<std::string>& args, size_t& i, Options& options, bool& haveInput,
-              std::string& error) {
-    const std::string& arg = args[i];
-    const bool takesValue =
-        arg == "--set" || arg == "--order" || arg == "--format" || ValueOption(options, arg) != nullptr;
-    if (takesValue && i + 1 >= args.size()) {
-        error = arg + " needs a value";
-        return false;
-    }
-    if (arg == "--help" || arg == "-h") {
-        options.help = true;
-    } else if (arg == "--summary") {
-        options.summary = true;
-    } else if (arg == "--time") {
-        options.time = true;
-    } else if (arg == "--auto-common-words") {
-        options.autoCommonWords = true;
-    } else if (arg == "--set") {
-        return AddSet(options, args[++i], error);
-    } else if (arg == "--order") {
-        const std::string& v = args[++i];
-        if (v != "frequency" && v != "alphabetical") {
-            error = "--order must be frequency or alphabetical";
-            return false;
-        }
-        return AddSet(options, v == "frequency" ? "cboWordOrder=0" : "cboWordOrder=1", error);
-    } else if (arg == "--format") {
-        return AddSet(options, "cboDisplayFormat=" + args[++i], error);
-    } else if (std::string* target = ValueOption(options, arg)) {
-        *target = args[++i];
-    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-        error = "unknown option '" + arg + "'";
-        return false;
-    } else if (haveInput) {
-        error = "only one input file may be given";
-        return false;
-    } else {
-        options.input = arg;
-        haveInput = true;
-    }
-    return true;
+// The option as the user wrote it, for a message about it.
+std::string Written(const std::vector<char*>& argv, int index) {
+    const std::string arg = argv[static_cast<size_t>(index)];
+    const size_t eq = arg.find('=');
+    return arg.rfind("--", 0) == 0 && eq != std::string::npos ? arg.substr(0, eq) : arg;
 }
 
 }  // namespace
 
+// getopt_long, the C library's parser of GNU command lines: long options
+// with "=" or a separate value, short forms, "--" to end the options.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+    std::vector<std::string> storage = {"lexicount-cli"};
+    storage.insert(storage.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : storage) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(storage.size());
+
     Options options;
-    bool haveInput = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (!ParseOne(args, i, options, haveInput, error)) return std::nullopt;
+    opterr = 0;
+    optind = 0;  // glibc: start afresh
+    int code = 0;
+    while ((code = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr)) != -1) {
+        if (code == ':') {
+            error = Written(argv, optind - 1) + " needs a value";
+            return std::nullopt;
+        }
+        if (code == '?') {
+            error = "unknown option '" +
+                    (optopt != 0 && optopt < kOrder ? "-" + std::string(1, static_cast<char>(optopt))
+                                                    : Written(argv, optind - 1)) +
+                    "'";
+            return std::nullopt;
+        }
+        if (!TakeOption(code, optarg != nullptr ? optarg : "", options, error)) return std::nullopt;
     }
+    if (argc - optind > 1) {
+        error = "only one input file may be given";
+        return std::nullopt;
+    }
+    // getopt_long has moved the operands behind the options in argv.
+    if (optind < argc) options.input = argv[static_cast<size_t>(optind)];
     return options;
 }
 
@@ -129,13 +170,15 @@ Counts the different words of FILE (standard input when FILE is absent or
 per word, by frequency or alphabetically. FILE may be a text file (ANSI or
 UTF-8) or a docx or odt document.
 
-Options:
-  --set NAME=VALUE   set a field of the settings by its name: check boxes
+Options (a value may follow as "--format 3" or "--format=3"; "--" ends the
+options):
+  -s, --set NAME=VALUE
+                     set a field of the settings by its name: check boxes
                      0 or 1, lists by item index, texts by text
                      (e.g. --set chkAllowWordsWithApostrophes=1)
   --order frequency|alphabetical
                      word order (cboWordOrder)
-  --format N         display format 0-9 (cboDisplayFormat):
+  -f, --format N     display format 0-9 (cboDisplayFormat):
                      0 rank frequency word   5 frequency word
                      1 rank word frequency   6 word rank
                      2 rank frequency        7 word frequency
@@ -144,7 +187,7 @@ Options:
   --type EXT         read the input as a file with extension EXT: htm, html,
                      php and xml skip markup; others skip C comments
                      (standard input: txt)
-  --output FILE      also write the list to FILE for spreadsheets (replaced
+  -o, --output FILE  also write the list to FILE for spreadsheets (replaced
                      whole if it exists, emptied when no word is listed;
                      --set chkOutputWithCommas=1 for commas); never a file
                      that the count reads
@@ -159,7 +202,8 @@ Options:
                      declares (English when it declares none)
   --summary          write the four summary lines to standard error
   --time             write the seconds the scan took to standard error
-  --help             show this text
+  -h, --help         show this text
+  -V, --version      show the version
 
 The count is the window's own: its checks, messages and questions are the
 same. Messages go to standard error as "title: text"; nobody is asked, and

@@ -22,6 +22,7 @@ struct Options {
     bool summary = false;
     bool time = false;
     bool help = false;
+    bool version = false;
 };
 
 // Parses and checks the arguments; on a usage error returns nullopt and

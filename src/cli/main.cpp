@@ -37,6 +37,10 @@ int main(int argc, char** argv) {
         std::cout << lexicount::cli::UsageText();
         return 0;
     }
+    if (options->version) {
+        std::cout << "lexicount-cli " << LEXICOUNT_VERSION << "\n";
+        return 0;
+    }
     std::signal(SIGINT, RemoveTemporaryAndDie);
     std::signal(SIGTERM, RemoveTemporaryAndDie);
 #ifdef SIGHUP

@@ -24,8 +24,18 @@ std::string NamePart(const std::string& path) {
 }  // namespace
 
 void MainController::cmdFile_Click(int index) {
+    UseChosenFile(index, index == 0 ? view_.ChooseInputFile() : view_.ChooseOutputFile());
+}
+
+void MainController::OpenAndCount(const std::string& path) {
+    if (Busy()) return;
+    // A file refused by the checks has been reported once: it is not counted.
+    if (UseChosenFile(0, path)) cmdListWords_Click();
+}
+
+bool MainController::UseChosenFile(int index, const std::optional<std::string>& chosen) {
     if (index == 0) state_.blnWordsGot = false;
-    const std::optional<std::string> chosen = index == 0 ? view_.ChooseInputFile() : view_.ChooseOutputFile();
+    bool accepted = false;
     view_.SetLabel(StatusLabel::lblXMLsize, "");
     if (chosen && !chosen->empty()) {
         const std::string path = *chosen;
@@ -44,14 +54,16 @@ void MainController::cmdFile_Click(int index) {
                                     "'docx' file.");
                     settings_.txbFile[0].clear();
                     view_.SettingsChanged();
-                    return;
+                    return false;
                 }
+                accepted = true;
                 // Documents are not text files: their text is checked when counted.
                 if (extension != "docx" && !IsOdtFile(path)) {
                     view_.OutputBox().SetText("Now checking file ...");
                     settings_.chkUTF8 = 0;
                     const Classification classification = ClassifyInputFile(path);
                     view_.Repaint();
+                    accepted = classification.ok;
                     if (classification.blnIsUTF8) settings_.chkUTF8 = 1;
                     view_.SettingsChanged();
                     ChooseCommonWordsForInputFile();
@@ -66,6 +78,7 @@ void MainController::cmdFile_Click(int index) {
         SelectFileSource();
     }
     view_.SetTheFocus();
+    return accepted;
 }
 
 void MainController::txbFile_LostFocus(int index) {

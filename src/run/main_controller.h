@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/run_state.h"
@@ -94,6 +95,10 @@ public:
     // --- Input and output file (index 0 input, 1 output) ---
 
     void cmdFile_Click(int index);
+    // A file named on the command line or dropped on the window: taken as
+    // if chosen with "Input file" (its checks and questions), then counted
+    // when it was accepted. Ignored while a count runs.
+    void OpenAndCount(const std::string& path);
     void txbFile_LostFocus(int index);
     void cmdClearFile_Click(int index);
 
@@ -128,6 +133,9 @@ public:
 
 private:
     void DoIt();
+    // cmdFile_Click after its chooser: nullopt or "" when nothing was chosen.
+    // True when an input file was taken and passed its checks.
+    bool UseChosenFile(int index, const std::optional<std::string>& chosen);
     // The steps of DoIt; the two counting steps return false where the run
     // ends.
     bool RefuseWordsToIgnore();

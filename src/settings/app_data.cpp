@@ -57,8 +57,8 @@ fs::path ExecutableFolder() {
 
 std::vector<fs::path> ProgramFolderCandidates(const fs::path& executableFolder) {
     if (executableFolder.empty()) return {};
-    const fs::path installed = (executableFolder / ".." / "share" / "lexicount").lexically_normal();
-    return {executableFolder, installed, executableFolder / "data"};
+    const fs::path installed = (executableFolder / LEXICOUNT_DATA_FROM_BINDIR).lexically_normal();
+    return {executableFolder, installed, executableFolder / "data", LEXICOUNT_INSTALLED_DATA_DIR};
 }
 
 fs::path FindProgramFolder(const fs::path& executableFolder) {

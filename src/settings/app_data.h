@@ -30,8 +30,10 @@ std::filesystem::path StateFilePathIn(const std::filesystem::path& appDataFolder
 std::filesystem::path ExecutableFolder();
 
 // The places where the program's folder may be, best first: beside the
-// executable, <prefix>/share/lexicount when installed in <prefix>/bin, and
-// data/ beside the executable as a build leaves it.
+// executable, the data folder as the build placed it relative to the
+// executable's (<prefix>/share/lexicount from <prefix>/bin, so a moved
+// install still works), data/ beside the executable as a build leaves it,
+// and the data folder of the configured install prefix.
 std::vector<std::filesystem::path> ProgramFolderCandidates(const std::filesystem::path& executableFolder);
 
 // The first candidate that holds tly.dat; the executable's folder when none

@@ -247,11 +247,57 @@ TEST(Cli, ListsALargeInputWholeWithoutAskingForAnOutputFile) {
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 40001);
 }
 
+// GNU forms: "=" values, short options, options after the file, "--".
+TEST(Cli, AcceptsTheGnuFormsOfItsOptions) {
+    TempDir dir;
+    const auto file = dir.Write("text.txt", "alpha beta alpha\n");
+    const std::string expected = "  Word     Freq\n  alpha       2\n  beta        1\n";
+    const std::vector<std::vector<std::string>> forms = {
+        {"--format", "7", file.string()},
+        {"--format=7", file.string()},
+        {"-f", "7", file.string()},
+        {"-f7", file.string()},
+        {file.string(), "--format=7"},
+        {"-s", "cboDisplayFormat=7", file.string()},
+        {"--set=cboDisplayFormat=7", file.string()},
+        {"-f7", "--", "-"},
+    };
+    for (const auto& args : forms) {
+        const CliResult r = RunCli(args, "alpha beta alpha\n");
+        EXPECT_EQ(r.status, 0) << args[0] << ": " << r.err;
+        EXPECT_EQ(r.out, expected) << args[0];
+    }
+    const auto output = dir.path() / "list.txt";
+    EXPECT_EQ(RunCli({"-o", output.string(), "-f7", file.string()}).status, 0);
+    EXPECT_TRUE(std::filesystem::exists(output));
+}
+
+TEST(Cli, NamesTheOptionThatIsWrong) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--output"}, "lexicount-cli: --output needs a value\n"},
+        {{"-o"}, "lexicount-cli: -o needs a value\n"},
+        {{"--format=11"},
+         "lexicount-cli: value of cboDisplayFormat must be a whole number from 0 to 9, got '11'\n"},
+        {{"-x"}, "lexicount-cli: unknown option '-x'\n"},
+        {{"--colour=red"}, "lexicount-cli: unknown option '--colour'\n"},
+        {{"a.txt", "b.txt"}, "lexicount-cli: only one input file may be given\n"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliResult r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << message;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), message);
+    }
+}
+
 TEST(Cli, HelpDescribesTheOptions) {
     const CliResult r = RunCli({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("--set NAME=VALUE"), std::string::npos);
     EXPECT_NE(r.out.find("--format N"), std::string::npos);
+    const CliResult version = RunCli({"-V"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("lexicount-cli [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << version.out;
 }
 
 }  // namespace

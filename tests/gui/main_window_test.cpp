@@ -8,14 +8,18 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest/QTest>
 #include <fstream>
 #include <string>
@@ -23,6 +27,7 @@
 
 #include "gui/support/window_fixture.h"
 #include "qt/qt_text.h"
+#include "run/main_controller.h"
 #include "settings/qt/secondary_windows.h"
 #include "settings/qt/settings_window.h"
 #include "settings/state_file.h"
@@ -142,6 +147,41 @@ TEST_F(MainWindowTest, CountsAChosenFileAndShowsListLabelsAndCaption) {
     EXPECT_EQ(Caption(*Find<QAbstractButton>("cmdListWords")), "Count words");
     EXPECT_TRUE(Find<QWidget>("cmdFile_0")->isEnabled());
     EXPECT_TRUE(Find<QWidget>("cboDisplayFormat")->isEnabled());
+}
+
+// A file named on the command line and a file dropped from a file manager
+// take the road of "Input file" (here its common-words question) and are
+// counted; a drop of anything but a local file is refused.
+TEST_F(MainWindowTest, CountsANamedOrDroppedFile) {
+    ASSERT_EQ(Start(), "");
+    presenter.answers.push_back(Answer::Ok);
+    window->Controller().OpenAndCount((files.path() / "missing.txt").string());
+    EXPECT_EQ(BoxTitles(), std::vector<std::string>{"File not found"});  // once, and nothing counted
+    EXPECT_EQ(OutputText(), "");
+    presenter.boxes.clear();
+
+    const auto path = SmallText();
+    presenter.answers.push_back(Answer::No);
+    window->Controller().OpenAndCount(path.string());
+    EXPECT_EQ(BoxTitles(), std::vector<std::string>{"Ignore common words?"});
+    EXPECT_TRUE(HasLine(OutputText(), "3", "the")) << OutputText();
+
+    Click("cmdClearOutput");
+    QMimeData remote;
+    remote.setUrls({QUrl("https://example.org/text.txt")});
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &remote, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
+
+    QMimeData local;
+    local.setUrls({QUrl::fromLocalFile(QStringFromUtf8(path.string()))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &local, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &local, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    presenter.answers.push_back(Answer::No);
+    QTRY_VERIFY(HasLine(OutputText(), "2", "cat"));
 }
 
 TEST_F(MainWindowTest, ChangingOrderOrFormatRelistsOnlyAfterACompleteCount) {

@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QUrl>
 
 #include "qt/column_font.h"
 #include "qt/dialog_presenter.h"
@@ -62,6 +65,9 @@ MainWindow::MainWindow(SettingsRecord& settings, DialogPresenter& presenter, QWi
     sinceLastEvents_.start();
     controller_ = std::make_unique<MainController>(*this, settings_);
     ConnectEvents();
+    setAcceptDrops(true);
+    // The result box passes dropped files on to the window.
+    txbOutput_->setAcceptDrops(false);
 }
 
 MainWindow::~MainWindow() = default;
@@ -149,6 +155,31 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+namespace {
+
+// The first local file among dropped URLs; "" when there is none.
+std::string DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return "";
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return Utf8FromQString(url.toLocalFile());
+    }
+    return "";
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::string path = DroppedFile(event->mimeData());
+    if (path.empty()) return;
+    event->acceptProposedAction();
+    // Counted once the drop has ended, so the file manager is not kept waiting.
+    QTimer::singleShot(0, this, [this, path] { controller_->OpenAndCount(path); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

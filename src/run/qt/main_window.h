@@ -106,6 +106,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A file dropped from a file manager is opened and counted.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
