@@ -21,6 +21,7 @@ fonts-dejavu-core
 clang
 libclang-rt-14-dev
 desktop-file-utils
+bash-completion
 appstream
 man-db
 lintian

@@ -6,9 +6,13 @@
 #include <regex>
 
 #include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/settings_record.h"
 #include "support/cli_run.h"
 #include "support/fake_view.h"
 #include "support/test_support.h"
@@ -429,6 +433,37 @@ TEST(CliFiles, SetTextsKeepTheirCharacters) {
     const std::string bytes = ReadFileBytes(saved);
     EXPECT_NE(bytes.find("\r\n\"café\"\r\n"), std::string::npos) << bytes;
     EXPECT_NE(bytes.find("\r\n\"" + path + "\"\r\n"), std::string::npos) << bytes;
+}
+
+}  // namespace
+}  // namespace lexicount::test
+
+namespace lexicount::test {
+namespace {
+
+// The bash completion lists the fields --set accepts: the same names as the
+// settings table, so that a field added to one is not missing from the other.
+TEST(CliCompletion, OffersEverySettingsField) {
+    std::ifstream file(TestDataDir() / ".." / ".." / "data" / "desktop" / "lexicount-cli.bash-completion");
+    ASSERT_TRUE(file) << "completion file not found";
+    std::set<std::string> offered;
+    bool inList = false;
+    for (std::string line; std::getline(file, line);) {
+        if (line.rfind("_lexicount_cli_fields=(", 0) == 0) {
+            inList = true;
+            continue;
+        }
+        if (!inList) continue;
+        if (line == ")") break;
+        std::istringstream words(line);
+        for (std::string word; words >> word;) {
+            std::erase(word, '\'');
+            offered.insert(word);
+        }
+    }
+    std::set<std::string> fields;
+    for (const FieldInfo& field : SettingsFields()) fields.insert(std::string(field.name));
+    EXPECT_EQ(offered, fields);
 }
 
 }  // namespace

@@ -41,4 +41,16 @@ for page in lexicount lexicount-cli; do
     warnings=$(MANWIDTH=80 man --warnings -l "$SHARE/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man $page: $warnings"
 done
+# Completion as bash offers it: "lexicount-cli WORD<Tab>" gives the words of
+# the second argument.
+complete_words() {
+    bash -c '. /usr/share/bash-completion/bash_completion
+        . "$1"; shift
+        COMP_WORDS=(lexicount-cli "$@"); COMP_CWORD=$#
+        COMP_LINE="${COMP_WORDS[*]}"; COMP_POINT=${#COMP_LINE}
+        _lexicount_cli; echo "${COMPREPLY[*]}"' sh "$SHARE/bash-completion/completions/lexicount-cli" "$@"
+}
+[ "$(complete_words --ord)" = "--order" ] || fail "completion of --ord: $(complete_words --ord)"
+[ "$(complete_words --order "")" = "frequency alphabetical" ] || fail "completion after --order"
+[ "$(complete_words -s chkDropF)" = "chkDropFinalS=" ] || fail "completion of -s: $(complete_words -s chkDropF)"
 echo "install_test: installed and checked under $PREFIX"
