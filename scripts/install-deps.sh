@@ -11,6 +11,7 @@ g++
 make
 pkg-config
 libzip-dev
+libicu-dev
 googletest
 libgtest-dev
 libgmock-dev

@@ -87,6 +87,7 @@ constexpr FieldInfo kFields[] = {
     List("cboShortWordSize", Number<&R::cboShortWordSize>, kShortWordSizes, 1, 8, RestoreDefaults),
     List("cboLongWordSize", Number<&R::cboLongWordSize>, kLongWordSizes, 7, 9, RestoreDefaults),
     List("cboThresholdFrequency", Number<&R::cboThresholdFrequency>, kThresholds, 0, 10, RestoreDefaults),
+    Box("chkUnicodeWords", Number<&R::chkUnicodeWords>, 0, 39, RestoreDefaults),
     // Settings window, kept by "Restore defaults".
     Box("chkIgnoreCommonWords", Number<&R::chkIgnoreCommonWords>, 0, 13, Reinitialize),
     // The state file holds the path the common-words reader uses (SaveState's argument).

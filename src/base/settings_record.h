@@ -53,6 +53,8 @@ struct SettingsRecord {
     std::int16_t chkOutputWithCommas;
     std::int16_t chkWarnOnOverwrite;
     std::int16_t chkSaveStateOnQuit;
+    // Words in any script (the Unicode text model) instead of Windows-1252.
+    std::int16_t chkUnicodeWords;
 
     // Main window.
     SourceOption source;
@@ -109,6 +111,8 @@ enum class ResetBy : std::uint8_t {
     InitializeVariables  // the main window's InitializeVariables, before Initialize
 };
 
+inline constexpr int kFirstAddedLine = 39;
+
 struct FieldInfo {
     std::string_view name;
     FieldKind kind;
@@ -123,6 +127,8 @@ struct FieldInfo {
     // as the system gives it.
     bool wordText;
     int stateLine;  // 1-based line in the state file; 0 when not saved
+    // Lines from kFirstAddedLine on came after the original layout: a file
+    // that ends before such a line restores the field's default.
     // The line is read and dropped, and the field takes its default.
     bool restoredAsDefault;
     ResetBy resetBy;

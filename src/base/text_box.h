@@ -21,6 +21,13 @@ public:
     // Puts the caret at a position, kEnd for the end of the text.
     virtual void SetCaret(size_t position) = 0;
     virtual void Repaint() {}
+    // The text is UTF-8 instead of Windows-1252: a count of words in any
+    // script, until the next count.
+    virtual void SetUtf8(bool utf8) { utf8_ = utf8; }
+    bool Utf8() const { return utf8_; }
+
+protected:
+    bool utf8_ = false;
 };
 
 // A text box that is only a string: for the command-line tool and tests.

@@ -30,9 +30,9 @@ bool ReadsStandardInput(const Options& options) {
     return options.input.empty() || options.input == "-";
 }
 
-// Text-box text (Windows-1252, CR LF) as UTF-8 lines that all end with LF.
-std::string AsOutputLines(const std::string& boxText) {
-    std::string out = WithLineFeeds(Utf8FromCp1252(boxText));
+// Text-box text (Windows-1252 or UTF-8, CR LF) as UTF-8 lines that all end with LF.
+std::string AsOutputLines(const TextBox& box) {
+    std::string out = WithLineFeeds(box.Utf8() ? box.Text() : Utf8FromCp1252(box.Text()));
     if (!out.empty() && out.back() != '\n') out += '\n';
     return out;
 }
@@ -191,7 +191,7 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     UseCommandLineFiles(options, settings);
     controller.cmdListWords_Click();
     if (view.Failed() || !controller.State().blnListShown) return kFailure;
-    out << AsOutputLines(view.OutputBox().Text());
+    out << AsOutputLines(view.OutputBox());
     if (options.summary) PrintSummary(view, err);
     if (options.time) err << ScanTimeLine(controller.State().count->ScanSeconds()) << "\n";
     out.flush();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/settings_record.h"
+#include "words/unicode_text.h"
 
 namespace lexicount {
 namespace {
@@ -16,8 +17,9 @@ std::string PadLeft(std::string text, int width) {
     return text;
 }
 
-std::string PadRight(std::string text, int width) {
-    if (static_cast<int>(text.size()) < width) text.append(static_cast<size_t>(width) - text.size(), ' ');
+std::string PadRight(std::string text, int width, bool unicode) {
+    const int columns = unicode ? DisplayWidth(text) : static_cast<int>(text.size());
+    if (columns < width) text.append(static_cast<size_t>(width - columns), ' ');
     return text;
 }
 
@@ -76,8 +78,17 @@ ColumnWidths SetColumnWidths(const WordStatistics& stats, int intMinWidth) {
     ColumnWidths w;
     w.intRankWidth = std::max(DigitCount(stats.lngNumWordsIncluded), intMinWidth);
     w.intFreqWidth = std::max(DigitCount(stats.lngMaxFrequency), intMinWidth);
-    w.intWordWidth = std::max(stats.intMaxWordLengthFound, intMinWidth);
+    w.intWordWidth = std::max(stats.intMaxWordWidthFound, intMinWidth);
     return w;
+}
+
+LineLayout MakeLineLayout(const WordStatistics& stats, const SettingsRecord& settings, int intMinWidth) {
+    LineLayout layout;
+    layout.widths = SetColumnWidths(stats, intMinWidth);
+    layout.format = settings.cboDisplayFormat;
+    layout.intMaxWordLengthFound = stats.intMaxWordLengthFound;
+    layout.unicode = IsOn(settings.chkUnicodeWords);
+    return layout;
 }
 
 std::string FormatRank(const LineLayout& layout, const WordRecord* record) {
@@ -92,7 +103,7 @@ std::string FormatFrequency(const LineLayout& layout, const WordRecord* record) 
 std::string FormatWord(const LineLayout& layout, const WordRecord* record) {
     const std::string word = record == nullptr ? "Word" : TrimSpaces(record->Word);
     if (WordIsFollowedByComma(layout)) return word + ", ";
-    return PadRight(word, layout.widths.intWordWidth);
+    return PadRight(word, layout.widths.intWordWidth, layout.unicode);
 }
 
 std::string ComposeLine(const LineLayout& layout, const WordRecord* record) {

@@ -32,7 +32,11 @@ struct LineLayout {
     int format = 0;          // cboDisplayFormat
     bool commaMode = false;  // the file pass with "Include commas in output file"
     int intMaxWordLengthFound = 0;
+    bool unicode = false;  // words are UTF-8, padded by display columns
 };
+
+// The layout of a listing of the table under the settings.
+LineLayout MakeLineLayout(const WordStatistics& stats, const SettingsRecord& settings, int intMinWidth);
 
 // Column texts; record nullptr stands for the header ("Rank", "Freq", "Word").
 std::string FormatRank(const LineLayout& layout, const WordRecord* record);

@@ -9,15 +9,16 @@ namespace lexicount {
 std::string ComposeOutputFile(const WordTable& table, const WordStatistics& stats,
                               const SettingsRecord& settings, int intMinWidth,
                               const std::function<bool()>& goOn) {
-    LineLayout layout;
-    layout.widths = SetColumnWidths(stats, intMinWidth);
-    layout.format = settings.cboDisplayFormat;
+    LineLayout layout = MakeLineLayout(stats, settings, intMinWidth);
     layout.commaMode = IsOn(settings.chkOutputWithCommas);
-    layout.intMaxWordLengthFound = stats.intMaxWordLengthFound;
 
-    std::string text = "\"To open this file in Excel state that it is delimited by ";
+    // Words in any script are written as UTF-8, with the byte-order mark
+    // that tells spreadsheets so.
+    std::string text = layout.unicode ? "\xEF\xBB\xBF" : "";
+    text += "\"To open this file in Excel state that it is delimited by ";
     text += layout.commaMode ? "commas." : "spaces.";
-    text += "\r\n\"Set File Origin: Windows (ANSI) & Text qualifier: double-quote.\r\n\r\n";
+    text += layout.unicode ? "\r\n\"Set File Origin: Unicode (UTF-8) & Text qualifier: double-quote.\r\n\r\n"
+                           : "\r\n\"Set File Origin: Windows (ANSI) & Text qualifier: double-quote.\r\n\r\n";
     const bool oneLine = layout.format == kWordsWithCommasFormat;
     if (!oneLine) text += ComposeLine(layout, nullptr) + "\r\n";
     bool first = true;

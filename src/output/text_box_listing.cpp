@@ -41,10 +41,7 @@ private:
 
 bool ListWordsToTextBox(const WordTable& table, const WordStatistics& stats, const SettingsRecord& settings,
                         int intMinWidth, ListingContext& context) {
-    LineLayout layout;
-    layout.widths = SetColumnWidths(stats, intMinWidth);
-    layout.format = settings.cboDisplayFormat;
-    layout.intMaxWordLengthFound = stats.intMaxWordLengthFound;
+    const LineLayout layout = MakeLineLayout(stats, settings, intMinWidth);
     const bool wordsWithCommas = layout.format == kWordsWithCommasFormat;
     if (!wordsWithCommas) context.box.Append(ComposeLine(layout, nullptr) + "\r\n");
 

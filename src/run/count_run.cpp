@@ -225,6 +225,7 @@ void MainController::Timer2_Timer() {
 }
 
 void MainController::NewCount(ScanHooks& hooks) {
+    view_.OutputBox().SetUtf8(IsOn(settings_.chkUnicodeWords));
     wordsToIgnore_ = WordsToIgnore(state_.strWordsToIgnore);
     state_.count =
         std::make_shared<TextCount>(settings_, allowedExtraChars_, wordsToIgnore_, commonWords_, &hooks);

@@ -4,7 +4,10 @@
 
 #include "output/word_table_sort.h"
 #include "words/chars.h"
+#include "words/cp1252.h"
 #include "words/markup.h"
+#include "words/unicode_order.h"
+#include "words/unicode_text.h"
 #include "words/utf8_fold.h"
 
 namespace lexicount {
@@ -25,10 +28,19 @@ void LowerCaseAscii(std::string& s) {
 TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars,
                      const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords, FileScanHooks* hooks)
     : settings_(settings),
-      rules_(WordRules::ForCount(settings, strAllowedExtraChars)),
+      rules_(IsOn(settings.chkUnicodeWords) ? WordRules::ForUnicodeCandidates(strAllowedExtraChars)
+                                            : WordRules::ForCount(settings, strAllowedExtraChars)),
       counter_(table_, rules_, wordsToIgnore, commonWords, hooks),
       hooks_(hooks != nullptr ? hooks : &noHooks_),
-      linesPerYield_(std::max(1, hooks_->linesPerYield)) {}
+      linesPerYield_(std::max(1, hooks_->linesPerYield)) {
+    if (IsOn(settings.chkUnicodeWords)) {
+        unicode_ = std::make_unique<UnicodeWords>(settings, strAllowedExtraChars, wordsToIgnore, commonWords);
+        counter_.UseUnicodeWords(unicode_.get());
+        unicodeHost_ = std::make_unique<UnicodeCandidates>(counter_);
+    }
+}
+
+TextCount::~TextCount() = default;
 
 void TextCount::BeginFile(std::string_view extension, int intLineEndingType) {
     SetCommentMarkersForFile(state_, extension);
@@ -53,7 +65,18 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         counter_.RefreshStop();
     }
     TrimControlChars(line);
-    if (!line.empty()) {
+    if (unicode_ && !line.empty()) {
+        // ASCII lines, the common case, are folded at once, as Western ones
+        // are; a document's text comes as Windows-1252.
+        const bool ascii = IsAscii(line);
+        if (ascii && !IsOn(settings_.chkCaseSignificant)) LowerCaseAscii(line);
+        if (!ascii) line = isDocument ? Utf8FromCp1252(line) : LineAsUtf8(line, IsOn(settings_.chkUTF8));
+        unicode_->SetLineFolded(ascii);
+        line += ' ';
+        state_.strLine.swap(line);
+        ScanUnicodeLine();
+        if (counter_.StopRequested() && HandleStop()) return false;
+    } else if (!line.empty()) {
         // Pure ASCII lines, the common case, need no folding and the
         // simplest lower-casing.
         const bool ascii = IsAscii(line);
@@ -83,6 +106,10 @@ __attribute__((flatten)) void TextCount::ScanCurrentLine() {
     ScanLineWith(state_, rules_, counter_);
 }
 
+void TextCount::ScanUnicodeLine() {
+    ScanLineWith(state_, rules_, *unicodeHost_);
+}
+
 bool TextCount::HandleStop() {
     if (!confirmsStop_ || table_.lngNumWords() < kStopConfirmationWords ||
         hooks_->ConfirmStop(table_.lngNumWords())) {
@@ -102,10 +129,19 @@ void TextCount::MarkScanStart() {
 void TextCount::CountClipboardText(std::string text) {
     MarkScanStart();
     if (text.empty()) return;
-    if (!IsOn(settings_.chkCaseSignificant)) LowerCaseLatinInPlace(text);
+    if (unicode_) {
+        text = Utf8FromCp1252(text);
+        unicode_->SetLineFolded(false);
+    } else if (!IsOn(settings_.chkCaseSignificant)) {
+        LowerCaseLatinInPlace(text);
+    }
     state_.strLine = std::move(text);
     state_.strLine += ' ';
-    ScanLineWith(state_, rules_, counter_);
+    if (unicodeHost_) {
+        ScanUnicodeLine();
+    } else {
+        ScanLineWith(state_, rules_, counter_);
+    }
     stopped_ = hooks_->StopRequested();
 }
 
@@ -117,6 +153,7 @@ bool TextCount::YieldAndGoOn() {
 void TextCount::SortTable() {
     if (scanStarted_) scanEnd_ = std::chrono::steady_clock::now();
     table_.PutInOrdinalOrder();
+    if (unicode_) SetUnicodeSortKeys(table_, UnicodeCollationLanguage(settings_));
     // After a stopped scan the stop has been taken: the sort only yields.
     const std::function<bool()> progress = [this] {
         if (stopped_) {
@@ -135,7 +172,7 @@ bool TextCount::RunPasses(const std::function<void(int)>& beforePass,
     MarkIncludedWords(table_, settings_, ThresholdFrequency(settings_));
     if (!YieldAndGoOn()) return false;
     if (beforePass) beforePass(1);
-    stats_ = ComputeWordStatistics(table_);
+    stats_ = ComputeWordStatistics(table_, unicode_ != nullptr);
     if (!YieldAndGoOn()) return false;
     if (beforePass) beforePass(2);
     BuildFrequencyChain(table_, stats_, onThousand);

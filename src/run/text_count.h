@@ -12,6 +12,7 @@
 #include "base/settings_record.h"
 #include "words/line_scanner.h"
 #include "words/post_scan.h"
+#include "words/unicode_words.h"
 #include "words/word_counter.h"
 #include "words/word_lists.h"
 #include "words/word_table.h"
@@ -40,6 +41,9 @@ public:
     TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars,
               const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords,
               FileScanHooks* hooks = nullptr);
+    ~TextCount();
+    TextCount(const TextCount&) = delete;
+    TextCount& operator=(const TextCount&) = delete;
 
     // A file or document: comment markers from its lower-cased extension,
     // and the line-end class the progress count uses (below 2: CR LF).
@@ -88,9 +92,13 @@ private:
     bool YieldAndGoOn();
     void MarkScanStart();
     void ScanCurrentLine();
+    void ScanUnicodeLine();
 
     SettingsRecord settings_;
     WordRules rules_;
+    // The Unicode text model, when chkUnicodeWords is on.
+    std::unique_ptr<UnicodeWords> unicode_;
+    std::unique_ptr<UnicodeCandidates> unicodeHost_;
     WordTable table_;
     ScanState state_;
     WordCounter counter_;

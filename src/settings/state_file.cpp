@@ -105,6 +105,9 @@ class FieldReader {
 public:
     explicit FieldReader(std::string text) : text_(std::move(text)) {}
 
+    // Nothing but line ends and blanks is left.
+    bool AtEnd() const { return text_.find_first_not_of(" \t\r\n", pos_) == std::string::npos; }
+
     std::string Next() {
         if (pos_ >= text_.size()) throw FileError("Input past end of file");
         while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
@@ -195,6 +198,11 @@ std::int16_t ListIndex(std::string_view text, std::size_t itemCount) {
 void RestoreFields(FieldReader& in, SettingsRecord& s, std::string& commonWordsFile,
                    std::string& wordsToIgnore) {
     for (const FieldInfo* field : FieldsByLine()) {
+        // Files written before a line was added load with its default.
+        if (field != nullptr && field->stateLine >= kFirstAddedLine && in.AtEnd()) {
+            ResetField(s, *field);
+            continue;
+        }
         const std::string value = in.Next();
         if (field == nullptr) continue;
         if (field->restoredAsDefault) {

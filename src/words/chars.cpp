@@ -193,12 +193,12 @@ void TrimControlChars(std::string& s) {
     s.erase(0, begin);
 }
 
-void NormaliseLineSpacingInPlace(std::string& s, bool keepTabs) {
+void NormaliseLineSpacingInPlace(std::string& s, bool keepTabs, bool utf8) {
     // Most lines hold none of these characters: look before rewriting.
     const auto* bytes = reinterpret_cast<const unsigned char*>(s.data());
     unsigned char special = 0;
     for (size_t i = 0; i < s.size(); ++i) {
-        special |= static_cast<unsigned char>((bytes[i] <= 13) | (bytes[i] == 160));
+        special |= static_cast<unsigned char>((bytes[i] <= 13) | (bytes[i] == 160 && !utf8));
     }
     if (special == 0) return;
     size_t out = 0;
@@ -210,7 +210,7 @@ void NormaliseLineSpacingInPlace(std::string& s, bool keepTabs) {
             ++i;
             continue;
         }
-        if (c == 10 || c == 12 || c == 13 || c == 160 || (c == 9 && !keepTabs)) {
+        if (c == 10 || c == 12 || c == 13 || (c == 160 && !utf8) || (c == 9 && !keepTabs)) {
             s[out++] = ' ';
             continue;
         }

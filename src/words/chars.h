@@ -73,7 +73,9 @@ std::string StripTrailingChars(std::string_view s, std::string_view set);
 void TrimControlChars(std::string& s);
 std::string NormaliseLineSpacing(std::string_view s, bool keepTabs);
 // The same, rewriting the string in place (it never grows).
-void NormaliseLineSpacingInPlace(std::string& s, bool keepTabs);
+// utf8: the text is UTF-8, where byte 160 is part of a character, not a
+// no-break space.
+void NormaliseLineSpacingInPlace(std::string& s, bool keepTabs, bool utf8 = false);
 std::string Trim(std::string_view s);  // blanks at both ends
 // The words between blanks, in order, without empty ones.
 std::vector<std::string_view> SplitAtBlanks(std::string_view s);

@@ -5,6 +5,7 @@
 #include "base/settings_record.h"
 #include "words/chars.h"
 #include "words/markup.h"
+#include "words/unicode_text.h"
 
 namespace lexicount {
 namespace {}  // namespace
@@ -12,14 +13,17 @@ namespace {}  // namespace
 namespace detail {
 
 void PreprocessLine(ScanState& state, const WordRules& rules) {
-    NormaliseLineSpacingInPlace(state.strLine, false);
+    NormaliseLineSpacingInPlace(state.strLine, false, rules.utf8);
     if (rules.blnReadingWords) {
         state.blnCommentsPossible = true;
         return;
     }
     state.blnCommentsPossible = state.markers.intNumCommentMarkers > 0;
     ReplaceDoubleHyphensInPlace(state.strLine);
-    if (state.blnCharacterEntitiesPossible) DecodeNamedEntitiesInPlace(state.strLine);
+    if (state.blnCharacterEntitiesPossible) {
+        if (rules.utf8) DecodeNumericEntitiesInPlace(state.strLine);
+        DecodeNamedEntitiesInPlace(state.strLine, rules.utf8);
+    }
 }
 
 bool SkipComments(ScanState& state, ScanHost& host) {

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "words/chars.h"
+#include "words/cp1252.h"
 
 namespace lexicount {
 
@@ -198,7 +199,7 @@ long IsCharacterEntity(std::string_view text) {
     return IsWordLetter(text[1]) ? static_cast<long>(semi) + 1 : 0;
 }
 
-void DecodeNamedEntitiesInPlace(std::string& line) {
+void DecodeNamedEntitiesInPlace(std::string& line, bool utf8) {
     const size_t firstAmp = line.find('&');
     if (firstAmp == std::string::npos || line.find(';', firstAmp) == std::string::npos) return;
     const auto& map = EntityMap();
@@ -226,7 +227,9 @@ void DecodeNamedEntitiesInPlace(std::string& line) {
                 found = true;
             }
         }
-        if (found) {
+        if (found && utf8) {
+            out += Utf8FromCp1252(std::string_view(&replacement, 1));
+        } else if (found) {
             out += replacement;
         } else {
             out.append(e);

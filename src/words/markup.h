@@ -33,7 +33,8 @@ void SkipComment(ScanState& state);
 long IsCharacterEntity(std::string_view text);
 
 std::string DecodeNamedEntities(std::string_view line);
-void DecodeNamedEntitiesInPlace(std::string& line);
+// utf8: the line is UTF-8 and so is each decoded character.
+void DecodeNamedEntitiesInPlace(std::string& line, bool utf8 = false);
 
 // "--" becomes two spaces, except in the first two positions of the line
 // and as part of "<!--" or "-->".

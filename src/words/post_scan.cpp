@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/settings_record.h"
+#include "words/unicode_text.h"
 #include "words/word_rules.h"
 
 namespace lexicount {
@@ -21,7 +22,7 @@ void MarkIncludedWords(WordTable& table, const SettingsRecord& settings, int int
     }
 }
 
-WordStatistics ComputeWordStatistics(const WordTable& table) {
+WordStatistics ComputeWordStatistics(const WordTable& table, bool unicode) {
     WordStatistics s;
     const auto& records = table.Records();
     for (size_t i = 1; i < records.size(); ++i) {
@@ -33,7 +34,13 @@ WordStatistics ComputeWordStatistics(const WordTable& table) {
         ++s.lngNumWordsIncluded;
         s.lngNumOccurrences += r.Frequency;
         s.lngMaxFrequency = std::max(s.lngMaxFrequency, r.Frequency);
-        s.intMaxWordLengthFound = std::max(s.intMaxWordLengthFound, static_cast<int>(r.Word.size()));
+        if (unicode) {
+            s.intMaxWordLengthFound = std::max(s.intMaxWordLengthFound, GraphemeCount(r.Word));
+            s.intMaxWordWidthFound = std::max(s.intMaxWordWidthFound, DisplayWidth(r.Word));
+        } else {
+            s.intMaxWordLengthFound = std::max(s.intMaxWordLengthFound, static_cast<int>(r.Word.size()));
+            s.intMaxWordWidthFound = s.intMaxWordLengthFound;
+        }
     }
     return s;
 }

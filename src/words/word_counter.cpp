@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "words/chars.h"
+#include "words/unicode_words.h"
 
 namespace lexicount {
 
@@ -19,6 +20,20 @@ void WordCounter::TakeWordFound(std::string_view word) {
     GetWords2(word);
 }
 
+void WordCounter::TakeUnicodeCandidate(std::string_view candidate) {
+    if (IsSevenBitAscii(candidate)) {
+        const std::string_view word = unicode_->CutAscii(candidate);
+        if (word.empty()) return;
+        ++lngTotalNumOccurrences;
+        if (unicode_->Admits(word)) CountWord(word);
+        return;
+    }
+    unicode_->Cut(candidate, [this](std::string_view word) {
+        ++lngTotalNumOccurrences;
+        if (unicode_->Admits(word)) CountWord(word);
+    });
+}
+
 bool WordCounter::IsIgnoredByLists(std::string_view word) const {
     const bool checkCommon = rules_.ignoreCommonWords && commonWords_.size() > 0;
     const std::string lower = LowerCaseLatin(word);
@@ -30,6 +45,10 @@ void WordCounter::GetWords2(std::string_view word) {
     if (rules_.only7bitAscii && !IsSevenBitAscii(word)) return;
     if (!ApplyWordFilters(word, rules_)) return;
     if (checksLists_ && IsIgnoredByLists(word)) return;
+    CountWord(word);
+}
+
+void WordCounter::CountWord(std::string_view word) {
     const bool isNew = table_.AddWordToList(word);
     if (isNew && hooks_ != nullptr && hooks_->reportsNewWords) {
         hooks_->NewWord(word, table_.lngNumWords());

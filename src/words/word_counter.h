@@ -16,6 +16,8 @@ namespace lexicount {
 
 // What a count reports beyond the table: yields, stop requests and new
 // words (for the display of words as they are found).
+class UnicodeWords;
+
 class CountHooks {
 public:
     virtual ~CountHooks() = default;
@@ -47,19 +49,42 @@ public:
 
     // The gate itself: the admission chain, then AddWordToList.
     void GetWords2(std::string_view word);
+    // The Unicode model that TakeUnicodeCandidate cuts candidates with.
+    void UseUnicodeWords(UnicodeWords* unicode) { unicode_ = unicode; }
+    void TakeUnicodeCandidate(std::string_view candidate);
 
     std::int64_t lngTotalNumOccurrences = 0;
 
 private:
     bool IsIgnoredByLists(std::string_view word) const;
+    // Counts an admitted word.
+    void CountWord(std::string_view word);
 
     WordTable& table_;
     const WordRules& rules_;
     const WordsToIgnore& wordsToIgnore_;
     const CommonWords& commonWords_;
     CountHooks* hooks_;
+    UnicodeWords* unicode_ = nullptr;
     bool checksLists_ = false;
     bool stopSeen_ = false;
+};
+
+// The scanner's host under the Unicode model: each candidate goes to the
+// counter's Unicode model. A host of its own, so that the Western count
+// pays nothing for the model.
+class UnicodeCandidates final : public ScanHost {
+public:
+    explicit UnicodeCandidates(WordCounter& counter) : counter_(counter) {
+        yields = counter.yields;
+        stepsPerYield = stepsUntilYield = counter.stepsPerYield;
+    }
+    void TakeWordFound(std::string_view candidate) override { counter_.TakeUnicodeCandidate(candidate); }
+    void Yield() override { counter_.Yield(); }
+    bool StopRequested() const override { return counter_.StopRequested(); }
+
+private:
+    WordCounter& counter_;
 };
 
 // Reading a common-words file: every word goes straight into the table,

@@ -18,6 +18,7 @@ public:
     explicit WordsToIgnore(std::string_view strWordsToIgnore);
     bool Contains(std::string_view lowerCasedWord) const;
     bool empty() const { return words_.empty(); }
+    const std::unordered_set<std::string>& Words() const { return words_; }
 
 private:
     std::unordered_set<std::string> words_;

@@ -80,6 +80,21 @@ WordRules WordRules::ForCount(const SettingsRecord& s, std::string_view allowedE
     return r;
 }
 
+WordRules WordRules::ForUnicodeCandidates(std::string_view allowedExtraChars) {
+    WordRules r;
+    SetCharacterClasses(r, allowedExtraChars);
+    for (int c = 0x80; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        r.wordChars.Add(std::string_view(&ch, 1));
+        r.wordStart.Add(std::string_view(&ch, 1));
+    }
+    r.wordStartBytes = ByteMaskSet(r.wordStart);
+    r.wordCharBytes = ByteMaskSet(r.wordChars);
+    r.apostrophesAllowed = true;
+    r.utf8 = true;
+    return r;
+}
+
 WordRules WordRules::ForCommonWords() {
     WordRules r;
     SetCharacterClasses(r, kAllPossibleExtraChars);

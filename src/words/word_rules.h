@@ -24,6 +24,9 @@ struct WordRules {
     ByteMaskSet wordCharBytes;
     CharSet trailingStrip;  // what may not end a word
     bool blnReadingWords = false;
+    // Lines are UTF-8 and the scan only finds candidates for the Unicode
+    // model: every byte of a multi-byte character is a word byte.
+    bool utf8 = false;
     bool dropFinalS = false;
     bool apostrophesAllowed = false;
     bool only7bitAscii = false;
@@ -36,6 +39,9 @@ struct WordRules {
 
     // Rules of a count under the given settings and allowed characters.
     static WordRules ForCount(const SettingsRecord& settings, std::string_view allowedExtraChars);
+    // The candidate rules of the Unicode model: no normalisation, which the
+    // model does per word.
+    static WordRules ForUnicodeCandidates(std::string_view allowedExtraChars);
     // Rules while a common-words file is read: every extra character allowed,
     // no normalisation.
     static WordRules ForCommonWords();

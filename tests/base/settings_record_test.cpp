@@ -33,6 +33,7 @@ const NumberDefault kNumberDefaults[] = {
     {"chkCaseSignificant", 0, &R::chkCaseSignificant},
     {"chkDropFinalS", 0, &R::chkDropFinalS},
     {"chkOnly7bitASCII", 0, &R::chkOnly7bitASCII},
+    {"chkUnicodeWords", 0, &R::chkUnicodeWords},
     {"chkIgnoreRepetitions", 1, &R::chkIgnoreRepetitions},
     {"chkIgnoreRomNum40", 1, &R::chkIgnoreRomNum40},
     {"chkIgnoreNoLetter", 1, &R::chkIgnoreNoLetter},

@@ -137,6 +137,7 @@ TEST(SetColumnWidthsTest, DigitsAndLongestWordRaisedToTheMinimum) {
         stats.lngNumWordsIncluded = c.included;
         stats.lngMaxFrequency = c.maxFrequency;
         stats.intMaxWordLengthFound = c.longest;
+        stats.intMaxWordWidthFound = c.longest;
         const ColumnWidths w = SetColumnWidths(stats, c.minWidth);
         EXPECT_EQ(w.intRankWidth, c.rank) << c.included;
         EXPECT_EQ(w.intFreqWidth, c.freq) << c.maxFrequency;

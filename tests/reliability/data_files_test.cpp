@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using std::chrono::seconds;
 
-// The 38 lines of a settings file as the tool saves them.
+// The 39 lines of a settings file as the tool saves them.
 std::vector<std::string> SavedLines(const TempDir& dir) {
     const fs::path file = dir.path() / "saved.tly";
     const ChildResult run = RunChild(CliPath(), {"--save-settings", file.string()}, seconds(20));
@@ -30,7 +30,7 @@ std::vector<std::string> SavedLines(const TempDir& dir) {
     std::vector<std::string> lines;
     std::istringstream in(ReadFileBytes(file));
     for (std::string line; std::getline(in, line);) lines.push_back(line + "\n");
-    EXPECT_EQ(lines.size(), 38u);
+    EXPECT_EQ(lines.size(), 39u);
     return lines;
 }
 
@@ -55,8 +55,9 @@ TEST(HostileDataFiles, SettingsFilesThatCannotBeRestoredStopTheCount) {
     std::vector<std::string> lines = SavedLines(dir);
     std::vector<std::string> tenMegabyteLine = lines;
     tenMegabyteLine[2] = "\"" + std::string(10 << 20, 'w') + "\"\r\n";
+    // Line 39 came later and may be missing; line 38 may not.
     std::vector<std::string> missingLine = lines;
-    missingLine.pop_back();
+    missingLine.resize(37);
     std::mt19937 random(20240601);
     std::string garbage;
     for (int i = 0; i < 65536; ++i) garbage += static_cast<char>(random());

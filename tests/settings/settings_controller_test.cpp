@@ -438,7 +438,8 @@ TEST_F(SettingsControllerTest, EachResetTouchesItsFieldsOnly) {
                                                    "chkOnly7bitASCII",
                                                    "cboShortWordSize",
                                                    "cboLongWordSize",
-                                                   "cboThresholdFrequency"};
+                                                   "cboThresholdFrequency",
+                                                   "chkUnicodeWords"};
     std::set<std::string> initialize = restoreDefaults;
     initialize.insert({"txbFile(0)", "txbFile(1)", "chkUTF8", "txbWordsToIgnore", "chkSuppressWords",
                        "txbCommonWordsFile",

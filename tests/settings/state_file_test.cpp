@@ -34,6 +34,7 @@ std::vector<std::string> DefaultLines() {
     lines.insert(lines.end(), 6, "0");  // lines 31 to 36
     lines.push_back("\"\"");
     lines.push_back("0");
+    lines.push_back("0");  // line 39, added later: chkUnicodeWords
     return lines;
 }
 
@@ -113,7 +114,8 @@ constexpr NumberLine kNumberLines[] = {{8, "cboShortWordSize"},
                                        {34, "chkDisableOutputToFile"},
                                        {35, "cboWordOrder"},
                                        {36, "cboDisplayFormat"},
-                                       {38, "chkOnly7bitASCII"}};
+                                       {38, "chkOnly7bitASCII"},
+                                       {39, "chkUnicodeWords"}};
 
 TEST(StateFile, EachNumberIsReadFromItsOwnLine) {
     for (const auto& [line, field] : kNumberLines) {
@@ -214,6 +216,7 @@ TEST(StateFile, EveryFieldAwayFromItsDefaultGivesItsBytesAndComesBack) {
     s.cboWordOrder = 1;
     s.cboDisplayFormat = 9;
     s.chkOnly7bitASCII = 1;
+    s.chkUnicodeWords = 1;
     s.txbCommonWordsFile = "/typed/not/yet/taken.txt";  // the file names the path in use
     s.chkUTF8 = 1;                                      // not saved
     s.source = SourceOption::optOnClipboard;            // not saved
@@ -242,7 +245,7 @@ TEST(StateFile, EveryFieldAwayFromItsDefaultGivesItsBytesAndComesBack) {
                                       "0"};
     lines.insert(lines.end(), 9, "1");  // lines 20 to 28
     lines.insert(lines.end(),
-                 {"0", "0", "1", "1", "1", "1", "1", "9", "\"/usr/share/lexicount/cwds_fr.txt\"", "1"});
+                 {"0", "0", "1", "1", "1", "1", "1", "9", "\"/usr/share/lexicount/cwds_fr.txt\"", "1", "1"});
     EXPECT_EQ(ReadFileBytes(file), Joined(lines));
 
     const Restored r = RestoreFrom(file);
@@ -258,6 +261,27 @@ TEST(StateFile, EveryFieldAwayFromItsDefaultGivesItsBytesAndComesBack) {
     }
     EXPECT_EQ(r.commonWordsFile, "/usr/share/lexicount/cwds_fr.txt");
     EXPECT_EQ(r.wordsToIgnore, W(" café thé "));
+}
+
+// Files saved before line 39 existed load unchanged, with the setting of
+// that line off, whatever it was before; a file cut within the first 38
+// lines is still refused.
+TEST(StateFile, FilesWithoutTheAddedLinesLoadWithTheirDefaults) {
+    std::vector<std::string> lines = DefaultLines();
+    lines[37] = "1";  // chkOnly7bitASCII
+    SettingsRecord before;
+    before.chkUnicodeWords = 1;
+    lines.resize(38);
+    std::string bytes = Joined(lines);
+    bytes.erase(bytes.size() - 2);  // without its last line end
+    for (const std::string_view end : {"", "\r\n", "\r\n\r\n"}) {
+        const Restored r = RestoreBytes(bytes + std::string(end), before);
+        EXPECT_EQ(r.message, "") << end.size();
+        EXPECT_EQ(r.settings.chkOnly7bitASCII, 1) << end.size();
+        EXPECT_EQ(r.settings.chkUnicodeWords, 0) << end.size();
+    }
+    lines.resize(37);
+    EXPECT_NE(RestoreBytes(Joined(lines), before).message, "");
 }
 
 TEST(StateFile, TextsAreWrittenAsUtf8WithoutDoubleQuotes) {

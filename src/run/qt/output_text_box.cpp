@@ -28,11 +28,15 @@ OutputTextBox::OutputTextBox(QPlainTextEdit& widget) : QObject(&widget), widget_
     connect(&widget_, &QPlainTextEdit::textChanged, this, &OutputTextBox::TakeUserEdit);
 }
 
+QString OutputTextBox::Display(std::string_view text) const {
+    return utf8_ ? QStringFromUtf8(text) : QStringFromCp1252(text);
+}
+
 void OutputTextBox::SetText(std::string text) {
     text_ = std::move(text);
     pending_.clear();
     writing_ = true;
-    widget_.setPlainText(QStringFromCp1252(DisplayLineBreaks(text_)));
+    widget_.setPlainText(Display(DisplayLineBreaks(text_)));
     writing_ = false;
     widgetEndsWithCr_ = !text_.empty() && text_.back() == '\r';
 }
@@ -53,7 +57,7 @@ void OutputTextBox::Flush() {
     std::string_view chunk = pending_;
     if (widgetEndsWithCr_ && chunk.front() == '\n') chunk.remove_prefix(1);
     widgetEndsWithCr_ = pending_.back() == '\r';
-    const QString display = QStringFromCp1252(DisplayLineBreaks(chunk));
+    const QString display = Display(DisplayLineBreaks(chunk));
     pending_.clear();
     if (display.isEmpty()) return;
     writing_ = true;
@@ -84,7 +88,8 @@ void OutputTextBox::TakeUserEdit() {
     if (writing_) return;
     // The user typed or pasted into the box: its text is now what it shows.
     pending_.clear();
-    text_ = CoreLineBreaks(Cp1252FromQString(widget_.toPlainText()));
+    const QString shown = widget_.toPlainText();
+    text_ = CoreLineBreaks(utf8_ ? Utf8FromQString(shown) : Cp1252FromQString(shown));
     widgetEndsWithCr_ = false;
 }
 

@@ -28,6 +28,8 @@ public:
     void Append(std::string_view text) override;
     void SetCaret(size_t position) override;
     void Repaint() override;
+    // The box's text as the widget shows it.
+    QString Display(std::string_view text) const;
 
     // Puts gathered appends into the widget.
     void Flush();

@@ -1,0 +1,247 @@
+#include "words/unicode_words.h"
+
+#include <unicode/brkiter.h>
+#include <unicode/normalizer2.h>
+#include <unicode/rbbi.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/uscript.h>
+
+#include "base/settings_record.h"
+#include "words/chars.h"
+#include "words/cp1252.h"
+#include "words/unicode_text.h"
+#include "words/word_lists.h"
+#include "words/word_rules.h"
+
+namespace lexicount {
+namespace {
+
+constexpr char32_t kRightSingleQuote = 0x2019;
+
+bool IsLetter(char32_t c) {
+    return (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_L_MASK) != 0;
+}
+bool IsMark(char32_t c) {
+    return (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_M_MASK) != 0;
+}
+bool IsDecimalDigit(char32_t c) {
+    return u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER;
+}
+
+// Scripts written without spaces between words.
+bool IsUnspacedScript(char32_t c) {
+    UErrorCode status = U_ZERO_ERROR;
+    switch (uscript_getScript(static_cast<UChar32>(c), &status)) {
+        case USCRIPT_HAN:
+        case USCRIPT_HIRAGANA:
+        case USCRIPT_KATAKANA:
+        case USCRIPT_THAI:
+        case USCRIPT_LAO:
+        case USCRIPT_KHMER:
+        case USCRIPT_MYANMAR: return true;
+        default: return false;
+    }
+}
+
+bool IsLatinWord(std::string_view word) {
+    for (size_t i = 0; i < word.size();) {
+        char32_t c = 0;
+        i += DecodeUtf8At(word, i, c);
+        if (!IsLetter(c)) continue;
+        UErrorCode status = U_ZERO_ERROR;
+        if (uscript_getScript(static_cast<UChar32>(c), &status) != USCRIPT_LATIN) return false;
+    }
+    return true;
+}
+
+// The letter a character is written on: "é" is an "e".
+char32_t BaseLetter(char32_t c) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+    icu::UnicodeString decomposed;
+    if (U_FAILURE(status) || !nfd->getDecomposition(static_cast<UChar32>(c), decomposed)) return c;
+    return static_cast<char32_t>(decomposed.char32At(0));
+}
+
+// The words of a lists as the Unicode model compares them.
+std::string Folded(std::string_view cp1252Word) {
+    return FoldCase(ToNfc(Utf8FromCp1252(cp1252Word)), false);
+}
+
+}  // namespace
+
+UnicodeRules UnicodeRules::ForCount(const SettingsRecord& s, std::string_view allowedExtraChars) {
+    UnicodeRules r;
+    r.allowed = std::string(allowedExtraChars);
+    for (char c : allowedExtraChars) {
+        if (kProhibitedInitialOrFinalChars.find(c) == std::string_view::npos) r.startAllowed += c;
+    }
+    r.trailingStrip = std::string(kProhibitedInitialOrFinalChars);
+    r.numerals = IsOn(s.chkAllowWordsWithNumerals);
+    r.apostrophes = IsOn(s.chkAllowWordsWithApostrophes);
+    r.caseSignificant = IsOn(s.chkCaseSignificant);
+    r.turkic = false;
+    r.dropFinalS = IsOn(s.chkDropFinalS);
+    r.only7bitAscii = IsOn(s.chkOnly7bitASCII);
+    r.ignoreShortWords = IsOn(s.chkIgnoreShortWords);
+    r.minWordLength = MinWordLength(s);
+    r.maxWordLength = MaxWordLength(s);
+    r.ignoreNoLetter = IsOn(s.chkIgnoreNoLetter);
+    r.ignoreRepetitions = IsOn(s.chkIgnoreRepetitions);
+    return r;
+}
+
+struct UnicodeWords::Western {
+    WordRules rules;
+};
+
+struct UnicodeWords::Breaker {
+    std::unique_ptr<icu::BreakIterator> words;
+};
+
+UnicodeWords::UnicodeWords(const SettingsRecord& settings, std::string_view allowedExtraChars,
+                           const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords)
+    : rules_(UnicodeRules::ForCount(settings, allowedExtraChars)),
+      western_(std::make_unique<Western>(Western{WordRules::ForCount(settings, allowedExtraChars)})),
+      breaker_(std::make_unique<Breaker>()) {
+    for (const std::string& word : wordsToIgnore.Words()) ignored_.insert(Folded(word));
+    if (IsOn(settings.chkIgnoreCommonWords)) {
+        for (const std::string& word : commonWords.Words()) ignored_.insert(Folded(word));
+    }
+}
+
+UnicodeWords::~UnicodeWords() = default;
+
+void UnicodeWords::Cut(std::string_view candidate, const std::function<void(std::string_view)>& take) {
+    if (IsSevenBitAscii(candidate)) {
+        const std::string_view word = CutAscii(candidate);
+        if (!word.empty()) take(word);
+        return;
+    }
+    std::string text = ToNfc(candidate);
+    if (!rules_.caseSignificant) text = FoldCase(text, rules_.turkic);
+    std::string word;
+    bool unspaced = false;
+    auto finish = [&] {
+        while (!word.empty() && rules_.trailingStrip.find(word.back()) != std::string::npos) word.pop_back();
+        if (unspaced) {
+            SplitUnspacedRuns(word, take);
+        } else if (!word.empty()) {
+            Normalise(word, take);
+        }
+        word.clear();
+        unspaced = false;
+    };
+    for (size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        i += DecodeUtf8At(text, i, c);
+        if (c == kRightSingleQuote && rules_.apostrophes) c = U'\'';
+        const bool ascii = c < 0x80;
+        const bool allowed = ascii && rules_.allowed.find(static_cast<char>(c)) != std::string::npos;
+        const bool digit = rules_.numerals && IsDecimalDigit(c);
+        const bool starts = IsLetter(c) || digit ||
+                            (ascii && rules_.startAllowed.find(static_cast<char>(c)) != std::string::npos);
+        const bool continues = IsLetter(c) || digit || allowed || IsMark(c);
+        if (word.empty() ? starts : continues) {
+            AppendUtf8(word, c);
+            unspaced = unspaced || IsUnspacedScript(c);
+        } else {
+            finish();
+            if (starts) {
+                AppendUtf8(word, c);
+                unspaced = IsUnspacedScript(c);
+            }
+        }
+    }
+    finish();
+}
+
+std::string_view UnicodeWords::CutAscii(std::string_view candidate) {
+    if (rules_.caseSignificant || lineFolded_) return NormaliseWord(candidate, western_->rules);
+    asciiBuffer_.assign(candidate);
+    for (char& c : asciiBuffer_) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    }
+    return NormaliseWord(asciiBuffer_, western_->rules);
+}
+
+void UnicodeWords::Normalise(std::string_view word, const std::function<void(std::string_view)>& take) const {
+    // Words of ASCII letters follow the Western rules to the letter.
+    const std::string_view normalised = IsSevenBitAscii(word)
+                                            ? NormaliseWord(word, western_->rules)
+                                            : (rules_.dropFinalS ? DropFinalSUnicode(word) : word);
+    if (!normalised.empty()) take(normalised);
+}
+
+void UnicodeWords::SplitUnspacedRuns(std::string_view word,
+                                     const std::function<void(std::string_view)>& take) {
+    if (!breaker_->words) {
+        UErrorCode status = U_ZERO_ERROR;
+        breaker_->words.reset(icu::BreakIterator::createWordInstance(icu::Locale::getRoot(), status));
+        if (U_FAILURE(status)) breaker_->words.reset();
+    }
+    if (!breaker_->words) {
+        Normalise(word, take);
+        return;
+    }
+    const icu::UnicodeString u =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(word.data(), static_cast<int32_t>(word.size())));
+    icu::BreakIterator& words = *breaker_->words;
+    words.setText(u);
+    int32_t start = words.first();
+    for (int32_t end = words.next(); end != icu::BreakIterator::DONE; start = end, end = words.next()) {
+        if (words.getRuleStatus() < UBRK_WORD_NUMBER) continue;  // spaces and punctuation
+        std::string piece;
+        u.tempSubStringBetween(start, end).toUTF8String(piece);
+        Normalise(piece, take);
+    }
+}
+
+bool UnicodeWords::Admits(std::string_view word) const {
+    const bool ascii = IsSevenBitAscii(word);
+    if (rules_.only7bitAscii && !ascii) return false;
+    if (!(ascii ? ApplyWordFilters(word, western_->rules) : ApplyUnicodeWordFilters(word, rules_)))
+        return false;
+    if (ignored_.empty()) return true;
+    const std::string folded = rules_.caseSignificant ? FoldCase(word, rules_.turkic) : std::string(word);
+    return ignored_.count(folded) == 0;
+}
+
+bool ApplyUnicodeWordFilters(std::string_view word, const UnicodeRules& rules) {
+    const int length = GraphemeCount(word);
+    if (rules.ignoreShortWords && length < rules.minWordLength) return false;
+    if (length > rules.maxWordLength) return false;
+    bool hasLetter = false;
+    bool oneRepeated = true;
+    char32_t first = 0;
+    int codePoints = 0;
+    for (size_t i = 0; i < word.size(); ++codePoints) {
+        char32_t c = 0;
+        i += DecodeUtf8At(word, i, c);
+        hasLetter = hasLetter || IsLetter(c);
+        if (codePoints == 0) first = c;
+        oneRepeated = oneRepeated && c == first;
+    }
+    if (rules.ignoreNoLetter && !hasLetter) return false;
+    if (rules.ignoreRepetitions && codePoints > 1 && oneRepeated && IsLetter(first)) return false;
+    return true;
+}
+
+std::string_view DropFinalSUnicode(std::string_view word) {
+    if (word.size() < 3 || word.back() != 's' || !IsLatinWord(word)) return word;
+    // The character before the "s", decoded from its last byte backwards.
+    size_t start = word.size() - 2;
+    while (start > 0 && (static_cast<unsigned char>(word[start]) & 0xC0) == 0x80) --start;
+    char32_t before = 0;
+    DecodeUtf8At(word, start, before);
+    if (start == 0 || before == U's' || before == U'\'') return word;
+    const char32_t base = BaseLetter(before);
+    if (base < 0x80 &&
+        std::string_view("aeiouyAEIOUY").find(static_cast<char>(base)) != std::string_view::npos) {
+        return word;
+    }
+    return word.substr(0, word.size() - 1);
+}
+
+}  // namespace lexicount

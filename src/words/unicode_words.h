@@ -1,0 +1,85 @@
+#pragma once
+
+// Words in any script: the word rules of the Western text model read for
+// Unicode. The Western scanner still finds the candidates (it skips
+// comments, markup and the characters no word may hold, and treats every
+// byte of a multi-byte UTF-8 character as a word byte); each candidate is
+// then cut here by Unicode character classes, put in NFC, case-folded and
+// normalised. Runs of scripts written without spaces are split by ICU's
+// dictionary-based word break.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+namespace lexicount {
+
+struct SettingsRecord;
+class WordsToIgnore;
+class CommonWords;
+
+struct UnicodeRules {
+    std::string allowed;        // ASCII characters allowed inside a word
+    std::string startAllowed;   // those of them that may begin one
+    std::string trailingStrip;  // ASCII characters that may not end one
+    bool numerals = false;      // every decimal digit (Nd) is a word character
+    bool apostrophes = false;   // U+2019 inside a word as "'" is
+    bool caseSignificant = false;
+    bool turkic = false;  // the common words are Turkish: Turkish case folding
+    bool dropFinalS = false;
+    bool only7bitAscii = false;
+    bool ignoreShortWords = true;
+    int minWordLength = 3;
+    int maxWordLength = 50;
+    bool ignoreNoLetter = true;
+    bool ignoreRepetitions = true;
+
+    static UnicodeRules ForCount(const SettingsRecord& settings, std::string_view allowedExtraChars);
+};
+
+class UnicodeWords {
+public:
+    UnicodeWords(const SettingsRecord& settings, std::string_view allowedExtraChars,
+                 const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords);
+    ~UnicodeWords();
+    UnicodeWords(const UnicodeWords&) = delete;
+    UnicodeWords& operator=(const UnicodeWords&) = delete;
+
+    // Cuts a candidate into words, each in NFC, case-folded unless case is
+    // significant, and normalised (final "s", apostrophe fragments); hands
+    // on each word that is not empty.
+    void Cut(std::string_view candidate, const std::function<void(std::string_view)>& take);
+    // An ASCII candidate is cut by the scanner exactly as the Western rules
+    // cut it: it is one word already, returned case-folded and normalised
+    // ("" when nothing is left). Valid until the next call.
+    std::string_view CutAscii(std::string_view candidate);
+    // The line being scanned is ASCII and case-folded already (when case is
+    // not significant): its candidates need no folding.
+    void SetLineFolded(bool folded) { lineFolded_ = folded; }
+    // The filters and the two lists: true when the word is counted.
+    bool Admits(std::string_view word) const;
+
+private:
+    void Normalise(std::string_view word, const std::function<void(std::string_view)>& take) const;
+    void SplitUnspacedRuns(std::string_view word, const std::function<void(std::string_view)>& take);
+
+    UnicodeRules rules_;
+    struct Western;
+    std::unique_ptr<Western> western_;
+    std::unordered_set<std::string> ignored_;
+    std::string asciiBuffer_;
+    bool lineFolded_ = false;
+    struct Breaker;
+    std::unique_ptr<Breaker> breaker_;
+};
+
+// The length, letter and repetition filters, by user-perceived characters
+// and Unicode letters.
+bool ApplyUnicodeWordFilters(std::string_view word, const UnicodeRules& rules);
+
+// "Drop final 's' unless 'ss' or vowel+'s'", for words in Latin script only.
+std::string_view DropFinalSUnicode(std::string_view word);
+
+}  // namespace lexicount
