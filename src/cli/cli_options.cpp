@@ -60,6 +60,7 @@ enum LongOnly : int {
     kAutoCommonWords,
     kSummary,
     kTime,
+    kUnicode,
 };
 
 constexpr option kLongOptions[] = {
@@ -76,6 +77,7 @@ constexpr option kLongOptions[] = {
     {"auto-common-words", no_argument, nullptr, kAutoCommonWords},
     {"summary", no_argument, nullptr, kSummary},
     {"time", no_argument, nullptr, kTime},
+    {"unicode", no_argument, nullptr, kUnicode},
     {nullptr, 0, nullptr, 0},
 };
 // A leading ':' reports a missing value apart from an unknown option; no
@@ -102,6 +104,7 @@ bool TakeOption(int code, const std::string& value, Options& options, std::strin
         case kAutoCommonWords: options.autoCommonWords = true; return true;
         case kSummary: options.summary = true; return true;
         case kTime: options.time = true; return true;
+        case kUnicode: return AddSet(options, "chkUnicodeWords=1", error);
         default: return false;
     }
 }
@@ -197,6 +200,9 @@ options):
   --common-words LANG|FILE
                      ignore the common words of a language (en de es pt it
                      fr en_de all) or of a file
+  --unicode          words in any script (--set chkUnicodeWords=1): Cyrillic,
+                     Greek, Arabic, Chinese, ...; the list is UTF-8 and an
+                     output file UTF-8 with a byte-order mark
   --auto-common-words
                      ignore the common words of the language the input
                      declares (English when it declares none)

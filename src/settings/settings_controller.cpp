@@ -21,7 +21,7 @@ struct RereadBox {
     std::string_view name;
     bool runsCheck;
 };
-constexpr std::array<RereadBox, 11> kRereadBoxes = {{
+constexpr std::array<RereadBox, 12> kRereadBoxes = {{
     {"chkCaseSignificant", false},
     {"chkAllowWordsWithHyphens", true},
     {"chkAllowWordsWithApostrophes", true},
@@ -33,6 +33,7 @@ constexpr std::array<RereadBox, 11> kRereadBoxes = {{
     {"chkAllowWordsWithAtSigns", true},
     {"chkAllowWordsWithNumerals", true},
     {"chkDropFinalS", false},
+    {"chkUnicodeWords", false},
 }};
 
 // Filters that act on the gathered words: no re-read is needed.

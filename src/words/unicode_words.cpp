@@ -166,7 +166,28 @@ std::string_view UnicodeWords::CutAscii(std::string_view candidate) {
     return NormaliseWord(asciiBuffer_, western_->rules);
 }
 
+namespace {
+
+constexpr std::string_view kSmallSigma = "\xCF\x83";       // σ
+constexpr std::string_view kFinalSmallSigma = "\xCF\x82";  // ς
+
+// Case folding makes every sigma "σ"; at the end of a Greek word it is
+// written "ς", which folds to the same "σ" again.
+std::string WithFinalSigma(std::string_view word) {
+    std::string out(word);
+    if (out.size() > kSmallSigma.size() && out.ends_with(kSmallSigma)) {
+        out.replace(out.size() - kSmallSigma.size(), kSmallSigma.size(), kFinalSmallSigma);
+    }
+    return out;
+}
+
+}  // namespace
+
 void UnicodeWords::Normalise(std::string_view word, const std::function<void(std::string_view)>& take) const {
+    if (!rules_.caseSignificant && word.ends_with(kSmallSigma)) {
+        const std::string written = WithFinalSigma(word);
+        if (written != word) return Normalise(written, take);
+    }
     // Words of ASCII letters follow the Western rules to the letter.
     const std::string_view normalised = IsSevenBitAscii(word)
                                             ? NormaliseWord(word, western_->rules)
@@ -204,7 +225,9 @@ bool UnicodeWords::Admits(std::string_view word) const {
     if (!(ascii ? ApplyWordFilters(word, western_->rules) : ApplyUnicodeWordFilters(word, rules_)))
         return false;
     if (ignored_.empty()) return true;
-    const std::string folded = rules_.caseSignificant ? FoldCase(word, rules_.turkic) : std::string(word);
+    // Lists compare folded forms; a final "ς" is folded back to "σ".
+    const std::string folded =
+        rules_.caseSignificant || !ascii ? FoldCase(word, rules_.turkic) : std::string(word);
     return ignored_.count(folded) == 0;
 }
 

@@ -110,6 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"--set", "chkAllowWordsWithApostrophes=1", "--format", "8"},
                    "don't rock 'n' roll\n",
                    "Word (longest has 5 characters)\ndon't\nrock\nroll\n"},
+        // Columns by display width: Cyrillic letters take one, Chinese two.
+        OutputCase{
+            "UnicodeWords",
+            {"--unicode", "-f", "7", "-s", "cboShortWordSize=0"},
+            "\xD0\x9C\xD0\xB8\xD1\x80 \xD0\xBC\xD0\xB8\xD1\x80 \xE4\xB8\xAD\xE6\x96\x87\n",
+            "  Word     Freq\n  \xD0\xBC\xD0\xB8\xD1\x80         2\n  \xE4\xB8\xAD\xE6\x96\x87        1\n"},
         OutputCase{"WordsToIgnore",
                    {"--set", "txbWordsToIgnore=The, cat", "--format", "5"},
                    kCatText,
@@ -249,6 +255,25 @@ TEST(Cli, ListsALargeInputWholeWithoutAskingForAnOutputFile) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 40001);
+}
+
+// Under --unicode the output file is UTF-8 and says so, with a byte-order
+// mark for spreadsheets; the same text in UTF-8 and in Windows-1252 gives
+// the same list.
+TEST(Cli, UnicodeWordsGoToAUtf8OutputFile) {
+    TempDir dir;
+    const auto utf8 = dir.Write("utf8.txt", "Caf\xC3\xA9 caf\xC3\xA9 na\xC3\xAFve\n");
+    const auto ansi = dir.Write("ansi.txt", "Caf\xE9 caf\xE9 na\xEFve\n");
+    const auto output = dir.path() / "list.txt";
+    const CliResult fromUtf8 = RunCli({"--unicode", "-o", output.string(), "-f", "8", utf8.string()});
+    ASSERT_EQ(fromUtf8.status, 0) << fromUtf8.err;
+    EXPECT_EQ(fromUtf8.out, "Word (longest has 5 characters)\ncaf\xC3\xA9\nna\xC3\xAFve\n");
+    const std::string file = ReadFileBytes(output);
+    EXPECT_TRUE(file.starts_with("\xEF\xBB\xBF\"To open this file")) << file;
+    EXPECT_NE(file.find("Set File Origin: Unicode (UTF-8)"), std::string::npos);
+    EXPECT_NE(file.find("caf\xC3\xA9"), std::string::npos);
+    const CliResult fromAnsi = RunCli({"--unicode", "-f", "8", ansi.string()});
+    EXPECT_EQ(fromAnsi.out, fromUtf8.out);
 }
 
 // GNU forms: "=" values, short options, options after the file, "--".

@@ -127,6 +127,27 @@ TEST_F(SettingsWindowTest, NoToTheRereadQuestionUnticksNothing) {
     EXPECT_FALSE(State().blnWordsGot);
 }
 
+// The user ticks "Unicode words" and counts a Russian text: the result box
+// shows the Cyrillic words, case-folded, with their counts.
+TEST_F(SettingsWindowTest, UnicodeWordsCountARussianText) {
+    Click("cmdSetParameters");
+    auto* unicode = InSettings<QCheckBox>("chkUnicodeWords");
+    ASSERT_NE(unicode, nullptr);
+    EXPECT_FALSE(unicode->toolTip().isEmpty());
+    ClickInSettings("chkUnicodeWords");
+    EXPECT_EQ(settings.chkUnicodeWords, 1);
+
+    const auto path = files.Write("ru.txt", "Мама мыла раму. МАМА мыла Раму, мама!\n");
+    settings.txbFile[0] = path.string();
+    window->SettingsChanged();
+    Click("cmdListWords");
+    const std::string list = OutputText();
+    EXPECT_NE(list.find("Word (longest has 4 characters)"), std::string::npos) << list;
+    EXPECT_NE(list.find("      1       3  мама"), std::string::npos) << list;
+    EXPECT_NE(list.find("      2       2  мыла"), std::string::npos) << list;
+    EXPECT_NE(list.find("      3       2  раму"), std::string::npos) << list;
+}
+
 TEST_F(SettingsWindowTest, LeavingTheWordsBoxNormalisesAndWarns) {
     Click("cmdSetParameters");
     auto* box = InSettings<QLineEdit>("txbWordsToIgnore");
@@ -239,6 +260,7 @@ TEST_F(SettingsWindowTest, TabVisitsEverySettingInReadingOrder) {
                                             "chkCaseSignificant",
                                             "chkDropFinalS",
                                             "chkOnly7bitASCII",
+                                            "chkUnicodeWords",
                                             "chkIgnoreRepetitions",
                                             "chkIgnoreRomNum40",
                                             "chkIgnoreNoLetter",

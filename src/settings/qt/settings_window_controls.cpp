@@ -96,6 +96,7 @@ void SettingsWindow::BuildControls() {
         "chkCaseSignificant",
         "chkDropFinalS",
         "chkOnly7bitASCII",
+        "chkUnicodeWords",
         "chkIgnoreRepetitions",
         "chkIgnoreRomNum40",
         "chkIgnoreNoLetter",
@@ -150,6 +151,13 @@ QGroupBox* SettingsWindow::BuildFurthermoreFrame() {
     layout->addWidget(AddCheckBox("chkCaseSignificant", "Upper/lower case significant"));
     layout->addWidget(AddCheckBox("chkDropFinalS", "Drop final 's' unless 'ss' or vowel+'s'"));
     layout->addWidget(AddCheckBox("chkOnly7bitASCII", "Allow only 7-bit ASCII characters"));
+    QCheckBox* unicodeWords = AddCheckBox("chkUnicodeWords", "Unicode words (any script)");
+    unicodeWords->setToolTip(QStringLiteral(
+        "Count words in every alphabet and script (Cyrillic, Greek, Arabic, Chinese, ...) instead of "
+        "Windows-1252 text only:\nletters of any script, accents composed or not, full case folding, "
+        "Chinese, Japanese and Thai words found by a dictionary;\nthe list and the output file are "
+        "UTF-8."));
+    layout->addWidget(unicodeWords);
     layout->addWidget(
         AddCheckBox("chkIgnoreRepetitions", "Ignore a word if consists of a repetition of a single letter"));
     layout->addWidget(AddCheckBox("chkIgnoreRomNum40", "Ignore Roman numerals < XL (40)"));
