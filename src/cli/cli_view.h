@@ -58,6 +58,8 @@ public:
     void SetDisableOutputBoxEnabled(bool) override {}
     void SetBrowseFolder(const std::string&) override {}
     void PopUp(const std::string& message, int, int, int, int, int) override;
+    // Standard error, so that the list stays as the window lists it.
+    void ShowNotice(const std::string& text) override { err_ << text << "\n"; }
 
 private:
     Answer AnswerFor(const MessageBox& box) const;

@@ -1,10 +1,69 @@
 #include "input/file_lines.h"
 
+#include <unicode/ucnv.h>
+
 #include <vector>
 
 #include "input/file_helpers.h"
 
 namespace lexicount {
+
+namespace {
+
+struct Converter {
+    explicit Converter(const char* name) {
+        UErrorCode status = U_ZERO_ERROR;
+        handle = ucnv_open(name, &status);
+        if (U_FAILURE(status)) handle = nullptr;
+    }
+    ~Converter() {
+        if (handle != nullptr) ucnv_close(handle);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    UConverter* handle = nullptr;
+};
+
+}  // namespace
+
+std::error_code SplitUtf16File(const std::string& path, bool bigEndian, LineSplitter& splitter) {
+    ReadOnlyFile file;
+    if (auto error = file.Open(path)) return error;
+    Converter utf16(bigEndian ? "UTF-16BE" : "UTF-16LE");
+    Converter utf8("UTF-8");
+    if (utf16.handle == nullptr || utf8.handle == nullptr)
+        return std::make_error_code(std::errc::not_supported);
+    std::vector<char> block(1 << 20);
+    std::vector<char> converted(block.size() * 2);
+    std::vector<UChar> pivot(1 << 14);
+    UChar* pivotSource = pivot.data();
+    UChar* pivotTarget = pivot.data();
+    bool reset = true;
+    while (true) {
+        std::error_code error;
+        const size_t n = file.Read(block.data(), block.size(), error);
+        if (error) return error;
+        const bool last = n < block.size();
+        const char* source = block.data();
+        const char* const sourceEnd = block.data() + n;
+        // Converts the whole block, the output a buffer at a time.
+        UErrorCode status = U_BUFFER_OVERFLOW_ERROR;
+        while (status == U_BUFFER_OVERFLOW_ERROR) {
+            status = U_ZERO_ERROR;
+            char* target = converted.data();
+            ucnv_convertEx(utf8.handle, utf16.handle, &target, converted.data() + converted.size(), &source,
+                           sourceEnd, pivot.data(), &pivotSource, &pivotTarget, pivot.data() + pivot.size(),
+                           reset, last, &status);
+            reset = false;
+            const auto produced = static_cast<size_t>(target - converted.data());
+            if (produced > 0 && !splitter.Feed(std::string_view(converted.data(), produced))) return {};
+        }
+        if (U_FAILURE(status)) return std::make_error_code(std::errc::illegal_byte_sequence);
+        if (last) break;
+    }
+    splitter.Finish();
+    return {};
+}
 
 std::error_code SplitFile(const std::string& path, LineSplitter& splitter) {
     ReadOnlyFile file;

@@ -13,4 +13,10 @@ namespace lexicount {
 // whole to the splitter. Returns the error that stopped it, or none.
 std::error_code SplitFile(const std::string& path, LineSplitter& splitter);
 
+// The same for a UTF-16 file (bigEndian or little-endian), fed to the
+// splitter as UTF-8 as it is read: memory stays that of one block. A
+// byte-order mark becomes U+FEFF, which no word holds; unpaired surrogates
+// become U+FFFD.
+std::error_code SplitUtf16File(const std::string& path, bool bigEndian, LineSplitter& splitter);
+
 }  // namespace lexicount

@@ -64,6 +64,7 @@ void MainController::DoIt() {
         state_.blnListShown = true;
         view_.SetCountButtonEnabled(true);
         ListWords();
+        ShowUnicodeNotice();
         EndRun();
     } catch (const RunError& error) {
         ReportError(error.number, error.what(), "DoIt");

@@ -164,6 +164,7 @@ bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& 
     view_.SetLabel(StatusLabel::lblXMLsize, "");
     state_.intLineEndingType = 0;
     if (!CheckInputFile(path)) return false;
+    if (AcceptUtf16Input(path, size)) return true;
     const Classification classification = ClassifyInputFile(path);
     if (!classification.ok) return false;
     state_.intLineEndingType = classification.intFileType;
@@ -256,9 +257,27 @@ bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std:
     return true;
 }
 
+// Words in any script take UTF-16 files too, which the Western text model
+// refuses: they are read as they are converted, without the classification
+// of 8-bit text.
+bool MainController::AcceptUtf16Input(const std::string& path, std::int64_t& size) {
+    utf16Input_ = kHeaderNone;
+    if (!IsOn(settings_.chkUnicodeWords)) return false;
+    const std::int16_t header = CheckFileHeader(path, true);
+    if (header != kHeaderUtf16Le && header != kHeaderUtf16Be) return false;
+    utf16Input_ = header;
+    std::error_code error;
+    size = static_cast<std::int64_t>(std::filesystem::file_size(PathFromUtf8(path), error));
+    if (error) size = 0;
+    return true;
+}
+
 void MainController::ScanPlainText(TextCount& count, const std::string& path) {
     LineSplitter splitter([&count](std::string& line) { return count.CountFileLine(line, false); });
-    if (const std::error_code error = SplitFile(path, splitter)) {
+    const std::error_code error = utf16Input_ == kHeaderNone
+                                      ? SplitFile(path, splitter)
+                                      : SplitUtf16File(path, utf16Input_ == kHeaderUtf16Be, splitter);
+    if (error) {
         ReportError(ErrorNumberFor(error), error.message(), "DoItFromFile");
     }
 }

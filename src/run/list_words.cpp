@@ -5,6 +5,8 @@
 #include "run/run_error.h"
 #include "run/text_count.h"
 #include "words/chars.h"
+#include "words/cp1252.h"
+#include "words/number_format.h"
 
 namespace lexicount {
 namespace {
@@ -36,6 +38,22 @@ bool IsEmptyFile(const std::string& path) {
 }
 
 }  // namespace
+
+void MainView::ShowNotice(const std::string& text) {
+    OutputBox().Append("\r\n\r\n" + (OutputBox().Utf8() ? text : Cp1252FromUtf8(text)));
+    OutputBox().Repaint();
+}
+
+std::string UnicodeNotice(std::int64_t letters) {
+    return FormatGrouped(letters) + (letters == 1 ? " letter" : " letters") +
+           " of this text (Cyrillic, Greek, Chinese, ...) could not be counted as such. "
+           "\"Unicode words (any script)\" in the settings counts words in any script.";
+}
+
+void MainController::ShowUnicodeNotice() {
+    const std::int64_t letters = state_.count ? state_.count->LettersOutsideCp1252() : 0;
+    if (letters > 0 && !IsOn(settings_.chkUnicodeWords)) view_.ShowNotice(UnicodeNotice(letters));
+}
 
 bool MainController::DecideOnOutputFile(bool& blnWriteToFile) {
     const std::string path = settings_.txbFile[1];

@@ -130,6 +130,9 @@ public:
     void ChooseCommonWordsForInputFile();
     void ConcealNumWords(bool blnConcealTime) override;
     void ShowSummaryFigures();
+    // After a Western count of text with letters it could not count: says
+    // so, and that "Unicode words" would.
+    void ShowUnicodeNotice();
 
 private:
     void DoIt();
@@ -153,6 +156,7 @@ private:
     bool DoItFromStandardInput();
     void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
+    bool AcceptUtf16Input(const std::string& path, std::int64_t& size);
     // ClassifyTextFile for an input file the user named, with its notices.
     Classification ClassifyInputFile(const std::string& path);
     bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& path, const std::string& xml);
@@ -194,6 +198,8 @@ private:
     std::filesystem::path stateFile_;
     std::filesystem::path stateFileOverride_;
     std::string busyCaption_;
+    // kHeaderUtf16Le or kHeaderUtf16Be while a UTF-16 file is counted.
+    std::int16_t utf16Input_ = kHeaderNone;
     CommandLineInput commandLineInput_;
     // The raw clipboard text, for the control-character check.
     std::u16string clipboardRaw_;
@@ -215,5 +221,8 @@ bool IsPlainText(std::u16string_view text, long maxChars, bool blnAllowLayoutCha
 
 // "Stopped with 25 words found."
 std::string StoppedWithMessage(std::int64_t lngNumWords);
+
+// The notice of ShowUnicodeNotice.
+std::string UnicodeNotice(std::int64_t letters);
 
 }  // namespace lexicount

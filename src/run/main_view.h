@@ -47,6 +47,9 @@ public:
 
     // txbOutput.
     virtual TextBox& OutputBox() = 0;
+    // A line of the run's own after the list (UTF-8): in the window at the
+    // end of the result box.
+    virtual void ShowNotice(const std::string& text);
     // The characters a listing may put into it; 0 for no limit.
     virtual size_t OutputBoxCapacity() const { return kMaxTextLength; }
 

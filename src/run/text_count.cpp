@@ -81,6 +81,7 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         // simplest lower-casing.
         const bool ascii = IsAscii(line);
         if (!isDocument && !ascii) {
+            lettersOutsideCp1252_ += lexicount::LettersOutsideCp1252(line);
             DecodeUtf8LatinInPlace(line);
             DecodeUtf8PunctuationInPlace(line);
         }

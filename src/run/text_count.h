@@ -83,6 +83,8 @@ public:
     // of SortTable): what a scan costs, without start-up or listing.
     double ScanSeconds() const { return std::chrono::duration<double>(scanEnd_ - scanStart_).count(); }
     bool Stopped() const { return stopped_; }
+    // Letters of UTF-8 lines that the Western text model could not count.
+    std::int64_t LettersOutsideCp1252() const { return lettersOutsideCp1252_; }
 
 private:
     // A stop asked for: taken, at once or (a file's count from 2000 words
@@ -106,6 +108,7 @@ private:
     FileScanHooks noHooks_;
     WordStatistics stats_;
     std::int64_t bytesRead_ = 0;
+    std::int64_t lettersOutsideCp1252_ = 0;
     int intLineEndingType_ = 1;
     std::chrono::steady_clock::time_point scanStart_;
     std::chrono::steady_clock::time_point scanEnd_;

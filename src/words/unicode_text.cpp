@@ -41,6 +41,17 @@ std::string LineAsUtf8(std::string_view line, bool utf8File) {
     return utf8File ? ToUtf8(FromUtf8(line)) : Utf8FromCp1252(line);
 }
 
+std::int64_t LettersOutsideCp1252(std::string_view utf8) {
+    if (!IsValidUtf8(utf8)) return 0;
+    std::int64_t letters = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t c = 0;
+        i += DecodeUtf8At(utf8, i, c);
+        if (c >= 0x80 && Cp1252FromCodePoint(c) < 0 && u_isalpha(static_cast<UChar32>(c))) ++letters;
+    }
+    return letters;
+}
+
 std::string ToNfc(std::string_view text) {
     if (IsSevenBitAscii(text)) return std::string(text);
     UErrorCode status = U_ZERO_ERROR;

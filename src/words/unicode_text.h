@@ -4,6 +4,7 @@
 // folding, user-perceived characters and display columns. Everything here
 // takes and gives UTF-8.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ namespace lexicount {
 // UTF-8 (utf8File) each invalid byte becomes U+FFFD, and when it is not the
 // line is read as Windows-1252.
 std::string LineAsUtf8(std::string_view line, bool utf8File);
+
+// Letters of valid UTF-8 text that Windows-1252 cannot hold (0 for text
+// that is not valid UTF-8): what the Western text model cannot count.
+std::int64_t LettersOutsideCp1252(std::string_view utf8);
 
 // NFC, so that composed and decomposed forms are one word.
 std::string ToNfc(std::string_view text);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/settings_record.h"
+#include "run/main_controller.h"
 #include "support/cli_run.h"
 #include "support/fake_view.h"
 #include "support/test_support.h"
@@ -274,6 +275,38 @@ TEST(Cli, UnicodeWordsGoToAUtf8OutputFile) {
     EXPECT_NE(file.find("caf\xC3\xA9"), std::string::npos);
     const CliResult fromAnsi = RunCli({"--unicode", "-f", "8", ansi.string()});
     EXPECT_EQ(fromAnsi.out, fromUtf8.out);
+}
+
+// UTF-16 of either byte order is taken by --unicode, which counts it as the
+// same text in UTF-8; the Western model still refuses it, and says what it
+// could not count in UTF-8.
+TEST(Cli, UnicodeWordsReadUtf16AndTheWesternModelSaysWhatItMisses) {
+    TempDir dir;
+    const std::string text = "\xD0\x9C\xD0\xB8\xD1\x80 \xD0\xBC\xD0\xB8\xD1\x80 caf\xC3\xA9\n";
+    using namespace std::string_literals;
+    const std::string le =
+        "\xFF\xFE\x1C\x04\x38\x04\x40\x04 \x00\x3C\x04\x38\x04\x40\x04 \x00"
+        "c\x00"
+        "a\x00"
+        "f\x00\xE9\x00\n\x00"s;
+    std::string be;
+    for (size_t i = 0; i < le.size(); i += 2) be += std::string{le[i + 1], le[i]};
+    const auto utf8 = dir.Write("utf8.txt", text);
+    const CliResult expected = RunCli({"--unicode", "-f", "7", utf8.string()});
+    ASSERT_EQ(expected.status, 0) << expected.err;
+    EXPECT_EQ(expected.out,
+              "  Word     Freq\n  \xD0\xBC\xD0\xB8\xD1\x80         2\n  caf\xC3\xA9        1\n");
+    for (const auto& [name, bytes] : {std::pair{"le.txt", le}, std::pair{"be.txt", be}}) {
+        const auto file = dir.Write(name, bytes);
+        const CliResult r = RunCli({"--unicode", "-f", "7", file.string()});
+        EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+        EXPECT_EQ(r.out, expected.out) << name;
+        EXPECT_EQ(RunCli({file.string()}).status, 1) << name;
+    }
+    const CliResult western = RunCli({"-f", "7", utf8.string()});
+    EXPECT_EQ(western.err, UnicodeNotice(6) + "\n");
+    EXPECT_EQ(RunCli({"-f", "7", dir.Write("latin.txt", "caf\xC3\xA9 na\xC3\xAFve\n").string()}).err, "");
+    EXPECT_EQ(expected.err, "");
 }
 
 // GNU forms: "=" values, short options, options after the file, "--".
