@@ -30,6 +30,14 @@ if [ ! -s "$CORPUS" ]; then
 fi
 
 BYTES=$(wc -c <"$CORPUS")
+CORPUS_RU="$CORPUS_DIR/fortunes-ru.txt"
+if [ ! -s "$CORPUS_RU" ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        sh "$ROOT/bench/make-corpus-ru.sh" "$CORPUS_RU" "$BYTES"
+    else
+        sudo sh "$ROOT/bench/make-corpus-ru.sh" "$CORPUS_RU" "$BYTES"
+    fi
+fi
 TIMES=$(mktemp)
 trap 'rm -f "$TIMES" "$TIMES".*' EXIT
 
@@ -57,11 +65,15 @@ echo "corpus: $CORPUS ($BYTES bytes), median of $RUNS runs"
 : >"$TIMES.cli"
 : >"$TIMES.wc"
 : >"$TIMES.pipe"
+: >"$TIMES.uni"
+: >"$TIMES.ru"
 i=0
 while [ "$i" -lt "$RUNS" ]; do
     time_into "$TIMES.cli" "'$CLI' '$CORPUS'"
     time_into "$TIMES.wc" "wc -w '$CORPUS'"
     time_into "$TIMES.pipe" "tr -cs A-Za-z '\n' <'$CORPUS' | tr A-Z a-z | sort | uniq -c | sort -rn"
+    time_into "$TIMES.uni" "'$CLI' --unicode '$CORPUS'"
+    time_into "$TIMES.ru" "'$CLI' --unicode '$CORPUS_RU'"
     i=$((i + 1))
 done
 CLI_RESULT=$(summarise "$TIMES.cli")
@@ -79,6 +91,17 @@ pipe=$1
 awk -v c="$cli" -v w="$wc" -v p="$pipe" 'BEGIN {
     printf "lexicount / wc -w: %.2fx (target <= 1.5x); pipeline / lexicount: %.1fx (target >= 10x)\n",
         c / w, p / c }'
+UNI_RESULT=$(summarise "$TIMES.uni")
+RU_RESULT=$(summarise "$TIMES.ru")
+report "unicode" "$UNI_RESULT"
+report "unicode ru" "$RU_RESULT"
+set -- $UNI_RESULT
+uni=$1
+set -- $RU_RESULT
+ru=$1
+awk -v c="$cli" -v u="$uni" -v r="$ru" 'BEGIN {
+    printf "unicode / default (English): %.2fx (target <= 1.5x); Russian / English, both unicode: %.2fx (target <= 2x)\n",
+        u / c, r / u }'
 
 # Smallest and median of the numbers in a file: "min median".
 min_median() {

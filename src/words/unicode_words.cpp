@@ -18,6 +18,7 @@ namespace lexicount {
 namespace {
 
 constexpr char32_t kRightSingleQuote = 0x2019;
+constexpr size_t kRememberedCandidates = 1 << 20;
 
 bool IsLetter(char32_t c) {
     return (U_GET_GC_MASK(static_cast<UChar32>(c)) & U_GC_L_MASK) != 0;
@@ -29,7 +30,8 @@ bool IsDecimalDigit(char32_t c) {
     return u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER;
 }
 
-// Scripts written without spaces between words.
+// Scripts written without spaces between words; none lies below Thai.
+constexpr char32_t kFirstUnspaced = 0x0E00;
 bool IsUnspacedScript(char32_t c) {
     UErrorCode status = U_ZERO_ERROR;
     switch (uscript_getScript(static_cast<UChar32>(c), &status)) {
@@ -145,12 +147,12 @@ void UnicodeWords::Cut(std::string_view candidate, const std::function<void(std:
         const bool continues = IsLetter(c) || digit || allowed || IsMark(c);
         if (word.empty() ? starts : continues) {
             AppendUtf8(word, c);
-            unspaced = unspaced || IsUnspacedScript(c);
+            unspaced = unspaced || (c >= kFirstUnspaced && IsUnspacedScript(c));
         } else {
             finish();
             if (starts) {
                 AppendUtf8(word, c);
-                unspaced = IsUnspacedScript(c);
+                unspaced = c >= kFirstUnspaced && IsUnspacedScript(c);
             }
         }
     }
@@ -217,6 +219,15 @@ void UnicodeWords::SplitUnspacedRuns(std::string_view word,
         u.tempSubStringBetween(start, end).toUTF8String(piece);
         Normalise(piece, take);
     }
+}
+
+const std::vector<UnicodeWords::CutWord>& UnicodeWords::CutRemembered(std::string_view candidate) {
+    if (const auto found = remembered_.find(candidate); found != remembered_.end()) return found->second;
+    // Bounded, whatever the text: past the bound the memory starts afresh.
+    if (remembered_.size() >= kRememberedCandidates) remembered_.clear();
+    std::vector<CutWord> words;
+    Cut(candidate, [&](std::string_view word) { words.push_back({std::string(word), Admits(word)}); });
+    return remembered_.emplace(std::string(candidate), std::move(words)).first->second;
 }
 
 bool UnicodeWords::Admits(std::string_view word) const {

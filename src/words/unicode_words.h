@@ -12,7 +12,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace lexicount {
 
@@ -58,6 +60,14 @@ public:
     // The line being scanned is ASCII and case-folded already (when case is
     // not significant): its candidates need no folding.
     void SetLineFolded(bool folded) { lineFolded_ = folded; }
+    // A candidate's words, each with whether Admits keeps it: Cut and Admits
+    // remembered per different candidate, so that a word met again costs one
+    // lookup. Valid until the next call.
+    struct CutWord {
+        std::string word;
+        bool admitted;
+    };
+    const std::vector<CutWord>& CutRemembered(std::string_view candidate);
     // The filters and the two lists: true when the word is counted.
     bool Admits(std::string_view word) const;
 
@@ -70,6 +80,11 @@ private:
     std::unique_ptr<Western> western_;
     std::unordered_set<std::string> ignored_;
     std::string asciiBuffer_;
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+    };
+    std::unordered_map<std::string, std::vector<CutWord>, Hash, std::equal_to<>> remembered_;
     bool lineFolded_ = false;
     struct Breaker;
     std::unique_ptr<Breaker> breaker_;

@@ -28,10 +28,10 @@ void WordCounter::TakeUnicodeCandidate(std::string_view candidate) {
         if (unicode_->Admits(word)) CountWord(word);
         return;
     }
-    unicode_->Cut(candidate, [this](std::string_view word) {
+    for (const UnicodeWords::CutWord& cut : unicode_->CutRemembered(candidate)) {
         ++lngTotalNumOccurrences;
-        if (unicode_->Admits(word)) CountWord(word);
-    });
+        if (cut.admitted) CountWord(cut.word);
+    }
 }
 
 bool WordCounter::IsIgnoredByLists(std::string_view word) const {
