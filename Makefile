@@ -41,6 +41,10 @@ package: deps
 screenshot: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/lexicount --screenshot docs/sample.txt docs/screenshot-main.png
 	@echo "wrote docs/screenshot-main.png"
+	@$(BUILD_DIR)/lexicount-cli --unicode --save-settings $(BUILD_DIR)/unicode.tly docs/sample-ru.txt >/dev/null
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/lexicount --screenshot docs/sample-ru.txt docs/screenshot-russian.png \
+		$(BUILD_DIR)/unicode.tly
+	@echo "wrote docs/screenshot-russian.png"
 
 screenshot-settings: build
 	@./scripts/screenshot-settings.sh $(BUILD_DIR)

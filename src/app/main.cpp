@@ -4,7 +4,8 @@
 // fresh one in a temporary folder and every question takes its default.
 //   lexicount --count-and-quit FILE      counts FILE, prints the summary (and
 //                                        the scan time on stderr), ends
-//   lexicount --screenshot FILE OUT.png  counts FILE and saves the window
+//   lexicount --screenshot FILE OUT.png [SETTINGS.tly]
+//                                        counts FILE and saves the window
 
 #include <QApplication>
 #include <QIcon>
@@ -54,11 +55,13 @@ void CountFile(MainWindow& window, lexicount::SettingsRecord& settings, const st
 int RunUnattended(int argc, char** argv) {
     const std::string command = argv[1];
     const bool screenshot = command == "--screenshot";
-    if ((screenshot && argc != 4) ||
+    if ((screenshot && (argc < 4 || argc > 5)) ||
         (!screenshot && (command != "--count-and-quit" || argc < 3 || argc > 4))) {
-        std::cerr << "usage: lexicount [--count-and-quit FILE [SETTINGS.tly] | --screenshot FILE OUT.png]\n";
+        std::cerr << "usage: lexicount [--count-and-quit FILE [SETTINGS.tly] | --screenshot FILE OUT.png "
+                     "[SETTINGS.tly]]\n";
         return 2;
     }
+    const int settingsArg = screenshot ? 4 : 3;
     QTemporaryDir stateFolder;
     const std::filesystem::path stateFile =
         std::filesystem::path(stateFolder.path().toStdString()) / lexicount::kStateFileName;
@@ -66,9 +69,9 @@ int RunUnattended(int argc, char** argv) {
     // start-up restores, so the window counts under the same settings as
     // lexicount-cli --settings.
     std::error_code copyError;
-    if (!screenshot && argc == 4) std::filesystem::copy_file(argv[3], stateFile, copyError);
+    if (argc > settingsArg) std::filesystem::copy_file(argv[settingsArg], stateFile, copyError);
     if (copyError) {
-        std::cerr << "lexicount: cannot read " << argv[3] << ": " << copyError.message() << "\n";
+        std::cerr << "lexicount: cannot read " << argv[settingsArg] << ": " << copyError.message() << "\n";
         return 1;
     }
     lexicount::SettingsRecord settings;

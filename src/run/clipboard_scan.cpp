@@ -6,6 +6,7 @@
 #include "run/text_count.h"
 #include "words/cp1252.h"
 #include "words/number_format.h"
+#include "words/unicode_text.h"
 
 namespace lexicount {
 namespace {
@@ -31,14 +32,16 @@ std::string Cp1252FromUtf16(std::u16string_view text) {
 
 }  // namespace
 
-bool IsPlainText(std::u16string_view text, long maxChars, bool blnAllowLayoutChars) {
+bool IsPlainText(std::u16string_view text, long maxChars, bool blnAllowLayoutChars, bool wholeUnits) {
     if (text.empty()) return true;
     const size_t k = maxChars > 0 && static_cast<size_t>(maxChars) < text.size()
                          ? static_cast<size_t>(maxChars)
                          : text.size();
     for (size_t i = 0; i < k; ++i) {
-        const unsigned low = text[i] & 0xFFu;
-        if (low >= 32) continue;
+        const unsigned unit = text[i];
+        const unsigned low = unit & 0xFFu;
+        // Whole code units: only the control characters themselves (C0 and C1).
+        if (wholeUnits ? unit >= 32 && (unit < 0x7F || unit >= 0xA0) : low >= 32) continue;
         if (!blnAllowLayoutChars) return false;
         if (low != 9 && low != 10 && low != 12 && low != 13) return false;
     }
@@ -73,10 +76,13 @@ bool MainController::FetchClipboardText(bool blnShowInTextbox) {
                        Icon::None, Buttons::Ok, 0});
         return false;
     }
-    state_.strClipboardText = Cp1252FromUtf16(*text);
+    // Words in any script take the clipboard's text as it is, in UTF-8.
+    const bool unicode = IsOn(settings_.chkUnicodeWords);
+    state_.strClipboardText = unicode ? Utf8FromUtf16(*text) : Cp1252FromUtf16(*text);
     clipboardRaw_ = std::move(*text);
     if (blnShowInTextbox) {
         try {
+            box.SetUtf8(unicode);
             box.SetText(state_.strClipboardText);
         } catch (const std::bad_alloc&) {
             // The text is kept for counting even when the box cannot show it.
@@ -95,7 +101,7 @@ bool MainController::FetchClipboardText(bool blnShowInTextbox) {
 }
 
 bool MainController::DoItFromClipboard() {
-    if (!IsPlainText(clipboardRaw_, kPlainTextCheckChars, true)) {
+    if (!IsPlainText(clipboardRaw_, kPlainTextCheckChars, true, IsOn(settings_.chkUnicodeWords))) {
         ShowWarning("Invalid input",
                     "The text on the clipboard does not consist\r\nsolely of natural language words.");
         return false;

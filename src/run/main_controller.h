@@ -216,8 +216,10 @@ private:
 
 // The control-character check of clipboard text: the low byte of each of
 // the first maxChars UTF-16 code units (all when maxChars is 0 or beyond
-// the text). Layout characters (tab, LF, FF, CR) pass when allowed.
-bool IsPlainText(std::u16string_view text, long maxChars, bool blnAllowLayoutChars);
+// the text). Layout characters (tab, LF, FF, CR) pass when allowed. With
+// wholeUnits (words in any script) the code units themselves are checked,
+// so that no letter of another script is taken for a control character.
+bool IsPlainText(std::u16string_view text, long maxChars, bool blnAllowLayoutChars, bool wholeUnits = false);
 
 // "Stopped with 25 words found."
 std::string StoppedWithMessage(std::int64_t lngNumWords);

@@ -131,7 +131,8 @@ void TextCount::CountClipboardText(std::string text) {
     MarkScanStart();
     if (text.empty()) return;
     if (unicode_) {
-        text = Utf8FromCp1252(text);
+        // The clipboard's text comes as UTF-8 under the Unicode model.
+        text = LineAsUtf8(text, true);
         unicode_->SetLineFolded(false);
     } else if (!IsOn(settings_.chkCaseSignificant)) {
         LowerCaseLatinInPlace(text);

@@ -57,7 +57,8 @@ public:
     // when the scan is to stop. The line's contents are used up.
     bool CountFileLine(std::string& line, bool isDocument);
 
-    // The whole clipboard text as one line.
+    // The whole clipboard text as one line: Windows-1252, or UTF-8 under
+    // the Unicode model.
     void CountClipboardText(std::string text);
 
     // After the scan: the table into ordinal order, then collation order.

@@ -52,6 +52,11 @@ std::int64_t LettersOutsideCp1252(std::string_view utf8) {
     return letters;
 }
 
+std::string Utf8FromUtf16(std::u16string_view text) {
+    return ToUtf8(
+        icu::UnicodeString(reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size())));
+}
+
 std::string ToNfc(std::string_view text) {
     if (IsSevenBitAscii(text)) return std::string(text);
     UErrorCode status = U_ZERO_ERROR;

@@ -19,6 +19,10 @@ std::string LineAsUtf8(std::string_view line, bool utf8File);
 // that is not valid UTF-8): what the Western text model cannot count.
 std::int64_t LettersOutsideCp1252(std::string_view utf8);
 
+// UTF-16 (as the clipboard gives it) as UTF-8; an unpaired surrogate
+// becomes U+FFFD.
+std::string Utf8FromUtf16(std::u16string_view text);
+
 // NFC, so that composed and decomposed forms are one word.
 std::string ToNfc(std::string_view text);
 // Full case folding, then NFC again (folding may decompose). turkic maps

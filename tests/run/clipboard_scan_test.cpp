@@ -24,6 +24,24 @@ TEST(ClipboardScan, CountsTheClipboardAsOneLine) {
     EXPECT_TRUE(h.controller.State().blnWordsGot);
 }
 
+// Under the Unicode model the clipboard's text is counted as it is: no
+// character becomes "?", and the list in the box is UTF-8.
+TEST(ClipboardScan, UnicodeWordsTakeTheClipboardAsItIs) {
+    ControllerHarness h;
+    h.settings.source = SourceOption::optOnClipboard;
+    h.settings.chkUnicodeWords = 1;
+    h.settings.chkIgnoreShortWords = 0;
+    h.view.clipboard = u"Мир мир \U0001D49C\xD800 中文 Ελλάδα";
+    h.controller.cmdListWords_Click();
+    EXPECT_TRUE(h.view.boxes.empty());
+    EXPECT_TRUE(h.view.box.Utf8());
+    const std::string list = h.view.box.Text();
+    EXPECT_NE(list.find("      1       2  \xD0\xBC\xD0\xB8\xD1\x80\r\n"), std::string::npos) << list;
+    EXPECT_NE(list.find("\xCE\xB5\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1"), std::string::npos) << list;
+    EXPECT_NE(list.find("\xF0\x9D\x92\x9C"), std::string::npos) << list;  // a mathematical letter
+    EXPECT_EQ(list.find('?'), std::string::npos) << list;
+}
+
 TEST(ClipboardScan, TextTooLargeForTheBoxIsStillKeptForCounting) {
     for (const size_t length : {size_t{5000}, size_t{100000}}) {
         ControllerHarness h;
