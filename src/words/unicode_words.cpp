@@ -84,13 +84,6 @@ UnicodeRules UnicodeRules::ForCount(const SettingsRecord& s, std::string_view al
     r.apostrophes = IsOn(s.chkAllowWordsWithApostrophes);
     r.caseSignificant = IsOn(s.chkCaseSignificant);
     r.turkic = false;
-    r.dropFinalS = IsOn(s.chkDropFinalS);
-    r.only7bitAscii = IsOn(s.chkOnly7bitASCII);
-    r.ignoreShortWords = IsOn(s.chkIgnoreShortWords);
-    r.minWordLength = MinWordLength(s);
-    r.maxWordLength = MaxWordLength(s);
-    r.ignoreNoLetter = IsOn(s.chkIgnoreNoLetter);
-    r.ignoreRepetitions = IsOn(s.chkIgnoreRepetitions);
     return r;
 }
 
@@ -193,7 +186,7 @@ void UnicodeWords::Normalise(std::string_view word, const std::function<void(std
     // Words of ASCII letters follow the Western rules to the letter.
     const std::string_view normalised = IsSevenBitAscii(word)
                                             ? NormaliseWord(word, western_->rules)
-                                            : (rules_.dropFinalS ? DropFinalSUnicode(word) : word);
+                                            : (western_->rules.dropFinalS ? DropFinalSUnicode(word) : word);
     if (!normalised.empty()) take(normalised);
 }
 
@@ -232,9 +225,9 @@ const std::vector<UnicodeWords::CutWord>& UnicodeWords::CutRemembered(std::strin
 
 bool UnicodeWords::Admits(std::string_view word) const {
     const bool ascii = IsSevenBitAscii(word);
-    if (rules_.only7bitAscii && !ascii) return false;
-    if (!(ascii ? ApplyWordFilters(word, western_->rules) : ApplyUnicodeWordFilters(word, rules_)))
-        return false;
+    const WordRules& rules = western_->rules;
+    if (rules.only7bitAscii && !ascii) return false;
+    if (!(ascii ? ApplyWordFilters(word, rules) : ApplyUnicodeWordFilters(word, rules))) return false;
     if (ignored_.empty()) return true;
     // Lists compare folded forms; a final "ς" is folded back to "σ".
     const std::string folded =
@@ -242,7 +235,7 @@ bool UnicodeWords::Admits(std::string_view word) const {
     return ignored_.count(folded) == 0;
 }
 
-bool ApplyUnicodeWordFilters(std::string_view word, const UnicodeRules& rules) {
+bool ApplyUnicodeWordFilters(std::string_view word, const WordRules& rules) {
     const int length = GraphemeCount(word);
     if (rules.ignoreShortWords && length < rules.minWordLength) return false;
     if (length > rules.maxWordLength) return false;

@@ -19,6 +19,7 @@
 namespace lexicount {
 
 struct SettingsRecord;
+struct WordRules;
 class WordsToIgnore;
 class CommonWords;
 
@@ -30,13 +31,7 @@ struct UnicodeRules {
     bool apostrophes = false;   // U+2019 inside a word as "'" is
     bool caseSignificant = false;
     bool turkic = false;  // the common words are Turkish: Turkish case folding
-    bool dropFinalS = false;
-    bool only7bitAscii = false;
-    bool ignoreShortWords = true;
-    int minWordLength = 3;
-    int maxWordLength = 50;
-    bool ignoreNoLetter = true;
-    bool ignoreRepetitions = true;
+    // The rest (final "s", 7-bit ASCII, the filters) are the Western rules'.
 
     static UnicodeRules ForCount(const SettingsRecord& settings, std::string_view allowedExtraChars);
 };
@@ -90,9 +85,9 @@ private:
     std::unique_ptr<Breaker> breaker_;
 };
 
-// The length, letter and repetition filters, by user-perceived characters
-// and Unicode letters.
-bool ApplyUnicodeWordFilters(std::string_view word, const UnicodeRules& rules);
+// The length, letter and repetition filters of the rules, by
+// user-perceived characters and Unicode letters.
+bool ApplyUnicodeWordFilters(std::string_view word, const WordRules& rules);
 
 // "Drop final 's' unless 'ss' or vowel+'s'", for words in Latin script only.
 std::string_view DropFinalSUnicode(std::string_view word);
