@@ -51,8 +51,9 @@ std::string UnicodeNotice(std::int64_t letters) {
 }
 
 void MainController::ShowUnicodeNotice() {
+    // Only a Western count meets such letters.
     const std::int64_t letters = state_.count ? state_.count->LettersOutsideCp1252() : 0;
-    if (letters > 0 && !IsOn(settings_.chkUnicodeWords)) view_.ShowNotice(UnicodeNotice(letters));
+    if (letters > 0) view_.ShowNotice(UnicodeNotice(letters));
 }
 
 bool MainController::DecideOnOutputFile(bool& blnWriteToFile) {

@@ -65,39 +65,48 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         counter_.RefreshStop();
     }
     TrimControlChars(line);
-    if (unicode_ && !line.empty()) {
-        // ASCII lines, the common case, are folded at once, as Western ones
-        // are; a document's text comes as Windows-1252.
-        const bool ascii = IsAscii(line);
-        if (ascii && !IsOn(settings_.chkCaseSignificant)) LowerCaseAscii(line);
-        if (!ascii) line = isDocument ? Utf8FromCp1252(line) : LineAsUtf8(line, IsOn(settings_.chkUTF8));
-        unicode_->SetLineFolded(ascii);
-        line += ' ';
-        state_.strLine.swap(line);
-        ScanUnicodeLine();
-        if (counter_.StopRequested() && HandleStop()) return false;
-    } else if (!line.empty()) {
-        // Pure ASCII lines, the common case, need no folding and the
-        // simplest lower-casing.
-        const bool ascii = IsAscii(line);
-        if (!isDocument && !ascii) {
-            lettersOutsideCp1252_ += lexicount::LettersOutsideCp1252(line);
-            DecodeUtf8LatinInPlace(line);
-            DecodeUtf8PunctuationInPlace(line);
-        }
-        if (!IsOn(settings_.chkCaseSignificant)) {
-            if (ascii) {
-                LowerCaseAscii(line);
-            } else {
-                LowerCaseLatinInPlace(line);
-            }
-        }
-        line += ' ';
-        state_.strLine.swap(line);
-        ScanCurrentLine();
-        if (counter_.StopRequested() && HandleStop()) return false;
+    if (line.empty()) return true;
+    if (unicode_) {
+        PrepareUnicodeLine(line, isDocument);
+    } else {
+        PrepareWesternLine(line, isDocument);
     }
-    return true;
+    line += ' ';
+    state_.strLine.swap(line);
+    if (unicode_) {
+        ScanUnicodeLine();
+    } else {
+        ScanCurrentLine();
+    }
+    return !(counter_.StopRequested() && HandleStop());
+}
+
+void TextCount::PrepareWesternLine(std::string& line, bool isDocument) {
+    // Pure ASCII lines, the common case, need no folding and the simplest
+    // lower-casing.
+    const bool ascii = IsAscii(line);
+    if (!isDocument && !ascii) {
+        lettersOutsideCp1252_ += lexicount::LettersOutsideCp1252(line);
+        DecodeUtf8LatinInPlace(line);
+        DecodeUtf8PunctuationInPlace(line);
+    }
+    if (!IsOn(settings_.chkCaseSignificant)) {
+        if (ascii) {
+            LowerCaseAscii(line);
+        } else {
+            LowerCaseLatinInPlace(line);
+        }
+    }
+}
+
+void TextCount::PrepareUnicodeLine(std::string& line, bool isDocument) {
+    // ASCII lines, the common case, are folded at once, as Western ones
+    // are; a document's text comes as Windows-1252.
+    const bool ascii = IsAscii(line);
+    if (ascii && !IsOn(settings_.chkCaseSignificant)) LowerCaseAscii(line);
+    if (!ascii && isDocument) line = Utf8FromCp1252(line);
+    if (!ascii && !isDocument) MakeLineUtf8(line, IsOn(settings_.chkUTF8));
+    unicode_->SetLineFolded(ascii);
 }
 
 // The one place the scanner's walk is instantiated for a count. Flattened:
@@ -132,7 +141,7 @@ void TextCount::CountClipboardText(std::string text) {
     if (text.empty()) return;
     if (unicode_) {
         // The clipboard's text comes as UTF-8 under the Unicode model.
-        text = LineAsUtf8(text, true);
+        MakeLineUtf8(text, true);
         unicode_->SetLineFolded(false);
     } else if (!IsOn(settings_.chkCaseSignificant)) {
         LowerCaseLatinInPlace(text);

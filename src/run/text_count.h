@@ -94,6 +94,9 @@ private:
     // Lets the window run when the count yields; false on a stop.
     bool YieldAndGoOn();
     void MarkScanStart();
+    // What a line goes through before the scanner, in each text model.
+    void PrepareWesternLine(std::string& line, bool isDocument);
+    void PrepareUnicodeLine(std::string& line, bool isDocument);
     void ScanCurrentLine();
     void ScanUnicodeLine();
 

@@ -36,9 +36,15 @@ const icu::Normalizer2& Nfc() {
 
 }  // namespace
 
+void MakeLineUtf8(std::string& line, bool utf8File) {
+    if (IsValidUtf8(line)) return;
+    line = utf8File ? ToUtf8(FromUtf8(line)) : Utf8FromCp1252(line);
+}
+
 std::string LineAsUtf8(std::string_view line, bool utf8File) {
-    if (IsValidUtf8(line)) return std::string(line);
-    return utf8File ? ToUtf8(FromUtf8(line)) : Utf8FromCp1252(line);
+    std::string out(line);
+    MakeLineUtf8(out, utf8File);
+    return out;
 }
 
 std::int64_t LettersOutsideCp1252(std::string_view utf8) {
@@ -65,13 +71,7 @@ std::string ToNfc(std::string_view text) {
 }
 
 std::string FoldCase(std::string_view text, bool turkic) {
-    if (IsSevenBitAscii(text) && !turkic) {
-        std::string out(text);
-        for (char& c : out) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-        }
-        return out;
-    }
+    if (IsSevenBitAscii(text) && !turkic) return LowerCaseLatin(text);
     icu::UnicodeString folded = FromUtf8(text);
     folded.foldCase(turkic ? U_FOLD_CASE_EXCLUDE_SPECIAL_I : U_FOLD_CASE_DEFAULT);
     UErrorCode status = U_ZERO_ERROR;

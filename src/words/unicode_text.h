@@ -14,6 +14,8 @@ namespace lexicount {
 // UTF-8 (utf8File) each invalid byte becomes U+FFFD, and when it is not the
 // line is read as Windows-1252.
 std::string LineAsUtf8(std::string_view line, bool utf8File);
+// The same in place: a valid line is left as it is, without a copy.
+void MakeLineUtf8(std::string& line, bool utf8File);
 
 // Letters of valid UTF-8 text that Windows-1252 cannot hold (0 for text
 // that is not valid UTF-8): what the Western text model cannot count.

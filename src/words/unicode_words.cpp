@@ -87,10 +87,6 @@ UnicodeRules UnicodeRules::ForCount(const SettingsRecord& s, std::string_view al
     return r;
 }
 
-struct UnicodeWords::Western {
-    WordRules rules;
-};
-
 struct UnicodeWords::Breaker {
     std::unique_ptr<icu::BreakIterator> words;
 };
@@ -98,7 +94,7 @@ struct UnicodeWords::Breaker {
 UnicodeWords::UnicodeWords(const SettingsRecord& settings, std::string_view allowedExtraChars,
                            const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords)
     : rules_(UnicodeRules::ForCount(settings, allowedExtraChars)),
-      western_(std::make_unique<Western>(Western{WordRules::ForCount(settings, allowedExtraChars)})),
+      western_(WordRules::ForCount(settings, allowedExtraChars)),
       breaker_(std::make_unique<Breaker>()) {
     for (const std::string& word : wordsToIgnore.Words()) ignored_.insert(Folded(word));
     if (IsOn(settings.chkIgnoreCommonWords)) {
@@ -153,12 +149,10 @@ void UnicodeWords::Cut(std::string_view candidate, const std::function<void(std:
 }
 
 std::string_view UnicodeWords::CutAscii(std::string_view candidate) {
-    if (rules_.caseSignificant || lineFolded_) return NormaliseWord(candidate, western_->rules);
+    if (rules_.caseSignificant || lineFolded_) return NormaliseWord(candidate, western_);
     asciiBuffer_.assign(candidate);
-    for (char& c : asciiBuffer_) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    }
-    return NormaliseWord(asciiBuffer_, western_->rules);
+    LowerCaseLatinInPlace(asciiBuffer_);
+    return NormaliseWord(asciiBuffer_, western_);
 }
 
 namespace {
@@ -166,27 +160,20 @@ namespace {
 constexpr std::string_view kSmallSigma = "\xCF\x83";       // σ
 constexpr std::string_view kFinalSmallSigma = "\xCF\x82";  // ς
 
-// Case folding makes every sigma "σ"; at the end of a Greek word it is
-// written "ς", which folds to the same "σ" again.
-std::string WithFinalSigma(std::string_view word) {
-    std::string out(word);
-    if (out.size() > kSmallSigma.size() && out.ends_with(kSmallSigma)) {
-        out.replace(out.size() - kSmallSigma.size(), kSmallSigma.size(), kFinalSmallSigma);
-    }
-    return out;
-}
-
 }  // namespace
 
 void UnicodeWords::Normalise(std::string_view word, const std::function<void(std::string_view)>& take) const {
-    if (!rules_.caseSignificant && word.ends_with(kSmallSigma)) {
-        const std::string written = WithFinalSigma(word);
-        if (written != word) return Normalise(written, take);
+    // Case folding makes every sigma "σ"; at the end of a Greek word it is
+    // written "ς", which folds to the same "σ" again.
+    std::string written;
+    if (!rules_.caseSignificant && word.size() > kSmallSigma.size() && word.ends_with(kSmallSigma)) {
+        written.assign(word.substr(0, word.size() - kSmallSigma.size())).append(kFinalSmallSigma);
+        word = written;
     }
     // Words of ASCII letters follow the Western rules to the letter.
     const std::string_view normalised = IsSevenBitAscii(word)
-                                            ? NormaliseWord(word, western_->rules)
-                                            : (western_->rules.dropFinalS ? DropFinalSUnicode(word) : word);
+                                            ? NormaliseWord(word, western_)
+                                            : (western_.dropFinalS ? DropFinalSUnicode(word) : word);
     if (!normalised.empty()) take(normalised);
 }
 
@@ -225,7 +212,7 @@ const std::vector<UnicodeWords::CutWord>& UnicodeWords::CutRemembered(std::strin
 
 bool UnicodeWords::Admits(std::string_view word) const {
     const bool ascii = IsSevenBitAscii(word);
-    const WordRules& rules = western_->rules;
+    const WordRules& rules = western_;
     if (rules.only7bitAscii && !ascii) return false;
     if (!(ascii ? ApplyWordFilters(word, rules) : ApplyUnicodeWordFilters(word, rules))) return false;
     if (ignored_.empty()) return true;

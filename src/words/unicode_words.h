@@ -16,10 +16,11 @@
 #include <unordered_set>
 #include <vector>
 
+#include "words/word_rules.h"
+
 namespace lexicount {
 
 struct SettingsRecord;
-struct WordRules;
 class WordsToIgnore;
 class CommonWords;
 
@@ -71,8 +72,7 @@ private:
     void SplitUnspacedRuns(std::string_view word, const std::function<void(std::string_view)>& take);
 
     UnicodeRules rules_;
-    struct Western;
-    std::unique_ptr<Western> western_;
+    WordRules western_;  // final "s", 7-bit ASCII, the filters; ASCII words
     std::unordered_set<std::string> ignored_;
     std::string asciiBuffer_;
     struct Hash {
