@@ -60,15 +60,18 @@ std::string CommonWordsPath(const Options& options, const SettingsRecord& settin
         const std::string& v = options.commonWords;
         if (v == "all") return CommonWordsFilePath(folder, kLanguageCount - 1);
         if (v == "en_de") return CommonWordsFilePath(folder, kLanguageCount - 2);
-        if (v.size() == 2 && LanguageIndexForCode(v) >= 0) return CommonWordsFileForCode(folder, v);
+        // Every language's code names its list, whatever the text model.
+        if (v.size() == 2) return CommonWordsFileForCode(folder, v, true);
         return v;
     }
     if (options.autoCommonWords) {
+        const bool unicode = IsOn(settings.chkUnicodeWords);
         const std::string code =
             ReadsStandardInput(options)
                 ? std::string(kDefaultLanguageCode)
-                : GetDocumentLanguage(options.input, kLanguageCodes, kDefaultLanguageCode);
-        return CommonWordsFileForCode(folder, code);
+                : GetDocumentLanguage(options.input, unicode ? UnicodeLanguageCodes() : kLanguageCodes,
+                                      kDefaultLanguageCode);
+        return CommonWordsFileForCode(folder, code, unicode);
     }
     return IsOn(settings.chkIgnoreCommonWords) ? settings.txbCommonWordsFile : std::string();
 }

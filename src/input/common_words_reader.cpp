@@ -1,6 +1,8 @@
 #include "input/common_words_reader.h"
 
 #include <array>
+#include <set>
+#include <vector>
 
 #include "input/file_helpers.h"
 #include "input/file_lines.h"
@@ -8,6 +10,8 @@
 #include "words/line_scanner.h"
 #include "words/markup.h"
 #include "words/number_format.h"
+#include "words/unicode_text.h"
+#include "words/unicode_words.h"
 #include "words/utf8_fold.h"
 
 namespace lexicount {
@@ -33,16 +37,45 @@ std::string LowerFirst(std::string word) {
     return word;
 }
 
+void StartInComments(ScanState& state) {
+    SetCommentMarkerStyle(state.markers, "C");
+    state.intWithinComment = -1;
+}
+
+// A UTF-8 file read as the Unicode text model reads it, for the words in
+// other scripts that the Western reading cannot hold.
+class AnyScriptReader final : public ScanHost {
+public:
+    AnyScriptReader() { StartInComments(state_); }
+
+    void Line(std::string_view trimmed) {
+        state_.strLine.assign(trimmed);
+        MakeLineUtf8(state_.strLine, true);
+        state_.strLine += ' ';
+        ScanLine(state_, rules_, *this);
+    }
+    void TakeWordFound(std::string_view candidate) override {
+        cut_.Cut(candidate, [&](std::string_view word) { words_.emplace(word); });
+    }
+    std::vector<std::string> Words() const { return {words_.begin(), words_.end()}; }
+
+private:
+    ScanState state_;
+    const WordRules rules_ = WordRules::ForUnicodeCommonWords();
+    UnicodeWords cut_;
+    std::set<std::string> words_;
+};
+
 class Reader {
 public:
     Reader(CountHooks* hooks, bool utf8) : collector_(table_, hooks), hooks_(hooks), utf8_(utf8) {
-        SetCommentMarkerStyle(state_.markers, "C");
-        state_.intWithinComment = -1;
+        StartInComments(state_);
     }
 
     bool Line(std::string& line) {
         std::string trimmed = Trim(line);
         if (!trimmed.empty()) {
+            if (utf8_) anyScript_.Line(trimmed);
             if (utf8_) DecodeUtf8LatinInPlace(trimmed);
             LowerCaseLatinInPlace(trimmed);
             trimmed += ' ';
@@ -58,7 +91,8 @@ public:
         std::vector<std::string> words;
         words.reserve(static_cast<size_t>(table_.lngNumWords()));
         for (std::int64_t i = 1; i <= table_.lngNumWords(); ++i) words.push_back(table_[i].Word);
-        return CommonWords(std::move(words));
+        // An ANSI file holds nothing the Western reading misses.
+        return utf8_ ? CommonWords(std::move(words), anyScript_.Words()) : CommonWords(std::move(words));
     }
 
 private:
@@ -68,6 +102,7 @@ private:
     CommonWordsCollector collector_;
     CountHooks* hooks_;
     bool utf8_;
+    AnyScriptReader anyScript_;
 };
 
 }  // namespace

@@ -190,9 +190,12 @@ void MainController::ChooseCommonWordsForInputFile() {
     state_.strCommonWordsFile = Trim(state_.strCommonWordsFile);
     settings_.txbFile[0] = Trim(settings_.txbFile[0]);
     if (!settings_.txbFile[0].empty()) {
-        const std::string code =
-            GetDocumentLanguage(settings_.txbFile[0], kLanguageCodes, kDefaultLanguageCode);
-        state_.strCommonWordsFile = CommonWordsFileForCode(programFolder_, code);
+        // The languages added with the Unicode text model only under it, so
+        // that the Western model picks what it always picked.
+        const bool unicode = IsOn(settings_.chkUnicodeWords);
+        const std::string code = GetDocumentLanguage(
+            settings_.txbFile[0], unicode ? UnicodeLanguageCodes() : kLanguageCodes, kDefaultLanguageCode);
+        state_.strCommonWordsFile = CommonWordsFileForCode(programFolder_, code, unicode);
     }
     if (state_.strCommonWordsFile.empty() || !FileExists(state_.strCommonWordsFile)) {
         state_.strCommonWordsFile.clear();

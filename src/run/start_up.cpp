@@ -153,7 +153,8 @@ void MainController::AttemptToReadCommonWords() {
     if (state_.blnCommonWordsLoaded) {
         view_.SetLabel(StatusLabel::lblNumberOfWords, "");
         view_.Show(MessageBox{kCommonWordsLoadedTitle,
-                              CommonWordsLoadedMessage(commonWords_.size(), state_.strCommonWordsFile),
+                              CommonWordsLoadedMessage(commonWords_.size(IsOn(settings_.chkUnicodeWords)),
+                                                       state_.strCommonWordsFile),
                               Icon::Information, Buttons::Ok, 0});
         settings_.txbCommonWordsFile = state_.strCommonWordsFile;
         settings_.chkIgnoreCommonWords = 1;

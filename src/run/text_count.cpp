@@ -103,10 +103,11 @@ void TextCount::PrepareUnicodeLine(std::string& line, bool isDocument) {
     // ASCII lines, the common case, are folded at once, as Western ones
     // are; a document's text comes as Windows-1252.
     const bool ascii = IsAscii(line);
-    if (ascii && !IsOn(settings_.chkCaseSignificant)) LowerCaseAscii(line);
+    const bool folded = ascii && !IsOn(settings_.chkCaseSignificant) && unicode_->FoldsPlainly(line);
+    if (folded) LowerCaseAscii(line);
     if (!ascii && isDocument) line = Utf8FromCp1252(line);
     if (!ascii && !isDocument) MakeLineUtf8(line, IsOn(settings_.chkUTF8));
-    unicode_->SetLineFolded(ascii);
+    unicode_->SetLineFolded(folded);
 }
 
 // The one place the scanner's walk is instantiated for a count. Flattened:

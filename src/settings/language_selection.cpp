@@ -3,12 +3,6 @@
 #include "settings/languages.h"
 
 namespace lexicount {
-namespace {
-
-// Items 6 and 7 name more than one language.
-constexpr int kFirstCombinedList = 6;
-
-}  // namespace
 
 void LanguageSelection::Activate() {
     intLanguageSelected_ = -1;
@@ -28,7 +22,9 @@ void LanguageSelection::Cancel() {
 }
 
 std::string LanguageSelection::AcceptCaption() const {
-    return std::string(selected_ >= kFirstCombinedList ? kAcceptLanguages : kAcceptOneLanguage);
+    // The combined lists have no code of their own.
+    const bool several = selected_ >= 0 && Languages()[static_cast<size_t>(selected_)].code.empty();
+    return std::string(several ? kAcceptLanguages : kAcceptOneLanguage);
 }
 
 }  // namespace lexicount

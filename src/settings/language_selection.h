@@ -19,7 +19,7 @@ class LanguageSelection {
 public:
     // Activate: nothing selected, accept disabled, intLanguageSelected -1.
     void Activate();
-    // The list's selection changed; -1 for none.
+    // The list's selection changed: a language index, -1 for none.
     void SelectionChanged(int index);
     // cmdAccept: the selected index becomes the answer.
     void Accept();

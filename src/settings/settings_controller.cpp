@@ -235,7 +235,7 @@ void SettingsController::cmdSelectCommonWordsFile_Click(int index) {
         view_.ShowWindow();
         return;
     }
-    const int language = view_.ChooseLanguage();
+    const int language = view_.ChooseLanguage(IsOn(settings_.chkUnicodeWords));
     if (language < 0 || language >= kLanguageCount) return;
     ReadChosenCommonWords(CommonWordsFilePath(main_.ProgramFolder(), language));
     view_.ShowWindow();

@@ -36,8 +36,9 @@ public:
 
     // The chosen path, or nullopt when the dialog was cancelled.
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
-    // The language window, modal: the chosen index 0..7, or -1.
-    virtual int ChooseLanguage() = 0;
+    // The language window, modal, offering the languages of the text model:
+    // the chosen language index, or -1.
+    virtual int ChooseLanguage(bool unicodeWords) = 0;
 
     // lblParameters and txbParametersFile.
     virtual void SetParametersLabel(const std::string& text) = 0;

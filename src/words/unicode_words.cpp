@@ -10,6 +10,7 @@
 #include "base/settings_record.h"
 #include "words/chars.h"
 #include "words/cp1252.h"
+#include "words/unicode_order.h"
 #include "words/unicode_text.h"
 #include "words/word_lists.h"
 #include "words/word_rules.h"
@@ -66,11 +67,6 @@ char32_t BaseLetter(char32_t c) {
     return static_cast<char32_t>(decomposed.char32At(0));
 }
 
-// The words of a lists as the Unicode model compares them.
-std::string Folded(std::string_view cp1252Word) {
-    return FoldCase(ToNfc(Utf8FromCp1252(cp1252Word)), false);
-}
-
 }  // namespace
 
 UnicodeRules UnicodeRules::ForCount(const SettingsRecord& s, std::string_view allowedExtraChars) {
@@ -83,7 +79,20 @@ UnicodeRules UnicodeRules::ForCount(const SettingsRecord& s, std::string_view al
     r.numerals = IsOn(s.chkAllowWordsWithNumerals);
     r.apostrophes = IsOn(s.chkAllowWordsWithApostrophes);
     r.caseSignificant = IsOn(s.chkCaseSignificant);
-    r.turkic = false;
+    r.turkic = IsOn(s.chkIgnoreCommonWords) && UnicodeCollationLanguage(s) == "tr";
+    return r;
+}
+
+UnicodeRules UnicodeRules::ForReadingWords() {
+    UnicodeRules r;
+    r.allowed = std::string(kAllPossibleExtraChars);
+    r.startAllowed = RemoveCharsOfSet(kAllPossibleExtraChars, kProhibitedInitialOrFinalChars);
+    r.trailingStrip = std::string(kProhibitedInitialOrFinalChars);
+    r.numerals = true;
+    r.apostrophes = true;
+    // Folded when a count compares them, under that count's folding.
+    r.caseSignificant = true;
+    r.readingWords = true;
     return r;
 }
 
@@ -91,21 +100,30 @@ struct UnicodeWords::Breaker {
     std::unique_ptr<icu::BreakIterator> words;
 };
 
+UnicodeWords::UnicodeWords(UnicodeRules rules, WordRules western)
+    : rules_(std::move(rules)), western_(std::move(western)), breaker_(std::make_unique<Breaker>()) {}
+
+UnicodeWords::UnicodeWords() : UnicodeWords(UnicodeRules::ForReadingWords(), WordRules::ForCommonWords()) {}
+
 UnicodeWords::UnicodeWords(const SettingsRecord& settings, std::string_view allowedExtraChars,
                            const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords)
-    : rules_(UnicodeRules::ForCount(settings, allowedExtraChars)),
-      western_(WordRules::ForCount(settings, allowedExtraChars)),
-      breaker_(std::make_unique<Breaker>()) {
-    for (const std::string& word : wordsToIgnore.Words()) ignored_.insert(Folded(word));
+    : UnicodeWords(UnicodeRules::ForCount(settings, allowedExtraChars),
+                   WordRules::ForCount(settings, allowedExtraChars)) {
+    // The lists compare folded forms, folded as this count folds.
+    for (const std::string& word : wordsToIgnore.Words()) {
+        ignored_.insert(FoldCase(ToNfc(Utf8FromCp1252(word)), rules_.turkic));
+    }
     if (IsOn(settings.chkIgnoreCommonWords)) {
-        for (const std::string& word : commonWords.Words()) ignored_.insert(Folded(word));
+        for (const std::string& word : commonWords.WordsInAnyScript()) {
+            ignored_.insert(FoldCase(word, rules_.turkic));
+        }
     }
 }
 
 UnicodeWords::~UnicodeWords() = default;
 
 void UnicodeWords::Cut(std::string_view candidate, const std::function<void(std::string_view)>& take) {
-    if (IsSevenBitAscii(candidate)) {
+    if (IsSevenBitAscii(candidate) && FoldsPlainly(candidate)) {
         const std::string_view word = CutAscii(candidate);
         if (!word.empty()) take(word);
         return;
@@ -116,7 +134,7 @@ void UnicodeWords::Cut(std::string_view candidate, const std::function<void(std:
     bool unspaced = false;
     auto finish = [&] {
         while (!word.empty() && rules_.trailingStrip.find(word.back()) != std::string::npos) word.pop_back();
-        if (unspaced) {
+        if (unspaced && !rules_.readingWords) {
             SplitUnspacedRuns(word, take);
         } else if (!word.empty()) {
             Normalise(word, take);

@@ -31,16 +31,21 @@ struct UnicodeRules {
     bool numerals = false;      // every decimal digit (Nd) is a word character
     bool apostrophes = false;   // U+2019 inside a word as "'" is
     bool caseSignificant = false;
-    bool turkic = false;  // the common words are Turkish: Turkish case folding
+    bool turkic = false;        // the common words are Turkish: Turkish case folding
+    bool readingWords = false;  // a list is read: runs of unspaced scripts stay whole
     // The rest (final "s", 7-bit ASCII, the filters) are the Western rules'.
 
     static UnicodeRules ForCount(const SettingsRecord& settings, std::string_view allowedExtraChars);
+    // A common-words file: every extra character allowed, case kept.
+    static UnicodeRules ForReadingWords();
 };
 
 class UnicodeWords {
 public:
     UnicodeWords(const SettingsRecord& settings, std::string_view allowedExtraChars,
                  const WordsToIgnore& wordsToIgnore, const CommonWords& commonWords);
+    // The model that reads a common-words file: words whole, as written.
+    UnicodeWords();
     ~UnicodeWords();
     UnicodeWords(const UnicodeWords&) = delete;
     UnicodeWords& operator=(const UnicodeWords&) = delete;
@@ -56,6 +61,11 @@ public:
     // The line being scanned is ASCII and case-folded already (when case is
     // not significant): its candidates need no folding.
     void SetLineFolded(bool folded) { lineFolded_ = folded; }
+    // ASCII text folds as the Western rules fold it, but for "I" under
+    // Turkish folding, where it becomes dotless "ı".
+    bool FoldsPlainly(std::string_view asciiText) const {
+        return !rules_.turkic || rules_.caseSignificant || asciiText.find('I') == std::string_view::npos;
+    }
     // A candidate's words, each with whether Admits keeps it: Cut and Admits
     // remembered per different candidate, so that a word met again costs one
     // lookup. Valid until the next call.
@@ -68,6 +78,7 @@ public:
     bool Admits(std::string_view word) const;
 
 private:
+    UnicodeWords(UnicodeRules rules, WordRules western);
     void Normalise(std::string_view word, const std::function<void(std::string_view)>& take) const;
     void SplitUnspacedRuns(std::string_view word, const std::function<void(std::string_view)>& take);
 

@@ -21,7 +21,7 @@ void WordCounter::TakeWordFound(std::string_view word) {
 }
 
 void WordCounter::TakeUnicodeCandidate(std::string_view candidate) {
-    if (IsSevenBitAscii(candidate)) {
+    if (IsSevenBitAscii(candidate) && unicode_->FoldsPlainly(candidate)) {
         const std::string_view word = unicode_->CutAscii(candidate);
         if (word.empty()) return;
         ++lngTotalNumOccurrences;

@@ -2,6 +2,7 @@
 
 #include "words/chars.h"
 #include "words/cp1252.h"
+#include "words/unicode_text.h"
 
 namespace lexicount {
 
@@ -13,8 +14,26 @@ bool WordsToIgnore::Contains(std::string_view lowerCasedWord) const {
     return !words_.empty() && words_.count(std::string(lowerCasedWord)) > 0;
 }
 
+namespace {
+
+std::vector<std::string> InUtf8(const std::vector<std::string>& cp1252Words) {
+    std::vector<std::string> words;
+    words.reserve(cp1252Words.size());
+    for (const std::string& word : cp1252Words) words.push_back(ToNfc(Utf8FromCp1252(word)));
+    return words;
+}
+
+}  // namespace
+
 CommonWords::CommonWords(std::vector<std::string> sortedWords)
-    : words_(std::move(sortedWords)), index_(words_.begin(), words_.end()) {}
+    : words_(std::move(sortedWords)),
+      index_(words_.begin(), words_.end()),
+      wordsInAnyScript_(InUtf8(words_)) {}
+
+CommonWords::CommonWords(std::vector<std::string> sortedWords, std::vector<std::string> wordsInAnyScript)
+    : words_(std::move(sortedWords)),
+      index_(words_.begin(), words_.end()),
+      wordsInAnyScript_(std::move(wordsInAnyScript)) {}
 
 bool CommonWords::Contains(std::string_view lowerCasedWord) const {
     return !index_.empty() && index_.count(std::string(lowerCasedWord)) > 0;

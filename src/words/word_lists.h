@@ -25,17 +25,27 @@ private:
 };
 
 // strCommonWords: lower-cased, in ascending ordinal order, no duplicates.
+// Beside them the same list as the Unicode text model reads it: UTF-8 in
+// NFC, not yet case-folded, each word once.
 class CommonWords {
 public:
     CommonWords() = default;
+    // The Unicode list is the Western one in UTF-8.
     explicit CommonWords(std::vector<std::string> sortedWords);
+    CommonWords(std::vector<std::string> sortedWords, std::vector<std::string> wordsInAnyScript);
     bool Contains(std::string_view lowerCasedWord) const;
     std::int64_t size() const { return static_cast<std::int64_t>(words_.size()); }
     const std::vector<std::string>& Words() const { return words_; }
+    const std::vector<std::string>& WordsInAnyScript() const { return wordsInAnyScript_; }
+    // The size of the list the text model uses.
+    std::int64_t size(bool unicodeWords) const {
+        return static_cast<std::int64_t>(unicodeWords ? wordsInAnyScript_.size() : words_.size());
+    }
 
 private:
     std::vector<std::string> words_;
     std::unordered_set<std::string> index_;
+    std::vector<std::string> wordsInAnyScript_;
 };
 
 // The binary search of a sorted list, comparing each element from the

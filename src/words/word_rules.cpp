@@ -102,6 +102,12 @@ WordRules WordRules::ForCommonWords() {
     return r;
 }
 
+WordRules WordRules::ForUnicodeCommonWords() {
+    WordRules r = ForUnicodeCandidates(kAllPossibleExtraChars);
+    r.blnReadingWords = true;
+    return r;
+}
+
 std::string_view NormaliseWord(std::string_view word, const WordRules& rules) {
     if (rules.blnReadingWords) return word;
     if (rules.dropFinalS) DropFinalS(word);

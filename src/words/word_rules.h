@@ -45,6 +45,8 @@ struct WordRules {
     // Rules while a common-words file is read: every extra character allowed,
     // no normalisation.
     static WordRules ForCommonWords();
+    // The same for the Unicode text model: candidates for its cut.
+    static WordRules ForUnicodeCommonWords();
 };
 
 // Final "s" and apostrophe fragments; the result may be "". Normalising

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,14 +11,24 @@
 namespace lexicount::test {
 namespace {
 
-std::vector<std::string> Read(const std::string& bytes, const char* name = "cwds.txt") {
+CommonWords ReadList(const std::string& bytes) {
     TempDir dir;
-    const auto path = dir.Write(name, bytes);
+    const auto path = dir.Write("cwds.txt", bytes);
     RecordingDialogs dialogs;
     ClassifyState state;
-    const CommonWordsReading r = ReadCommonWordsFile(path.string(), dialogs, state);
+    CommonWordsReading r = ReadCommonWordsFile(path.string(), dialogs, state);
     EXPECT_TRUE(r.ok());
-    return r.words.Words();
+    return std::move(r.words);
+}
+
+std::vector<std::string> Read(const std::string& bytes) {
+    return ReadList(bytes).Words();
+}
+
+CommonWordsReading ReadShipped(const char* name) {
+    RecordingDialogs dialogs;
+    ClassifyState state;
+    return ReadCommonWordsFile((ProgramDataDir() / name).string(), dialogs, state);
 }
 
 TEST(ReadCommonWordsFile, WordsAreLowerCasedSortedAndKeptOnce) {
@@ -108,13 +119,64 @@ TEST(CommonWordsLoadedMessage, CountsInWords) {
 }
 
 TEST(ReadCommonWordsFile, ShippedEnglishListLoads) {
-    RecordingDialogs dialogs;
-    ClassifyState state;
-    const CommonWordsReading r =
-        ReadCommonWordsFile((ProgramDataDir() / "cwds_en.txt").string(), dialogs, state);
+    const CommonWordsReading r = ReadShipped("cwds_en.txt");
     ASSERT_TRUE(r.ok());
     EXPECT_TRUE(r.words.Contains("the"));
     EXPECT_GE(r.words.size(), 150);
+}
+
+// The list the Unicode text model compares with: every script, in NFC, as
+// written (folded by the count that uses it).
+TEST(ReadCommonWordsFile, KeepsTheWordsOfEveryScriptForUnicodeWords) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> anyScript;
+    };
+    const Case cases[] = {
+        {"ANSI: the Western list in UTF-8", "f\xFCr The\r\n", {"f\xC3\xBCr", "the"}},
+        {"Cyrillic and Greek, case kept",
+         "\xEF\xBB\xBF// header\r\n\xD0\x98 \xCE\xBA\xCE\xB1\xCE\xB9\r\n",
+         {"\xCE\xBA\xCE\xB1\xCE\xB9", "\xD0\x98"}},
+        {"decomposed into NFC",
+         "\xEF\xBB\xBF"
+         "e\xCC\x81t\xC3\xA9\r\n",
+         {"\xC3\xA9t\xC3\xA9"}},
+        {"a Chinese entry stays whole; punctuation is no word",
+         "\xEF\xBB\xBF\xE7\x9A\x84\xE7\xA1\xAE\r\n\xE3\x80\x81\r\n",
+         {"\xE7\x9A\x84\xE7\xA1\xAE"}},
+        {"Polish letters outside Windows-1252", "\xEF\xBB\xBFsi\xC4\x99 // comment\r\n", {"si\xC4\x99"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReadList(c.bytes).WordsInAnyScript(), c.anyScript) << c.name;
+}
+
+TEST(ReadCommonWordsFile, EveryShippedListOfAnotherScriptIsReadWordForWord) {
+    const std::pair<const char*, const char*> lists[] = {
+        {"cwds_ru.txt", "\xD0\xB8"},                  // и
+        {"cwds_uk.txt", "\xD1\x89\xD0\xBE"},          // що
+        {"cwds_el.txt", "\xCE\xBA\xCE\xB1\xCE\xB9"},  // και
+        {"cwds_pl.txt", "si\xC4\x99"},                // się
+        {"cwds_cs.txt",
+         "\xC5\xBE"
+         "e"},                         // že
+        {"cwds_ro.txt", "c\xC4\x83"},  // că
+        {"cwds_tr.txt", "ve"},
+        {"cwds_zh.txt", "\xE7\x9A\x84"},              // 的
+        {"cwds_ja.txt", "\xE3\x81\xA7\xE3\x81\x99"},  // です
+    };
+    for (const auto& [file, word] : lists) {
+        const CommonWordsReading r = ReadShipped(file);
+        ASSERT_TRUE(r.ok()) << file;
+        const auto& words = r.words.WordsInAnyScript();
+        EXPECT_TRUE(std::binary_search(words.begin(), words.end(), std::string(word))) << file;
+        // Each line of letters is one word: nothing was cut in two.
+        const std::string bytes = ReadFileBytes(ProgramDataDir() / file);
+        size_t lines = 0;
+        for (size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
+            ++lines;
+        EXPECT_LE(words.size(), lines - 2) << file;
+        EXPECT_GE(words.size() * 10, (lines - 2) * 9) << file;
+    }
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "support/test_support.h"
 
@@ -28,7 +30,7 @@ TEST(Languages, NamesAndFilesGoTogether) {
     };
     ASSERT_EQ(LanguageNames().size(), std::size(expected));
     ASSERT_EQ(CommonWordsFileNames().size(), std::size(expected));
-    for (int i = 0; i < kLanguageCount; ++i) {
+    for (int i = 0; i < kOriginalLanguageCount; ++i) {
         EXPECT_EQ(LanguageNames()[i], expected[i].first);
         EXPECT_EQ(CommonWordsFileNames()[i], expected[i].second);
         // The selection list differs only by the capital of its last item.
@@ -36,9 +38,41 @@ TEST(Languages, NamesAndFilesGoTogether) {
     }
 }
 
-TEST(Languages, EveryCommonWordsFileShips) {
-    for (std::string_view name : CommonWordsFileNames()) {
-        EXPECT_TRUE(fs::is_regular_file(test::ProgramDataDir() / name)) << name;
+TEST(Languages, EveryCommonWordsFileShipsInTheEncodingItsEntrySays) {
+    for (const Language& language : Languages()) {
+        const fs::path path = test::ProgramDataDir() / language.file;
+        ASSERT_TRUE(fs::is_regular_file(path)) << language.file;
+        // A list Windows-1252 cannot hold is UTF-8 with a byte-order mark.
+        EXPECT_EQ(test::ReadFileBytes(path).starts_with("\xEF\xBB\xBF"), !language.western) << language.file;
+    }
+}
+
+TEST(Languages, TheWindowOffersListsOfOtherScriptsOnlyUnderUnicodeWords) {
+    const std::vector<int> western = OfferedLanguages(false);
+    const std::vector<int> all = OfferedLanguages(true);
+    ASSERT_EQ(all.size(), static_cast<size_t>(kLanguageCount));
+    // The original eight come first, in their places, under either model.
+    for (int i = 0; i < kOriginalLanguageCount; ++i) EXPECT_EQ(western[static_cast<size_t>(i)], i);
+    std::vector<std::string_view> westernNames;
+    for (const int i : western) westernNames.push_back(Languages()[static_cast<size_t>(i)].name);
+    for (std::string_view name : {"Danish", "Dutch", "Finnish", "Hungarian", "Norwegian", "Swedish"}) {
+        EXPECT_NE(std::find(westernNames.begin(), westernNames.end(), name), westernNames.end()) << name;
+    }
+    for (std::string_view name : {"Russian", "Greek", "Chinese", "Turkish"}) {
+        EXPECT_EQ(std::find(westernNames.begin(), westernNames.end(), name), westernNames.end()) << name;
+    }
+}
+
+TEST(Languages, UnderUnicodeWordsADocumentCodeChoosesEveryLanguage) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"ru", "cwds_ru.txt"}, {"zh", "cwds_zh.txt"}, {"nl", "cwds_nl.txt"}, {"nb", "cwds_no.txt"},
+        {"nn", "cwds_no.txt"}, {"de", "cwds_de.txt"}, {"xx", "cwds_en.txt"}, {"", "cwds_en.txt"},
+    };
+    const std::string codes = UnicodeLanguageCodes();
+    for (const auto& [code, file] : cases) {
+        EXPECT_EQ(CommonWordsFileForCode("/opt/lexicount", code, true), "/opt/lexicount/" + std::string(file))
+            << code;
+        if (file != "cwds_en.txt") EXPECT_NE(codes.find(code), std::string::npos) << code;
     }
 }
 
@@ -53,6 +87,7 @@ TEST(Languages, DocumentCodeChoosesTheFile) {
         // Anything else is the default, English: unknown codes, a match
         // across the underscore of the code list, and no code at all.
         {"nl", "cwds_en.txt"},
+        {"ru", "cwds_en.txt"},
         {"e_", "cwds_en.txt"},
         {"_d", "cwds_en.txt"},
         {"", "cwds_en.txt"},
@@ -69,7 +104,7 @@ TEST(Languages, PathsJoinWithOneSeparatorAndKeepTheirCase) {
     EXPECT_EQ(CommonWordsFilePath("/", 0), "/cwds_en.txt");
     EXPECT_EQ(CommonWordsFilePath("/Opt/LexiCount/", 7), "/Opt/LexiCount/cwds_en_de_es_pt_it_fr.txt");
     EXPECT_EQ(CommonWordsFilePath("/Opt/LexiCount", 6), "/Opt/LexiCount/cwds_en_de.txt");
-    EXPECT_THROW(CommonWordsFilePath("/opt", 8), std::out_of_range);
+    EXPECT_THROW(CommonWordsFilePath("/opt", kLanguageCount), std::out_of_range);
     EXPECT_THROW(CommonWordsFilePath("/opt", -1), std::out_of_range);
 }
 

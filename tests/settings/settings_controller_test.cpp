@@ -48,7 +48,7 @@ public:
         files.pop_front();
         return chosen;
     }
-    int ChooseLanguage() override {
+    int ChooseLanguage(bool /*unicodeWords*/) override {
         ++languageWindows;
         return language;
     }

@@ -99,17 +99,19 @@ TEST_P(CommonWordsFileTest, EveryWordIsReadWhole) {
         EXPECT_EQ(CountWordChars(word, 1, false, kAllPossibleExtraChars), static_cast<long>(word.size()))
             << word;
         EXPECT_TRUE(IsWordChar(word.substr(0, 1), false, startSet)) << word;
-        EXPECT_EQ(kNotAtWordEdge.find(word.back()), std::string_view::npos) << word;
+        // An abbreviation ("ill.") is read without its dot, as in a text.
+        if (!word.ends_with('.')) EXPECT_EQ(kNotAtWordEdge.find(word.back()), std::string_view::npos) << word;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFiles, CommonWordsFileTest,
                          testing::Values("cwds_en.txt", "cwds_de.txt", "cwds_es.txt", "cwds_pt.txt",
                                          "cwds_it.txt", "cwds_fr.txt", "cwds_en_de.txt",
-                                         "cwds_en_de_es_pt_it_fr.txt"),
+                                         "cwds_en_de_es_pt_it_fr.txt", "cwds_da.txt", "cwds_nl.txt",
+                                         "cwds_fi.txt", "cwds_hu.txt", "cwds_no.txt", "cwds_sv.txt"),
                          [](const auto& info) { return info.param.substr(0, info.param.find('.')); });
 
-// The six single-language files.
+// The single-language Windows-1252 files.
 
 struct LanguageCase {
     std::string file;
@@ -125,20 +127,23 @@ class LanguageFileTest : public testing::TestWithParam<LanguageCase> {};
 TEST_P(LanguageFileTest, HoldsAUsefulListOfItsLanguage) {
     const auto& param = GetParam();
     const auto words = Words(param.file);
-    EXPECT_GE(words.size(), 150u);
+    EXPECT_GE(words.size(), 90u);
     EXPECT_LE(words.size(), 600u);
     const std::set<std::string> set(words.begin(), words.end());
     for (const auto& word : param.expected) EXPECT_TRUE(set.contains(word)) << word;
 }
 
-INSTANTIATE_TEST_SUITE_P(SixLanguages, LanguageFileTest,
-                         testing::Values(LanguageCase{"cwds_en.txt", {"the", "and"}},
-                                         LanguageCase{"cwds_de.txt", {"und", "der", W("für")}},
-                                         LanguageCase{"cwds_es.txt", {"que"}},
-                                         LanguageCase{"cwds_pt.txt", {"que"}},
-                                         LanguageCase{"cwds_it.txt", {"il"}},
-                                         LanguageCase{"cwds_fr.txt", {"que"}}),
-                         [](const auto& info) { return info.param.file.substr(5, 2); });
+INSTANTIATE_TEST_SUITE_P(
+    SixLanguages, LanguageFileTest,
+    testing::Values(LanguageCase{"cwds_en.txt", {"the", "and"}},
+                    LanguageCase{"cwds_de.txt", {"und", "der", W("für")}},
+                    LanguageCase{"cwds_es.txt", {"que"}}, LanguageCase{"cwds_pt.txt", {"que"}},
+                    LanguageCase{"cwds_it.txt", {"il"}}, LanguageCase{"cwds_fr.txt", {"que"}},
+                    LanguageCase{"cwds_da.txt", {"og", W("på")}}, LanguageCase{"cwds_nl.txt", {"het", "een"}},
+                    LanguageCase{"cwds_fi.txt", {"ja", W("että")}},
+                    LanguageCase{"cwds_hu.txt", {"az", "hogy"}}, LanguageCase{"cwds_no.txt", {"og", W("på")}},
+                    LanguageCase{"cwds_sv.txt", {"och", W("är")}}),
+    [](const auto& info) { return info.param.file.substr(5, 2); });
 
 // The two combined files are exactly the union of their languages.
 

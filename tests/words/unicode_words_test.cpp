@@ -114,6 +114,31 @@ TEST(UnicodeWordsTest, TheBoxesOfTheSettingsApply) {
     }
 }
 
+TEST(UnicodeWordsTest, TurkishCommonWordsBringTurkishCaseFolding) {
+    SettingsRecord turkish;
+    turkish.chkIgnoreCommonWords = 1;
+    turkish.txbCommonWordsFile = "/opt/lexicount/cwds_tr.txt";
+    SettingsRecord german = turkish;
+    german.txbCommonWordsFile = "/opt/lexicount/cwds_de.txt";
+    SettingsRecord turkishUnused = turkish;
+    turkishUnused.chkIgnoreCommonWords = 0;
+    const std::string text = "IRMAK ırmak İSTANBUL Istanbul";
+    EXPECT_EQ(CutText(text, turkish), (std::vector<std::string>{"ırmak", "ırmak", "istanbul", "ıstanbul"}));
+    for (const SettingsRecord* other : {&german, &turkishUnused}) {
+        EXPECT_EQ(CutText(text, *other),
+                  (std::vector<std::string>{"irmak", "ırmak", "i\xCC\x87stanbul", "istanbul"}));
+    }
+}
+
+TEST(UnicodeWordsTest, CommonWordsOfAnyScriptAreComparedFolded) {
+    SettingsRecord settings;
+    settings.chkIgnoreCommonWords = 1;
+    const CommonWords common({}, {"Этот", "ΑΥΤΌ"});
+    const UnicodeWords words(settings, "-", WordsToIgnore(), common);
+    const std::pair<std::string, bool> cases[] = {{"этот", false}, {"αυτό", false}, {"мама", true}};
+    for (const auto& [word, admitted] : cases) EXPECT_EQ(words.Admits(word), admitted) << word;
+}
+
 TEST(UnicodeWordsTest, FiltersCountReadersCharactersAndLetters) {
     SettingsRecord settings;  // words of 3 to 50 characters, no repetitions, letters needed
     CommonWords common({"the"});

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "qt/named_widgets.h"
@@ -29,8 +30,6 @@ LanguageWindow::LanguageWindow(QWidget& settingsWindow, QPushButton& languageBut
     // Enter accepts the chosen language, or presses the button that has the
     // focus; with nothing chosen "accept" is disabled and Enter does nothing.
     cmdAccept_->setDefault(true);
-    for (std::string_view item : LanguageSelectionItems())
-        cboCommonWordsFiles_->addItem(QStringFromUtf8(item));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdAccept_);
@@ -49,14 +48,21 @@ LanguageWindow::LanguageWindow(QWidget& settingsWindow, QPushButton& languageBut
     connect(cmdCancel_, &QPushButton::clicked, this, &LanguageWindow::reject);
 }
 
-int LanguageWindow::Choose() {
-    Activate();
+int LanguageWindow::Choose(bool unicodeWords) {
+    Activate(unicodeWords);
     exec();
     return selection_.intLanguageSelected();
 }
 
-void LanguageWindow::Activate() {
+void LanguageWindow::Activate(bool unicodeWords) {
     selection_.Activate();
+    // Each item holds its language's index: the list depends on the model.
+    const QSignalBlocker quiet(cboCommonWordsFiles_);
+    cboCommonWordsFiles_->clear();
+    for (const int language : OfferedLanguages(unicodeWords)) {
+        cboCommonWordsFiles_->addItem(
+            QStringFromUtf8(Languages()[static_cast<size_t>(language)].selectionItem), language);
+    }
     cboCommonWordsFiles_->setCurrentIndex(-1);
     SelectionChanged(-1);
     adjustSize();
@@ -64,7 +70,8 @@ void LanguageWindow::Activate() {
     cmdCancel_->setFocus();
 }
 
-void LanguageWindow::SelectionChanged(int index) {
+void LanguageWindow::SelectionChanged(int row) {
+    const int index = row < 0 ? -1 : cboCommonWordsFiles_->itemData(row).toInt();
     selection_.SelectionChanged(index);
     cmdAccept_->setEnabled(selection_.AcceptEnabled());
     cmdAccept_->setText(WithAccessKey(QStringFromUtf8(selection_.AcceptCaption())));

@@ -21,8 +21,9 @@ public:
     // Placed over languageButton, whose caption becomes the window's.
     LanguageWindow(QWidget& settingsWindow, QPushButton& languageButton);
 
-    // Shows the window modally; the chosen index 0..7, or -1.
-    int Choose();
+    // Shows the window modally, listing the languages offered under the
+    // text model; the chosen language index, or -1.
+    int Choose(bool unicodeWords);
     int intLanguageSelected() const { return selection_.intLanguageSelected(); }
 
     QComboBox* cboCommonWordsFiles() const { return cboCommonWordsFiles_; }
@@ -33,8 +34,8 @@ protected:
     void reject() override;
 
 private:
-    void Activate();
-    void SelectionChanged(int index);
+    void Activate(bool unicodeWords);
+    void SelectionChanged(int row);
 
     QPushButton& languageButton_;
     LanguageSelection selection_;

@@ -174,8 +174,8 @@ std::optional<std::string> SettingsWindow::ChooseFile(const FileDialogRequest& r
     return presenter_.ChooseFile(this, choice);
 }
 
-int SettingsWindow::ChooseLanguage() {
-    return frmLanguageSelection_->Choose();
+int SettingsWindow::ChooseLanguage(bool unicodeWords) {
+    return frmLanguageSelection_->Choose(unicodeWords);
 }
 
 void SettingsWindow::SetParametersLabel(const std::string& text) {

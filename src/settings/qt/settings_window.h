@@ -49,7 +49,7 @@ public:
     // --- SettingsView ---
     Answer Show(const MessageBox& box) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
-    int ChooseLanguage() override;
+    int ChooseLanguage(bool unicodeWords) override;
     void SetParametersLabel(const std::string& text) override;
     void SetParametersFile(const std::string& path) override;
     void ShowParametersFile(bool visible) override;
