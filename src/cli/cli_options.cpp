@@ -199,13 +199,15 @@ options):
                      write the effective settings to FILE
   --common-words LANG|FILE
                      ignore the common words of a language (en de es pt it
-                     fr en_de all) or of a file
+                     fr en_de all; da nl fi hu no sv; with --unicode also
+                     cs el ja pl ro ru tr uk zh) or of a file
   --unicode          words in any script (--set chkUnicodeWords=1): Cyrillic,
                      Greek, Arabic, Chinese, ...; the list is UTF-8 and an
                      output file UTF-8 with a byte-order mark
   --auto-common-words
                      ignore the common words of the language the input
-                     declares (English when it declares none)
+                     declares (English when it declares none or, without
+                     --unicode, one of the languages added to the six)
   --summary          write the four summary lines to standard error
   --time             write the seconds the scan took to standard error
   -h, --help         show this text

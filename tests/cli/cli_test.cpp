@@ -117,6 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
             {"--unicode", "-f", "7", "-s", "cboShortWordSize=0"},
             "\xD0\x9C\xD0\xB8\xD1\x80 \xD0\xBC\xD0\xB8\xD1\x80 \xE4\xB8\xAD\xE6\x96\x87\n",
             "  Word     Freq\n  \xD0\xBC\xD0\xB8\xD1\x80         2\n  \xE4\xB8\xAD\xE6\x96\x87        1\n"},
+        // Turkish common words bring Turkish folding: "I" is dotless "ı".
+        OutputCase{"TurkishCommonWords",
+                   {"--unicode", "--common-words", "tr", "-f", "8"},
+                   "IRMAK ırmak Irmak ve İSTANBUL\n",
+                   "Word (longest has 8 characters)\nırmak\nistanbul\n"},
         OutputCase{"WordsToIgnore",
                    {"--set", "txbWordsToIgnore=The, cat", "--format", "5"},
                    kCatText,
@@ -456,6 +461,17 @@ TEST(CliFiles, CommonWordsByLanguageAndByDeclaredLanguage) {
         RunCli({"--auto-common-words", "--format", "8", "--order", "alphabetical", page.string()});
     ASSERT_EQ(de.status, 0) << de.err;
     EXPECT_EQ(de.out, "Word (longest has 5 characters)\nhund\nkatze\n");
+    // Under Unicode words a Russian page picks the Russian list; the
+    // Western model keeps to its six languages and so to English.
+    const auto russian =
+        dir.Write("ru.html", "<html lang=\"ru\"><body>Он и она читали книгу</body></html>\n");
+    const std::vector<std::string> autoArgs = {"--auto-common-words", "-f", "8", "--order", "alphabetical"};
+    std::vector<std::string> unicodeArgs = autoArgs;
+    unicodeArgs.insert(unicodeArgs.end(), {"--unicode", russian.string()});
+    EXPECT_EQ(RunCli(unicodeArgs).out, "Word (longest has 6 characters)\nкнигу\nчитали\n");
+    std::vector<std::string> westernArgs = autoArgs;
+    westernArgs.push_back(russian.string());
+    EXPECT_NE(RunCli(westernArgs).err.find("cwds_en.txt"), std::string::npos);
     const CliResult missing = RunCli({"--common-words", (dir.path() / "none.txt").string()}, kCatText);
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("File for common words not found."), std::string::npos);

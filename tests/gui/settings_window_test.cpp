@@ -148,6 +148,40 @@ TEST_F(SettingsWindowTest, UnicodeWordsCountARussianText) {
     EXPECT_NE(list.find("      3       2  раму"), std::string::npos) << list;
 }
 
+// The language window offers the lists of other scripts once "Unicode
+// words" is ticked; the Russian list then keeps Russian common words out.
+TEST_F(SettingsWindowTest, LanguageWindowOffersOtherScriptsUnderUnicodeWords) {
+    Click("cmdSetParameters");
+    auto chooseLanguage = [&](const QString& wanted) {
+        QStringList items;
+        auto choose = WhenReady([&] {
+            auto* dialog = qobject_cast<LanguageWindow*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible()) return false;
+            QComboBox* list = dialog->cboCommonWordsFiles();
+            for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+            list->setCurrentIndex(list->findText(wanted));
+            (list->currentIndex() >= 0 ? dialog->cmdAccept() : dialog->cmdCancel())->click();
+            return true;
+        });
+        ClickInSettings("cmdSelectCommonWordsFile_1");
+        return items;
+    };
+    const QStringList western = chooseLanguage(QStringLiteral("Russian"));
+    EXPECT_TRUE(western.contains(QStringLiteral("Dutch")));
+    EXPECT_FALSE(western.contains(QStringLiteral("Russian")));
+    ClickInSettings("chkUnicodeWords");
+    presenter.answers = {Answer::Ok};  // the count of common words read
+    EXPECT_TRUE(chooseLanguage(QStringLiteral("Russian")).contains(QStringLiteral("Greek")));
+    EXPECT_EQ(std::filesystem::path(State().strCommonWordsFile).filename(), "cwds_ru.txt");
+
+    settings.txbFile[0] = files.Write("ru.txt", "Мама что папа, что я\n").string();
+    window->SettingsChanged();
+    Click("cmdListWords");
+    const std::string list = OutputText();
+    EXPECT_NE(list.find("мама"), std::string::npos) << list;
+    EXPECT_EQ(list.find("что"), std::string::npos) << list;
+}
+
 TEST_F(SettingsWindowTest, LeavingTheWordsBoxNormalisesAndWarns) {
     Click("cmdSetParameters");
     auto* box = InSettings<QLineEdit>("txbWordsToIgnore");
