@@ -85,9 +85,9 @@ ExtractedXml ExtractXMLFileFromDocXFile(const std::filesystem::path& docPath, Do
 }
 
 DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind, ExtractionHooks& hooks,
-                                Dialogs& dialogs, const DocumentLimits& limits) {
-    if (kind == DocumentKind::Odt) return OdtTextFromXml(xml, hooks, dialogs, limits.max);
-    return DocxTextFromXml(xml, hooks, dialogs, limits.max);
+                                Dialogs& dialogs, const DocumentLimits& limits, DocumentEncoding encoding) {
+    if (kind == DocumentKind::Odt) return OdtTextFromXml(xml, hooks, dialogs, limits.max, encoding);
+    return DocxTextFromXml(xml, hooks, dialogs, limits.max, encoding);
 }
 
 DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind) {

@@ -50,7 +50,8 @@ ExtractedXml ExtractXMLFileFromDocXFile(const std::filesystem::path& docPath, Do
 // (DocumentText::tooLarge), since a few bytes of markup can stand for
 // thousands of spaces.
 DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind, ExtractionHooks& hooks,
-                                Dialogs& dialogs, const DocumentLimits& limits = {});
+                                Dialogs& dialogs, const DocumentLimits& limits = {},
+                                DocumentEncoding encoding = DocumentEncoding::Cp1252);
 DocumentText GetLineFromXMLFile(std::string_view xml, DocumentKind kind);
 
 // The document limits applied to the extracted text: kMemberTooLarge when

@@ -23,7 +23,7 @@ bool OnlySpaces(std::string_view s) {
 }
 
 // Opening tag, text and look-ahead space of one element made into a piece.
-std::string MakePiece(std::string_view tagRestAndText, bool spaceAfter) {
+std::string MakePiece(std::string_view tagRestAndText, bool spaceAfter, const ExtractionProgress& progress) {
     std::string piece(tagRestAndText);
     if (spaceAfter) piece += ' ';
     const size_t tagEnd = piece.find('>');
@@ -31,7 +31,7 @@ std::string MakePiece(std::string_view tagRestAndText, bool spaceAfter) {
     if (OnlySpaces(piece)) return " ";
     ReplaceBasicXmlEntities(piece);
     ReplaceOtherXmlEntities(piece);
-    FoldUtf8Text(piece);
+    progress.Encode(piece);
     return piece;
 }
 
@@ -153,7 +153,7 @@ bool CutPieces(std::string_view xml, ExtractionProgress& progress, Sink&& sink) 
         const size_t nextText = NextTextElement(xml, nextOpen);
         const bool spaceAfter =
             nextOpen != npos && BreakBetween(xml, next, nextText == npos ? nextOpen : nextText);
-        std::string piece = MakePiece(xml.substr(after, close - after), spaceAfter);
+        std::string piece = MakePiece(xml.substr(after, close - after), spaceAfter, progress);
         ++count;
         progress.PieceStored(piece, count, p);
         if (!sink(std::move(piece))) return false;
@@ -195,9 +195,9 @@ std::string JoinPiecesIntoLines(const std::vector<std::string>& pieces) {
 }
 
 DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
-                             std::uint64_t maxText) {
+                             std::uint64_t maxText, DocumentEncoding encoding) {
     const ChoiceOnly choice(xml);
-    ExtractionProgress progress(choice.Xml().size(), hooks, dialogs);
+    ExtractionProgress progress(choice.Xml().size(), hooks, dialogs, encoding);
     DocumentText result;
     const bool finished = CutPieces(choice.Xml(), progress, [&result, maxText](std::string&& piece) {
         AppendPieceToLines(result.text, piece);

@@ -36,6 +36,7 @@ std::string JoinPiecesIntoLines(const std::vector<std::string>& pieces);
 // Cutting and joining in one pass, without keeping the pieces; the text is
 // bounded by maxText (DocumentText::tooLarge).
 DocumentText DocxTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
-                             std::uint64_t maxText = DocumentLimits{}.max);
+                             std::uint64_t maxText = DocumentLimits{}.max,
+                             DocumentEncoding encoding = DocumentEncoding::Cp1252);
 
 }  // namespace lexicount

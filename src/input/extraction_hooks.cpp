@@ -1,5 +1,7 @@
 #include "input/extraction_hooks.h"
 
+#include "input/xml_text.h"
+
 #include <cstdint>
 
 namespace lexicount {
@@ -39,8 +41,14 @@ std::string ExtractionBarCaption(int filled) {
     return caption;
 }
 
-ExtractionProgress::ExtractionProgress(std::size_t xmlLength, ExtractionHooks& hooks, Dialogs& dialogs)
-    : length_(xmlLength), hooks_(hooks), dialogs_(dialogs) {}
+ExtractionProgress::ExtractionProgress(std::size_t xmlLength, ExtractionHooks& hooks, Dialogs& dialogs,
+                                       DocumentEncoding encoding)
+    : length_(xmlLength), hooks_(hooks), dialogs_(dialogs), encoding_(encoding) {}
+
+void ExtractionProgress::Encode(std::string& text) const {
+    // UTF-8 is kept as it is: the Unicode scan repairs what is not valid.
+    if (encoding_ == DocumentEncoding::Cp1252) FoldUtf8Text(text);
+}
 
 bool ExtractionProgress::GoOn() {
     if (!hooks_.StopRequested()) return true;

@@ -30,6 +30,10 @@ public:
     virtual void ShowProgressBar(std::string_view /*caption*/) {}
 };
 
+// The text a document hands back: folded into Windows-1252 for the Western
+// text model, or the UTF-8 it is written in for the Unicode one.
+enum class DocumentEncoding { Cp1252, Utf8 };
+
 // Sizes of a document's XML member and of the text taken out of it.
 struct DocumentLimits {
     std::uint64_t large = 10485760;  // above this the user is asked before scanning
@@ -53,7 +57,10 @@ class ExtractionProgress {
 public:
     static constexpr int kBarWidth = 37;
 
-    ExtractionProgress(std::size_t xmlLength, ExtractionHooks& hooks, Dialogs& dialogs);
+    ExtractionProgress(std::size_t xmlLength, ExtractionHooks& hooks, Dialogs& dialogs,
+                       DocumentEncoding encoding = DocumentEncoding::Cp1252);
+    // The character data of a piece or paragraph in the encoding asked for.
+    void Encode(std::string& text) const;
     // Before each element: false when the user stops. After more than nine
     // seconds the stop must be confirmed; a No lets the extraction go on.
     bool GoOn();
@@ -65,6 +72,7 @@ private:
     std::size_t length_;
     ExtractionHooks& hooks_;
     Dialogs& dialogs_;
+    DocumentEncoding encoding_;
     int lastBar_ = -1;
 };
 

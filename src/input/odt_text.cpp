@@ -198,7 +198,7 @@ private:
         std::string line = std::move(paragraphs_.back());
         paragraphs_.pop_back();
         pending_ -= line.size();
-        FoldUtf8Text(line);
+        progress_.Encode(line);
         text.append(line);
         text.append("\r\n");
         progress_.PieceStored(line, ++count_, position);
@@ -237,8 +237,8 @@ private:
 }  // namespace
 
 DocumentText OdtTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
-                            std::uint64_t maxText) {
-    ExtractionProgress progress(xml.size(), hooks, dialogs);
+                            std::uint64_t maxText, DocumentEncoding encoding) {
+    ExtractionProgress progress(xml.size(), hooks, dialogs, encoding);
     DocumentText result;
     OdtReader(xml, progress, maxText).Read(result);
     return result;

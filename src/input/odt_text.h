@@ -19,6 +19,7 @@ namespace lexicount {
 
 DocumentText OdtTextFromXml(std::string_view xml);
 DocumentText OdtTextFromXml(std::string_view xml, ExtractionHooks& hooks, Dialogs& dialogs,
-                            std::uint64_t maxText = DocumentLimits{}.max);
+                            std::uint64_t maxText = DocumentLimits{}.max,
+                            DocumentEncoding encoding = DocumentEncoding::Cp1252);
 
 }  // namespace lexicount

@@ -221,8 +221,11 @@ bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std:
     SetTotalNumOccurrencesForFileProgressBar();
     view_.ShowSuppressWordsBox(false);
     DocumentHooks documentHooks(context_);
-    DocumentText text = GetLineFromXMLFile(
-        xml, state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt, documentHooks, view_);
+    const DocumentEncoding encoding =
+        IsOn(settings_.chkUnicodeWords) ? DocumentEncoding::Utf8 : DocumentEncoding::Cp1252;
+    DocumentText text =
+        GetLineFromXMLFile(xml, state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt, documentHooks,
+                           view_, {}, encoding);
     view_.ShowSuppressWordsBox(true);
     if (text.stopped) state_.blnStop = true;
     const auto endWithoutCount = [&] {

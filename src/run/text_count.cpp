@@ -101,12 +101,11 @@ void TextCount::PrepareWesternLine(std::string& line, bool isDocument) {
 
 void TextCount::PrepareUnicodeLine(std::string& line, bool isDocument) {
     // ASCII lines, the common case, are folded at once, as Western ones
-    // are; a document's text comes as Windows-1252.
+    // are; a document's text comes as UTF-8.
     const bool ascii = IsAscii(line);
     const bool folded = ascii && !IsOn(settings_.chkCaseSignificant) && unicode_->FoldsPlainly(line);
     if (folded) LowerCaseAscii(line);
-    if (!ascii && isDocument) line = Utf8FromCp1252(line);
-    if (!ascii && !isDocument) MakeLineUtf8(line, IsOn(settings_.chkUTF8));
+    if (!ascii) MakeLineUtf8(line, isDocument || IsOn(settings_.chkUTF8));
     unicode_->SetLineFolded(folded);
 }
 

@@ -17,6 +17,7 @@
 #include "support/cli_run.h"
 #include "support/fake_view.h"
 #include "support/test_support.h"
+#include "support/zip_fixture.h"
 
 namespace lexicount::test {
 namespace {
@@ -388,6 +389,28 @@ TEST(CliFiles, CountsTheTextOfDocuments) {
         RunCli({"--format", "8", "--order", "alphabetical", Fixture("sample.odt").string()});
     ASSERT_EQ(odt.status, 0) << odt.err;
     EXPECT_NE(odt.out.find("\ncaf\xc3\xa9\n"), std::string::npos);
+}
+
+// Under Unicode words the text of a document is the Unicode it is written
+// in, character references included; the Western model still folds it.
+TEST(CliFiles, DocumentsInAnyScriptUnderUnicodeWords) {
+    const std::string text = "Łódź żółw &#x41C;ир мир";
+    TempDir dir;
+    const auto docx = dir.Write(
+        "ru.docx", MakeZip({{"word/document.xml", "<w:document><w:body><w:p><w:r><w:t>" + text +
+                                                      "</w:t></w:r></w:p></w:body></w:document>"}}));
+    const auto odt = dir.Write("ru.odt", MakeZip({{"content.xml",
+                                                   "<office:document-content><office:body><office:text>"
+                                                   "<text:p>" +
+                                                       text +
+                                                       "</text:p></office:text></office:body>"
+                                                       "</office:document-content>"}}));
+    for (const auto& file : {docx, odt}) {
+        const CliResult r = RunCli({"--unicode", "-f", "7", "--order", "alphabetical", file.string()});
+        ASSERT_EQ(r.status, 0) << file << ": " << r.err;
+        EXPECT_EQ(r.out, "  Word     Freq\n  łódź        1\n  żółw        1\n  мир         2\n") << file;
+        EXPECT_EQ(RunCli({"-f", "8", file.string()}).out.find("мир"), std::string::npos) << file;
+    }
 }
 
 TEST(CliFiles, RefusesFilesThatAreNotText) {
