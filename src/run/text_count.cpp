@@ -35,6 +35,7 @@ TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtra
       linesPerYield_(std::max(1, hooks_->linesPerYield)) {
     if (IsOn(settings.chkUnicodeWords)) {
         unicode_ = std::make_unique<UnicodeWords>(settings, strAllowedExtraChars, wordsToIgnore, commonWords);
+        table_.HoldUtf8Words();
         counter_.UseUnicodeWords(unicode_.get());
         unicodeHost_ = std::make_unique<UnicodeCandidates>(counter_);
     }

@@ -201,7 +201,7 @@ size_t WordTable::LongestProbeRun() const {
 }
 
 bool WordTable::AddWordToList(std::string_view word) {
-    if (word.size() > intMaxWordLength) return false;
+    if (word.size() > maxWordBytes_) return false;
     if (!indexValid_) RebuildIndex();
     const std::uint64_t key = KeyOf(word);
     const std::uint64_t hash = Hash(word, key);

@@ -25,6 +25,10 @@ class WordTable {
 public:
     // Words longer than this are never stored or counted.
     static constexpr size_t intMaxWordLength = 80;
+    // The same limit in bytes of UTF-8, under the Unicode text model: its
+    // filters count characters a reader sees, of which a word of 80 may
+    // take up to 16 bytes each (a letter with its marks).
+    static constexpr size_t kMaxUtf8WordBytes = 16 * intMaxWordLength;
 
     // The index hash is seeded from a random source, so that no text can be
     // made to collide in it; a given seed is for tests.
@@ -37,6 +41,9 @@ public:
 
     // Empties the table for a new scan.
     void Clear();
+    // Words of UTF-8 rather than single-byte characters: the longest word
+    // kept is kMaxUtf8WordBytes bytes.
+    void HoldUtf8Words() { maxWordBytes_ = kMaxUtf8WordBytes; }
 
     // Counts one occurrence; returns true when the word is new.
     bool AddWordToList(std::string_view word);
@@ -94,6 +101,7 @@ private:
     mutable std::vector<IndexSlot> slots_;
     mutable std::uint64_t seed_;
     mutable std::uint64_t multiplier_;
+    size_t maxWordBytes_ = intMaxWordLength;
     mutable bool indexValid_ = true;
     mutable bool countsPending_ = false;
 };
