@@ -1,8 +1,9 @@
 #!/bin/sh
 # bench/make-corpus-ru.sh OUT BYTES
 # A Russian corpus for the Unicode words benchmark: the fortunes of Debian's
-# fortunes-ru (UTF-8 Russian prose and dialogue), repeated until OUT holds
-# at least BYTES bytes, so that it weighs as much as the English corpus.
+# fortunes-ru (UTF-8 Russian prose and dialogue), repeated and cut at the
+# last line end within BYTES bytes, so that it weighs as much as the English
+# corpus.
 # Installs fortunes-ru with apt-get when it is missing (run as root).
 set -eu
 
@@ -22,8 +23,11 @@ trap 'rm -f "$one"' EXIT
 find "$DIR" -type f ! -name '*.dat' ! -name '*.u8' | sort | xargs cat >"$one"
 [ -s "$one" ] || { echo "make-corpus-ru: no fortunes in $DIR" >&2; exit 1; }
 
-: >"$OUT"
-while [ "$(wc -c <"$OUT")" -lt "$BYTES" ]; do
-    cat "$one" >>"$OUT"
+many=$(mktemp)
+trap 'rm -f "$one" "$many"' EXIT
+while [ "$(wc -c <"$many")" -lt "$BYTES" ]; do
+    cat "$one" >>"$many"
 done
+# Whole lines only: the bytes after the last line end within BYTES go.
+head -c "$BYTES" "$many" | sed '$d' >"$OUT"
 echo "make-corpus-ru: $OUT, $(wc -c <"$OUT") bytes"

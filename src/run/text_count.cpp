@@ -13,12 +13,6 @@
 namespace lexicount {
 namespace {
 
-bool IsAscii(const std::string& s) {
-    unsigned char any = 0;
-    for (char c : s) any |= static_cast<unsigned char>(c);
-    return any < 0x80;
-}
-
 void LowerCaseAscii(std::string& s) {
     for (char& c : s) c = static_cast<char>(c + ((c >= 'A' && c <= 'Z') ? 32 : 0));
 }
@@ -85,7 +79,7 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
 void TextCount::PrepareWesternLine(std::string& line, bool isDocument) {
     // Pure ASCII lines, the common case, need no folding and the simplest
     // lower-casing.
-    const bool ascii = IsAscii(line);
+    const bool ascii = HasOnlyAsciiBytes(line);
     if (!isDocument && !ascii) {
         lettersOutsideCp1252_ += lexicount::LettersOutsideCp1252(line);
         DecodeUtf8LatinInPlace(line);
@@ -103,7 +97,7 @@ void TextCount::PrepareWesternLine(std::string& line, bool isDocument) {
 void TextCount::PrepareUnicodeLine(std::string& line, bool isDocument) {
     // ASCII lines, the common case, are folded at once, as Western ones
     // are; a document's text comes as UTF-8.
-    const bool ascii = IsAscii(line);
+    const bool ascii = HasOnlyAsciiBytes(line);
     const bool folded = ascii && !IsOn(settings_.chkCaseSignificant) && unicode_->FoldsPlainly(line);
     if (folded) LowerCaseAscii(line);
     if (!ascii) MakeLineUtf8(line, isDocument || IsOn(settings_.chkUTF8));

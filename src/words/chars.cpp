@@ -95,11 +95,6 @@ bool IsVowel(std::string_view ch, bool lowerOnly) {
     return InSet(ch[0], lowered);
 }
 
-bool IsSevenBitAscii(std::string_view s) {
-    if (s.empty()) return false;
-    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 128; });
-}
-
 bool IsOneRepeatedLetter(std::string_view s) {
     const size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) return false;

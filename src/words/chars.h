@@ -49,7 +49,16 @@ long CountWordChars(std::string_view line, long start, bool numerals, std::strin
 bool IsLetter(char c);  // member of the letter table
 bool LacksLetter(std::string_view s);
 bool IsVowel(std::string_view ch, bool lowerOnly);
-bool IsSevenBitAscii(std::string_view s);
+// No byte with its high bit set (true for ""); inline, since the Unicode
+// scan asks it of every word.
+inline bool HasOnlyAsciiBytes(std::string_view s) {
+    unsigned char any = 0;
+    for (const char c : s) any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+inline bool IsSevenBitAscii(std::string_view s) {
+    return !s.empty() && HasOnlyAsciiBytes(s);
+}
 bool IsOneRepeatedLetter(std::string_view s);
 
 inline char LowerCaseLatinChar(char c) {

@@ -63,6 +63,19 @@ size_t DecodeUtf8At(std::string_view text, size_t i, char32_t& cp) {
 bool IsValidUtf8(std::string_view text) {
     char32_t cp = 0;
     for (size_t i = 0; i < text.size();) {
+        // ASCII and two-byte sequences (the letters of most alphabets) are
+        // checked here; longer ones by the decoder.
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            if (i + 1 == text.size() || (static_cast<unsigned char>(text[i + 1]) & 0xC0) != 0x80)
+                return false;
+            i += 2;
+            continue;
+        }
         const size_t length = DecodeUtf8At(text, i, cp);
         if (length == 0) return false;
         i += length;

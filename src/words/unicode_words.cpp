@@ -10,6 +10,7 @@
 #include "base/settings_record.h"
 #include "words/chars.h"
 #include "words/cp1252.h"
+#include "words/simple_letters.h"
 #include "words/unicode_order.h"
 #include "words/unicode_text.h"
 #include "words/word_lists.h"
@@ -180,19 +181,49 @@ constexpr std::string_view kFinalSmallSigma = "\xCF\x82";  // ς
 
 }  // namespace
 
-void UnicodeWords::Normalise(std::string_view word, const std::function<void(std::string_view)>& take) const {
+std::string_view UnicodeWords::Normalised(std::string_view word, std::string& written) const {
     // Case folding makes every sigma "σ"; at the end of a Greek word it is
     // written "ς", which folds to the same "σ" again.
-    std::string written;
     if (!rules_.caseSignificant && word.size() > kSmallSigma.size() && word.ends_with(kSmallSigma)) {
         written.assign(word.substr(0, word.size() - kSmallSigma.size())).append(kFinalSmallSigma);
         word = written;
     }
     // Words of ASCII letters follow the Western rules to the letter.
-    const std::string_view normalised = IsSevenBitAscii(word)
-                                            ? NormaliseWord(word, western_)
-                                            : (western_.dropFinalS ? DropFinalSUnicode(word) : word);
+    return IsSevenBitAscii(word) ? NormaliseWord(word, western_)
+                                 : (western_.dropFinalS ? DropFinalSUnicode(word) : word);
+}
+
+void UnicodeWords::Normalise(std::string_view word, const std::function<void(std::string_view)>& take) const {
+    std::string written;
+    const std::string_view normalised = Normalised(word, written);
     if (!normalised.empty()) take(normalised);
+}
+
+std::optional<std::string_view> UnicodeWords::CutSimple(std::string_view candidate) {
+    // Simple letters are in NFC, make one word together and fold by table.
+    if (FoldSimpleLetters(candidate, rules_.turkic, simpleBuffer_) < 0) return std::nullopt;
+    return Normalised(rules_.caseSignificant ? candidate : std::string_view(simpleBuffer_), simpleWritten_);
+}
+
+bool UnicodeWords::AdmitsSimple(std::string_view word) {
+    // The word is not ASCII: a simple letter never folds out of its byte
+    // class, and the final-"s" rule leaves the letters before the "s".
+    if (western_.only7bitAscii) return false;
+    // Every character is a letter, one byte or two: the first bytes of the
+    // characters tell their number and whether one letter repeats.
+    WordShape shape{0, true, true};
+    const size_t firstSize = (static_cast<unsigned char>(word[0]) & 0x80) != 0 ? 2 : 1;
+    const std::string_view first = word.substr(0, firstSize);
+    for (size_t i = 0; i < word.size(); ++shape.characters) {
+        const size_t size = (static_cast<unsigned char>(word[i]) & 0x80) != 0 ? 2 : 1;
+        shape.oneRepeated = shape.oneRepeated && word.substr(i, size) == first;
+        i += size;
+    }
+    shape.oneRepeated = shape.oneRepeated && shape.characters > 1;
+    if (!PassesWordFilters(shape, western_)) return false;
+    if (ignored_.empty()) return true;
+    FoldSimpleLetters(word, rules_.turkic, simpleFolded_);
+    return ignored_.count(simpleFolded_) == 0;
 }
 
 void UnicodeWords::SplitUnspacedRuns(std::string_view word,
@@ -240,24 +271,27 @@ bool UnicodeWords::Admits(std::string_view word) const {
     return ignored_.count(folded) == 0;
 }
 
+bool PassesWordFilters(const WordShape& shape, const WordRules& rules) {
+    if (rules.ignoreShortWords && shape.characters < rules.minWordLength) return false;
+    if (shape.characters > rules.maxWordLength) return false;
+    if (rules.ignoreNoLetter && !shape.hasLetter) return false;
+    return !(rules.ignoreRepetitions && shape.oneRepeated);
+}
+
 bool ApplyUnicodeWordFilters(std::string_view word, const WordRules& rules) {
-    const int length = GraphemeCount(word);
-    if (rules.ignoreShortWords && length < rules.minWordLength) return false;
-    if (length > rules.maxWordLength) return false;
-    bool hasLetter = false;
-    bool oneRepeated = true;
+    WordShape shape{GraphemeCount(word), false, true};
     char32_t first = 0;
     int codePoints = 0;
     for (size_t i = 0; i < word.size(); ++codePoints) {
         char32_t c = 0;
         i += DecodeUtf8At(word, i, c);
-        hasLetter = hasLetter || IsLetter(c);
+        shape.hasLetter = shape.hasLetter || IsLetter(c);
         if (codePoints == 0) first = c;
-        oneRepeated = oneRepeated && c == first;
+        shape.oneRepeated = shape.oneRepeated && c == first;
     }
-    if (rules.ignoreNoLetter && !hasLetter) return false;
-    if (rules.ignoreRepetitions && codePoints > 1 && oneRepeated && IsLetter(first)) return false;
-    return true;
+    // A repetition is of one letter, more than once.
+    shape.oneRepeated = shape.oneRepeated && codePoints > 1 && IsLetter(first);
+    return PassesWordFilters(shape, rules);
 }
 
 std::string_view DropFinalSUnicode(std::string_view word) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -76,16 +77,29 @@ public:
     const std::vector<CutWord>& CutRemembered(std::string_view candidate);
     // The filters and the two lists: true when the word is counted.
     bool Admits(std::string_view word) const;
+    // A candidate of simple letters alone (see simple_letters.h), the common
+    // case of alphabetic text, cut as Cut cuts it but folded by a table: its
+    // one word ("" when nothing is left), valid until the next call;
+    // nullopt for any other candidate.
+    std::optional<std::string_view> CutSimple(std::string_view candidate);
+    // Admits for a word that CutSimple returned.
+    bool AdmitsSimple(std::string_view word);
 
 private:
     UnicodeWords(UnicodeRules rules, WordRules western);
     void Normalise(std::string_view word, const std::function<void(std::string_view)>& take) const;
+    // The word after the final-sigma and final-"s" rules; written holds it
+    // when it had to be rewritten.
+    std::string_view Normalised(std::string_view word, std::string& written) const;
     void SplitUnspacedRuns(std::string_view word, const std::function<void(std::string_view)>& take);
 
     UnicodeRules rules_;
     WordRules western_;  // final "s", 7-bit ASCII, the filters; ASCII words
     std::unordered_set<std::string> ignored_;
     std::string asciiBuffer_;
+    std::string simpleBuffer_;
+    std::string simpleWritten_;
+    std::string simpleFolded_;
     struct Hash {
         using is_transparent = void;
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
@@ -99,6 +113,14 @@ private:
 // The length, letter and repetition filters of the rules, by
 // user-perceived characters and Unicode letters.
 bool ApplyUnicodeWordFilters(std::string_view word, const WordRules& rules);
+
+// What the filters look at in a word.
+struct WordShape {
+    int characters;  // user-perceived characters
+    bool hasLetter;
+    bool oneRepeated;  // one letter, more than once
+};
+bool PassesWordFilters(const WordShape& shape, const WordRules& rules);
 
 // "Drop final 's' unless 'ss' or vowel+'s'", for words in Latin script only.
 std::string_view DropFinalSUnicode(std::string_view word);

@@ -28,6 +28,12 @@ void WordCounter::TakeUnicodeCandidate(std::string_view candidate) {
         if (unicode_->Admits(word)) CountWord(word);
         return;
     }
+    if (const std::optional<std::string_view> word = unicode_->CutSimple(candidate)) {
+        if (word->empty()) return;
+        ++lngTotalNumOccurrences;
+        if (unicode_->AdmitsSimple(*word)) CountWord(*word);
+        return;
+    }
     for (const UnicodeWords::CutWord& cut : unicode_->CutRemembered(candidate)) {
         ++lngTotalNumOccurrences;
         if (cut.admitted) CountWord(cut.word);

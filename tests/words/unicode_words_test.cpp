@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -192,6 +194,54 @@ TEST(UnicodeTextTest, DecodesLinesAndEntities) {
     EXPECT_EQ(line, "Мир \xEF\xBF\xBD &#xZZ; &#12345678901;");
     EXPECT_EQ(FoldCase("İstanbul", true), "istanbul");
     EXPECT_EQ(ToNfc("A\xCC\x8A"), "\xC3\x85");
+}
+
+}  // namespace
+}  // namespace lexicount
+
+namespace lexicount {
+namespace {
+
+// The table-folded path for candidates of simple letters gives what the
+// general cut and Admits give, under every setting that changes a word:
+// random candidates mixing simple letters with letters ICU must handle
+// (ß, ſ, İ, final sigma, decomposed accents, marks, wide characters).
+TEST(UnicodeWordsTest, SimpleLettersCutAsTheGeneralCutDoes) {
+    const char* const pieces[] = {"a", "I",       "s",      "Z",  "é", "É", "ß", "ſ", "İ", "ı", "Ł",
+                                  "ж", "Я",       "Ё",      "ς",  "Σ", "σ", "Ά", "ΐ", "Ա", "ש", "ب",
+                                  "ǅ", "e\u0301", "\u0301", "中", "5", "-", "ǰ", "ŉ", "Ω", "K"};
+    std::mt19937 random(20261208);
+    std::vector<SettingsRecord> settings(16);
+    for (size_t i = 0; i < settings.size(); ++i) {
+        settings[i].chkCaseSignificant = (i & 1) != 0 ? 1 : 0;
+        settings[i].chkDropFinalS = (i & 2) != 0 ? 1 : 0;
+        settings[i].chkIgnoreCommonWords = 1;
+        settings[i].txbCommonWordsFile = (i & 4) != 0 ? "/x/cwds_tr.txt" : "/x/cwds_ru.txt";
+        settings[i].chkIgnoreShortWords = (i & 8) != 0 ? 1 : 0;  // shorter than 3 characters
+    }
+    const CommonWords common({}, {"жя", "ıs", "σς", "éé"});
+    size_t simple = 0;
+    for (const SettingsRecord& s : settings) {
+        UnicodeWords words(s, "-", WordsToIgnore(), common);
+        for (int n = 0; n < 3000; ++n) {
+            std::string candidate;
+            const int length = 1 + static_cast<int>(random() % 5);
+            for (int k = 0; k < length; ++k) candidate += pieces[random() % std::size(pieces)];
+            std::vector<std::pair<std::string, bool>> general;
+            words.Cut(candidate,
+                      [&](std::string_view w) { general.emplace_back(std::string(w), words.Admits(w)); });
+            const std::optional<std::string_view> cut = words.CutSimple(candidate);
+            if (!cut) continue;
+            ++simple;
+            std::vector<std::pair<std::string, bool>> fast;
+            if (!cut->empty()) {
+                const std::string word(*cut);
+                fast.emplace_back(word, words.AdmitsSimple(word));
+            }
+            EXPECT_EQ(fast, general) << candidate;
+        }
+    }
+    EXPECT_GT(simple, 1000u);  // the comparison was made often enough to mean something
 }
 
 }  // namespace
