@@ -111,7 +111,7 @@ __attribute__((flatten)) void TextCount::ScanCurrentLine() {
     ScanLineWith(state_, rules_, counter_);
 }
 
-void TextCount::ScanUnicodeLine() {
+__attribute__((flatten)) void TextCount::ScanUnicodeLine() {
     ScanLineWith(state_, rules_, *unicodeHost_);
 }
 

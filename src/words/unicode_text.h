@@ -29,7 +29,7 @@ std::string Utf8FromUtf16(std::u16string_view text);
 std::string ToNfc(std::string_view text);
 // Full case folding, then NFC again (folding may decompose). turkic maps
 // I and İ as Turkish does.
-std::string FoldCase(std::string_view text, bool turkic);
+[[gnu::noinline]] std::string FoldCase(std::string_view text, bool turkic);
 
 // Extended grapheme clusters: the characters a reader counts.
 int GraphemeCount(std::string_view text);

@@ -54,7 +54,8 @@ public:
     // Cuts a candidate into words, each in NFC, case-folded unless case is
     // significant, and normalised (final "s", apostrophe fragments); hands
     // on each word that is not empty.
-    void Cut(std::string_view candidate, const std::function<void(std::string_view)>& take);
+    // Not inlined: the scan inlines its fast paths and calls these.
+    [[gnu::noinline]] void Cut(std::string_view candidate, const std::function<void(std::string_view)>& take);
     // An ASCII candidate is cut by the scanner exactly as the Western rules
     // cut it: it is one word already, returned case-folded and normalised
     // ("" when nothing is left). Valid until the next call.
@@ -74,7 +75,7 @@ public:
         std::string word;
         bool admitted;
     };
-    const std::vector<CutWord>& CutRemembered(std::string_view candidate);
+    [[gnu::noinline]] const std::vector<CutWord>& CutRemembered(std::string_view candidate);
     // The filters and the two lists: true when the word is counted.
     bool Admits(std::string_view word) const;
     // A candidate of simple letters alone (see simple_letters.h), the common
@@ -112,7 +113,7 @@ private:
 
 // The length, letter and repetition filters of the rules, by
 // user-perceived characters and Unicode letters.
-bool ApplyUnicodeWordFilters(std::string_view word, const WordRules& rules);
+[[gnu::noinline]] bool ApplyUnicodeWordFilters(std::string_view word, const WordRules& rules);
 
 // What the filters look at in a word.
 struct WordShape {

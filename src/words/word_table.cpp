@@ -161,7 +161,7 @@ void WordTable::InvalidateIndex() const {
 void WordTable::RebuildIndex() const {
     SyncCounts();
     size_t size = 1024;
-    while (size < records_.size() * 2) size *= 2;
+    while (size * 3 < records_.size() * 4) size *= 2;
     slots_.assign(size, IndexSlot{});
     for (int attempt = 1; !FillIndex(); ++attempt) {
         Reseed();
@@ -229,7 +229,7 @@ bool WordTable::AddWordToList(std::string_view word) {
     if (((at - static_cast<size_t>(hash)) & (slots_.size() - 1)) > kMaxProbeRun) {
         Reseed();
         RebuildIndex();
-    } else if (records_.size() * 2 > slots_.size()) {
+    } else if (records_.size() * 4 > slots_.size() * 3) {
         RebuildIndex();
     }
     return true;
