@@ -113,6 +113,7 @@ __attribute__((flatten)) void TextCount::ScanCurrentLine() {
 
 __attribute__((flatten)) void TextCount::ScanUnicodeLine() {
     ScanLineWith(state_, rules_, *unicodeHost_);
+    counter_.CountDeferred();
 }
 
 bool TextCount::HandleStop() {

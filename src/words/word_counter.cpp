@@ -31,7 +31,15 @@ void WordCounter::TakeUnicodeCandidate(std::string_view candidate) {
     if (const std::optional<std::string_view> word = unicode_->CutSimple(candidate)) {
         if (word->empty()) return;
         ++lngTotalNumOccurrences;
-        if (unicode_->AdmitsSimple(*word)) CountWord(*word);
+        if (!unicode_->AdmitsSimple(*word)) return;
+        if (hooks_ != nullptr && hooks_->reportsNewWords) {
+            CountWord(*word);
+            return;
+        }
+        table_.Prefetch(*word);
+        CountDeferred();
+        deferred_.assign(*word);
+        hasDeferred_ = true;
         return;
     }
     for (const UnicodeWords::CutWord& cut : unicode_->CutRemembered(candidate)) {

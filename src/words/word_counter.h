@@ -5,6 +5,7 @@
 // two lists, in the word table.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "words/line_scanner.h"
@@ -38,6 +39,7 @@ public:
     // The walk yields every wordsPerYield steps of the hooks, which is
     // plenty to keep the window alive and costs the scan little.
     void Yield() override {
+        CountDeferred();
         hooks_->Yield();
         stopSeen_ = hooks_->StopRequested();
     }
@@ -52,6 +54,13 @@ public:
     // The Unicode model that TakeUnicodeCandidate cuts candidates with.
     void UseUnicodeWords(UnicodeWords* unicode) { unicode_ = unicode; }
     void TakeUnicodeCandidate(std::string_view candidate);
+    // Counts the word the Unicode scan holds back, if any: called at the end
+    // of every line and before anyone looks at the table.
+    void CountDeferred() {
+        if (!hasDeferred_) return;
+        hasDeferred_ = false;
+        CountWord(deferred_);
+    }
 
     std::int64_t lngTotalNumOccurrences = 0;
 
@@ -66,6 +75,11 @@ private:
     const CommonWords& commonWords_;
     CountHooks* hooks_;
     UnicodeWords* unicode_ = nullptr;
+    // A word of simple letters is counted one word late, while the table's
+    // memory for it is fetched: a large vocabulary's index does not fit the
+    // cache.
+    std::string deferred_;
+    bool hasDeferred_ = false;
     bool checksLists_ = false;
     bool stopSeen_ = false;
 };

@@ -241,6 +241,12 @@ void WordTable::PutInOrdinalOrder() {
               [](const WordRecord& a, const WordRecord& b) { return LessOrdinal(a.Word, b.Word); });
 }
 
+void WordTable::Prefetch(std::string_view word) const {
+    if (!indexValid_ || word.size() > maxWordBytes_) return;
+    const size_t slot = static_cast<size_t>(Hash(word, KeyOf(word))) & (slots_.size() - 1);
+    __builtin_prefetch(&slots_[slot]);
+}
+
 std::int64_t WordTable::Find(std::string_view word) const {
     if (!indexValid_) RebuildIndex();
     const std::uint64_t key = KeyOf(word);

@@ -47,6 +47,9 @@ public:
 
     // Counts one occurrence; returns true when the word is new.
     bool AddWordToList(std::string_view word);
+    // Starts loading the index slot where the word's search begins, so that
+    // counting it a little later need not wait for memory.
+    void Prefetch(std::string_view word) const;
 
     // Number of records in use.
     std::int64_t lngNumWords() const { return static_cast<std::int64_t>(records_.size()) - 1; }
