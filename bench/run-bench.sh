@@ -41,9 +41,14 @@ fi
 TIMES=$(mktemp)
 trap 'rm -f "$TIMES" "$TIMES".*' EXIT
 
-# One timed run of a command, "seconds peak_kb" appended to a file.
+# One timed run of a command, "seconds peak_kb" appended to a file: the
+# wall time to the microsecond (time's own is to the hundredth), the peak
+# from time.
 time_into() {
-    /usr/bin/time -f "%e %M" -a -o "$1" sh -c "$2" >/dev/null
+    start=$(date +%s%N)
+    /usr/bin/time -f "%M" -o "$1.kb" sh -c "$2" >/dev/null
+    end=$(date +%s%N)
+    awk -v ns="$((end - start))" -v kb="$(cat "$1.kb")" 'BEGIN { printf "%.6f %s\n", ns / 1e9, kb }' >>"$1"
 }
 
 # "median_seconds peak_kb" of the runs in a file.
