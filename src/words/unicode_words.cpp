@@ -200,8 +200,11 @@ void UnicodeWords::Normalise(std::string_view word, const std::function<void(std
 }
 
 std::optional<std::string_view> UnicodeWords::CutSimple(std::string_view candidate) {
-    // Simple letters are in NFC, make one word together and fold by table.
-    if (FoldSimpleLetters(candidate, rules_.turkic, simpleBuffer_) < 0) return std::nullopt;
+    // Simple letters are in NFC, make one word together and fold by table;
+    // ASCII words follow the Western rules (CutAscii).
+    if (HasOnlyAsciiBytes(candidate) || FoldSimpleLetters(candidate, rules_.turkic, simpleBuffer_) < 0) {
+        return std::nullopt;
+    }
     return Normalised(rules_.caseSignificant ? candidate : std::string_view(simpleBuffer_), simpleWritten_);
 }
 

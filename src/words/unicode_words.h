@@ -78,8 +78,9 @@ public:
     [[gnu::noinline]] const std::vector<CutWord>& CutRemembered(std::string_view candidate);
     // The filters and the two lists: true when the word is counted.
     bool Admits(std::string_view word) const;
-    // A candidate of simple letters alone (see simple_letters.h), the common
-    // case of alphabetic text, cut as Cut cuts it but folded by a table: its
+    // A candidate of simple letters alone (see simple_letters.h), not all
+    // ASCII, the common case of alphabetic text, cut as Cut cuts it but
+    // folded by a table: its
     // one word ("" when nothing is left), valid until the next call;
     // nullopt for any other candidate.
     std::optional<std::string_view> CutSimple(std::string_view candidate);
