@@ -12,6 +12,8 @@ make
 pkg-config
 libzip-dev
 libicu-dev
+libxlsxwriter-dev
+python3-openpyxl
 googletest
 libgtest-dev
 libgmock-dev

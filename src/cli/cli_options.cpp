@@ -4,6 +4,7 @@
 
 #include <charconv>
 
+#include "output/export.h"
 #include "words/cp1252.h"
 
 namespace lexicount::cli {
@@ -61,6 +62,7 @@ enum LongOnly : int {
     kSummary,
     kTime,
     kUnicode,
+    kExport,
 };
 
 constexpr option kLongOptions[] = {
@@ -78,6 +80,7 @@ constexpr option kLongOptions[] = {
     {"summary", no_argument, nullptr, kSummary},
     {"time", no_argument, nullptr, kTime},
     {"unicode", no_argument, nullptr, kUnicode},
+    {"export", required_argument, nullptr, kExport},
     {nullptr, 0, nullptr, 0},
 };
 // A leading ':' reports a missing value apart from an unknown option; no
@@ -105,6 +108,13 @@ bool TakeOption(int code, const std::string& value, Options& options, std::strin
         case kSummary: options.summary = true; return true;
         case kTime: options.time = true; return true;
         case kUnicode: return AddSet(options, "chkUnicodeWords=1", error);
+        case kExport:
+            if (!ExportFormatOf(value)) {
+                error = "--export needs a file ending in .csv, .tsv, .json or .xlsx, got '" + value + "'";
+                return false;
+            }
+            options.exports.push_back(value);
+            return true;
         default: return false;
     }
 }
@@ -208,6 +218,10 @@ options):
                      ignore the common words of the language the input
                      declares (English when it declares none or, without
                      --unicode, one of the languages added to the six)
+  --export FILE      also write the listed words to FILE for spreadsheets and
+                     scripts, in the format of its extension: .csv, .tsv,
+                     .json or .xlsx; columns rank, word, frequency, percent,
+                     per_million, cumulative_percent (UTF-8; may be repeated)
   --summary          write the four summary lines to standard error
   --time             write the seconds the scan took to standard error
   -h, --help         show this text

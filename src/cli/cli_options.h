@@ -17,7 +17,8 @@ struct Options {
     std::string output;
     std::string settingsFile;
     std::string saveSettingsFile;
-    std::string commonWords;  // a language code or a file
+    std::string commonWords;           // a language code or a file
+    std::vector<std::string> exports;  // files, each in the format of its extension
     bool autoCommonWords = false;
     bool summary = false;
     bool time = false;

@@ -11,6 +11,7 @@
 #include "cli/cli_view.h"
 #include "input/document_language.h"
 #include "input/file_helpers.h"
+#include "output/export.h"
 #include "output/output_file.h"
 #include "run/main_controller.h"
 #include "run/summary.h"
@@ -104,8 +105,9 @@ bool WritesOverARead(const Options& options, const std::string& commonWordsPath,
     const Named reads[] = {{fromStdin ? std::string() : options.input, "the input file", fromStdin},
                            {options.settingsFile, "the settings file"},
                            {commonWordsPath, "the common-words file"}};
-    const Named writes[] = {{options.output, "Output file"},
-                            {options.saveSettingsFile, "The file the settings are saved to"}};
+    std::vector<Named> writes = {{options.output, "Output file"},
+                                 {options.saveSettingsFile, "The file the settings are saved to"}};
+    for (const std::string& file : options.exports) writes.push_back({file, "An export file"});
     auto same = [](const Named& read, const Named& write) {
         if (read.standardInput) return IsStandardInput(write.path);
         return !read.path.empty() && SameFile(PathFromUtf8(read.path), PathFromUtf8(write.path));
@@ -143,6 +145,24 @@ void UseCommandLineFiles(const Options& options, SettingsRecord& settings) {
     settings.txbFile[0] = ReadsStandardInput(options) ? std::string() : options.input;
     settings.txbFile[1] = options.output;
     settings.chkDisableOutputToFile = 0;
+}
+
+// The --export files of a finished count; false when one could not be
+// written (the reason has been printed).
+bool WriteExports(const Options& options, const MainController& controller, const SettingsRecord& settings,
+                  std::ostream& err) {
+    if (options.exports.empty()) return true;
+    const TextCount& count = *controller.State().count;
+    const ExportTable table = MakeExportTable(count.Table(), count.Statistics(), settings.cboWordOrder,
+                                              count.lngTotalNumOccurrences(), IsOn(settings.chkUnicodeWords));
+    bool written = true;
+    for (const std::string& file : options.exports) {
+        const std::string failure = WriteExport(file, *ExportFormatOf(file), table);
+        if (failure.empty()) continue;
+        err << "Export: " << file << ": " << failure << "\n";
+        written = false;
+    }
+    return written;
 }
 
 void PrintSummary(const CliView& view, std::ostream& err) {
@@ -195,6 +215,7 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     controller.cmdListWords_Click();
     if (view.Failed() || !controller.State().blnListShown) return kFailure;
     out << AsOutputLines(view.OutputBox());
+    if (!WriteExports(options, controller, settings, err)) status = kFailure;
     if (options.summary) PrintSummary(view, err);
     if (options.time) err << ScanTimeLine(controller.State().count->ScanSeconds()) << "\n";
     out.flush();

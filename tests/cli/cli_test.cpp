@@ -14,6 +14,7 @@
 
 #include "base/settings_record.h"
 #include "run/main_controller.h"
+#include "support/child_process.h"
 #include "support/cli_run.h"
 #include "support/fake_view.h"
 #include "support/test_support.h"
@@ -425,6 +426,60 @@ TEST(CliFiles, DocumentsInAnyScriptUnderUnicodeWords) {
         EXPECT_EQ(r.out, "  Word     Freq\n  łódź        1\n  żółw        1\n  мир         2\n") << file;
         EXPECT_EQ(RunCli({"-f", "8", file.string()}).out.find("мир"), std::string::npos) << file;
     }
+}
+
+// The exports of one run read back by Python's own CSV and JSON parsers and
+// by openpyxl: the same rows in each, words of several scripts intact,
+// numbers stored as numbers, the header row frozen.
+TEST(CliFiles, ExportsReadBackByRealParsers) {
+    TempDir dir;
+    const auto text = dir.Write("text.txt", "мир мир мир café café żółw, мир\n");
+    const std::vector<std::string> files = {"w.csv", "w.tsv", "w.json", "w.xlsx"};
+    std::vector<std::string> args = {"--unicode", "-f", "8"};
+    for (const std::string& file : files) args.insert(args.end(), {"--export", (dir.path() / file).string()});
+    args.push_back(text.string());
+    const CliResult r = RunCli(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto reader = dir.Write("read.py", R"(import csv, json, sys, openpyxl
+d = sys.argv[1]
+def line(fmt, r):
+    print(fmt, int(float(r[0])), r[1], int(float(r[2])), "%.4f" % float(r[3]), "%.4f" % float(r[5]))
+with open(d + "/w.csv", newline="", encoding="utf-8") as f:
+    rows = list(csv.reader(f))
+print("csv", ",".join(rows[0]))
+for r in rows[1:]: line("csv", r)
+with open(d + "/w.tsv", encoding="utf-8") as f:
+    for r in [l.rstrip("\n").split("\t") for l in f][1:]: line("tsv", r)
+j = json.load(open(d + "/w.json", encoding="utf-8"))
+s = j["summary"]
+print("json", s["different_words"], s["listed_instances"], s["total_instances"])
+for w in j["words"]:
+    line("json", [w["rank"], w["word"], w["frequency"], w["percent"], w["per_million"], w["cumulative_percent"]])
+ws = openpyxl.load_workbook(d + "/w.xlsx").active
+print("xlsx", ws.freeze_panes, [c.value for c in ws[1]] == rows[0])
+for r in ws.iter_rows(min_row=2):
+    assert all(c.data_type == "n" for c in (r[0], r[2], r[3], r[4], r[5]))
+    line("xlsx", [c.value for c in r])
+)");
+    const ChildResult read = RunChild("/usr/bin/python3", {reader.string(), dir.path().string()});
+    ASSERT_EQ(read.status, 0) << read.err;
+    std::string expected = "csv rank,word,frequency,percent,per_million,cumulative_percent\n";
+    for (const char* format : {"csv", "tsv", "json", "xlsx"}) {
+        if (std::string(format) == "json") expected += "json 3 7 7\n";
+        if (std::string(format) == "xlsx") expected += "xlsx A2 True\n";
+        expected += std::string(format) + " 1 мир 4 57.1429 57.1429\n";
+        expected += std::string(format) + " 2 café 2 28.5714 85.7143\n";
+        expected += std::string(format) + " 3 żółw 1 14.2857 100.0000\n";
+    }
+    EXPECT_EQ(read.out, expected);
+
+    // An export never overwrites the input; an unknown extension is a usage error.
+    const auto input = dir.Write("in.csv", "alpha beta\n");
+    const CliResult same = RunCli({"--export", input.string(), input.string()});
+    EXPECT_EQ(same.status, 1);
+    EXPECT_NE(same.err.find("An export file cannot be the same as the input file."), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(input), "alpha beta\n");
+    EXPECT_EQ(RunCli({"--export", (dir.path() / "w.txt").string(), input.string()}).status, 2);
 }
 
 TEST(CliFiles, RefusesFilesThatAreNotText) {
