@@ -87,6 +87,9 @@ public:
     void SelectFileSource();
     void chkSuppressWords_Click();
     void cmdClearOutput_Click();
+    // "Export…": the listed words of the last count to a CSV, TSV, JSON or
+    // XLSX file that the user chooses.
+    void cmdExport_Click();
     void cboWordOrder_Click();
     void cboDisplayFormat_Click();
     void txbIntro_Click();

@@ -44,6 +44,9 @@ public:
     // The output-file chooser ("Specify output file"); nullopt when
     // cancelled. The window puts a chosen path into txbFile(1) itself.
     virtual std::optional<std::string> ChooseOutputFile() = 0;
+    // The export-file chooser (a save dialog with the export formats);
+    // nullopt when cancelled. None for a view without a window.
+    virtual std::optional<std::string> ChooseExportFile() { return std::nullopt; }
 
     // txbOutput.
     virtual TextBox& OutputBox() = 0;

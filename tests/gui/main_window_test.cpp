@@ -370,6 +370,31 @@ TEST_F(MainWindowTest, F1OnTheCommandButtonsRunsHelpOtherKeysDoNot) {
     }
 }
 
+// "Export..." before a count warns; after one it writes the chosen file in
+// the format of its extension, and a name without one as CSV.
+TEST_F(MainWindowTest, ExportWritesTheListedWordsToTheChosenFile) {
+    ASSERT_EQ(Start(), "");
+    presenter.answers = {Answer::Ok};
+    Click("cmdExport");
+    ASSERT_EQ(BoxTitles(), std::vector<std::string>{"Export"});
+    EXPECT_EQ(presenter.boxes[0].text, "There is no list to export yet: count the words first.");
+
+    ChooseInput(files.Write("in.txt", "beta alpha beta caf\xC3\xA9\n"));
+    Click("cmdListWords");
+    const auto json = files.path() / "words.json";
+    presenter.files.push_back(json.string());
+    presenter.files.push_back((files.path() / "plain").string());
+    Click("cmdExport");
+    Click("cmdExport");
+    EXPECT_TRUE(presenter.choices.back().save);
+    const std::string text = ReadFileBytes(json);
+    EXPECT_NE(text.find("\"different_words\": 3"), std::string::npos) << text;
+    EXPECT_NE(text.find("{\"rank\": 1, \"word\": \"beta\", \"frequency\": 2,"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"word\": \"caf\xC3\xA9\""), std::string::npos) << text;
+    EXPECT_EQ(ReadFileBytes(files.path() / "plain.csv").rfind("rank,word,frequency,", 0), 0u);
+    EXPECT_EQ(presenter.boxes.size(), 2u);  // the warning and the common-words question only
+}
+
 TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {
     ASSERT_EQ(Start(), "");
     SecondaryWindows windows(*window, presenter);  // "Settings", "Help" and the web links
@@ -396,6 +421,7 @@ TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {
                                             "chkSuppressWords",
                                             "cboWordOrder",
                                             "cboDisplayFormat",
+                                            "cmdExport",
                                             "txbOutput",
                                             "lblCorvaticSystems",
                                             "lblOnlineDocumentation",

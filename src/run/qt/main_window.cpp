@@ -109,6 +109,7 @@ void MainWindow::ConnectEvents() {
     });
     connect(cmdListWords_, &QPushButton::clicked, this, [this] { controller_->cmdListWords_Click(); });
     connect(cmdClearOutput_, &QPushButton::clicked, this, [this] { controller_->cmdClearOutput_Click(); });
+    connect(cmdExport_, &QPushButton::clicked, this, [this] { controller_->cmdExport_Click(); });
     connect(cmdSetParameters_, &QPushButton::clicked, this,
             [this] { controller_->cmdSetParameters_Click(); });
     connect(cmdSaveState_, &QPushButton::clicked, this, [this] { controller_->cmdSaveState_Click(); });
@@ -232,6 +233,12 @@ std::optional<std::string> MainWindow::ChooseOutputFile() {
     return path;
 }
 
+std::optional<std::string> MainWindow::ChooseExportFile() {
+    return presenter_.ChooseFile(
+        this, {"Export the listed words", "CSV (*.csv);;TSV (*.tsv);;JSON (*.json);;Excel workbook (*.xlsx)",
+               false, browseFolder_, true});
+}
+
 std::optional<std::string> MainWindow::ChooseInputFile() {
     return presenter_.ChooseFile(
         this, {"Specify input file", "A text file or a docx file (*)", true, browseFolder_});
@@ -294,7 +301,7 @@ void MainWindow::EnableControls(bool enabled) {
     controlsEnabled_ = enabled;
     for (QWidget* control : std::initializer_list<QWidget*>{
              cmdFile_[0], cmdFile_[1], txbFile_[0], txbFile_[1], chkUTF8_, cmdSaveState_, cmdClearOutput_,
-             cboWordOrder_, cboDisplayFormat_, optOnClipboard_, optInFile_}) {
+             cboWordOrder_, cboDisplayFormat_, cmdExport_, optOnClipboard_, optInFile_}) {
         control->setEnabled(enabled);
     }
     // Controls whose use also depends on something else come back only when

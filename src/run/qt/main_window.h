@@ -69,6 +69,7 @@ public:
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                         const std::string& defaultValue) override;
     std::optional<std::string> ChooseOutputFile() override;
+    std::optional<std::string> ChooseExportFile() override;
     std::optional<std::string> ChooseInputFile() override;
     TextBox& OutputBox() override;
     void SetLabel(StatusLabel label, const std::string& text) override;
@@ -142,6 +143,7 @@ private:
     QPushButton* cmdClearOutput_ = nullptr;
     QPushButton* cmdSetParameters_ = nullptr;
     QPushButton* cmdSaveState_ = nullptr;
+    QPushButton* cmdExport_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
     QComboBox* cboWordOrder_ = nullptr;

@@ -75,6 +75,7 @@ void MainWindow::BuildControls() {
                  chkSuppressWords_,
                  cboWordOrder_,
                  cboDisplayFormat_,
+                 cmdExport_,
                  txbOutput_});
 }
 
@@ -168,6 +169,9 @@ QWidget* MainWindow::BuildListFrame() {
     layout->addSpacing(24);
     layout->addWidget(Named(new QLabel("Display format:"), "lblDisplayFormat"));
     layout->addWidget(cboDisplayFormat_, 1);
+    cmdExport_ = Button("cmdExport", "E&xport...");
+    cmdExport_->setToolTip("Write the listed words to a CSV, TSV, JSON or Excel file");
+    layout->addWidget(cmdExport_);
     return frame;
 }
 

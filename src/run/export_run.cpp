@@ -1,0 +1,40 @@
+#include "run/main_controller.h"
+
+#include <string>
+
+#include "base/checked_file.h"
+#include "output/export.h"
+#include "output/output_file.h"
+#include "run/text_count.h"
+
+namespace lexicount {
+namespace {
+
+constexpr const char* kExportTitle = "Export";
+
+}  // namespace
+
+void MainController::cmdExport_Click() {
+    if (Busy() || !state_.count || !state_.blnListShown) {
+        ShowWarning(kExportTitle, "There is no list to export yet: count the words first.");
+        return;
+    }
+    const std::optional<std::string> chosen = view_.ChooseExportFile();
+    if (!chosen || chosen->empty()) return;
+    // A name without a known extension is exported as CSV.
+    const std::string path = ExportFormatOf(*chosen) ? *chosen : *chosen + ".csv";
+    const std::string input = settings_.source == SourceOption::optInFile ? settings_.txbFile[0] : "";
+    if (!input.empty() && SameFile(PathFromUtf8(path), PathFromUtf8(input))) {
+        ShowWarning(kExportTitle, "An export file cannot be the same as the input file.");
+        return;
+    }
+    const TextCount& count = *state_.count;
+    const ExportTable table =
+        MakeExportTable(count.Table(), count.Statistics(), settings_.cboWordOrder,
+                        count.lngTotalNumOccurrences(), IsOn(settings_.chkUnicodeWords));
+    const std::string failure = WriteExport(path, *ExportFormatOf(path), table);
+    if (!failure.empty())
+        ShowWarning(kExportTitle, "The words could not be exported to " + path + ": " + failure);
+}
+
+}  // namespace lexicount
