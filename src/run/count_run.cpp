@@ -10,6 +10,7 @@
 #include "settings/words_to_ignore.h"
 #include "words/cp1252.h"
 #include "words/number_format.h"
+#include "words/vocabulary.h"
 
 namespace lexicount {
 namespace {
@@ -201,6 +202,10 @@ void MainController::ShowSummaryFigures() {
                                                       ignoresListedWords, state_.blnPartialCount);
     view_.SetLabel(StatusLabel::lblNumberOfWords, labels.lblNumberOfWords);
     view_.ShowLabel(StatusLabel::lblNumberOfWords, true);
+    view_.SetLabel(StatusLabel::lblStatistics,
+                   VocabularyLine(ComputeVocabulary(count.Table(), count.Statistics(),
+                                                    IsOn(settings_.chkUnicodeWords))));
+    view_.ShowLabel(StatusLabel::lblStatistics, true);
     view_.SetLabel(StatusLabel::lblNumWordsExcluded, labels.lblNumWordsExcluded);
     view_.ShowLabel(StatusLabel::lblNumWordsExcluded, true);
     view_.SetProgressBarLook(false);

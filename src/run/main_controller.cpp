@@ -22,8 +22,9 @@ void MainController::ShowWarning(const std::string& title, const std::string& te
 }
 
 void MainController::ConcealNumWords(bool blnConcealTime) {
-    for (StatusLabel label : {StatusLabel::lblNumberOfWords, StatusLabel::lblNumWordsExcluded,
-                              StatusLabel::lblNumOccurrences, StatusLabel::lblTotalNumOccurrences}) {
+    for (StatusLabel label :
+         {StatusLabel::lblNumberOfWords, StatusLabel::lblNumWordsExcluded, StatusLabel::lblNumOccurrences,
+          StatusLabel::lblTotalNumOccurrences, StatusLabel::lblStatistics}) {
         view_.ShowLabel(label, false);
     }
     if (blnConcealTime) view_.SetLabel(StatusLabel::lblTimeElapsed, "");

@@ -31,6 +31,7 @@ enum class StatusLabel {
     lblFilesize,
     lblXMLsize,
     lblSizeOfClipboardContents,
+    lblStatistics,  // tokens, types, their ratio, words once, mean length
 };
 
 class MainView : public Dialogs {

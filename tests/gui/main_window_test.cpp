@@ -381,6 +381,8 @@ TEST_F(MainWindowTest, ExportWritesTheListedWordsToTheChosenFile) {
 
     ChooseInput(files.Write("in.txt", "beta alpha beta caf\xC3\xA9\n"));
     Click("cmdListWords");
+    EXPECT_EQ(LabelText("lblStatistics"),
+              "Tokens 4   Types 3   Type-token ratio 0.7500   Once 2   Mean word length 4.25");
     const auto json = files.path() / "words.json";
     presenter.files.push_back(json.string());
     presenter.files.push_back((files.path() / "plain").string());

@@ -37,7 +37,7 @@ class MainController;
 class OutputTextBox;
 class PopUpWindow;
 
-inline constexpr int kStatusLabelCount = 9;
+inline constexpr int kStatusLabelCount = 10;
 
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT

@@ -24,6 +24,7 @@ constexpr const char* kStatusLabelNames[kStatusLabelCount] = {
     "lblTimeElapsed",      "lblTwirler",        "lblNumberOfWords",
     "lblNumWordsExcluded", "lblNumOccurrences", "lblTotalNumOccurrences",
     "lblFilesize",         "lblXMLsize",        "lblSizeOfClipboardContents",
+    "lblStatistics",
 };
 
 // A hidden control keeps its place, so the window does not jump about when
@@ -209,6 +210,8 @@ QWidget* MainWindow::BuildStatusFrame() {
     grid->addWidget(at(StatusLabel::lblFilesize), 1, 1);
     grid->addWidget(at(StatusLabel::lblXMLsize), 2, 1);
     grid->addWidget(at(StatusLabel::lblSizeOfClipboardContents), 3, 1);
+    // Under the web links: the figures of the vocabulary, across the frame.
+    grid->addWidget(at(StatusLabel::lblStatistics), 5, 0, 1, 2);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     grid->setColumnMinimumWidth(0, 420);
