@@ -141,6 +141,7 @@ ExportTable MakeExportTable(const WordTable& table, const WordStatistics& stats,
         running += record.Frequency;
         ExportRow row;
         row.rank = record.FreqRank;
+        row.alphabetical = i;  // the table is in alphabetical order
         row.word = utf8Words ? record.Word : Utf8FromCp1252(record.Word);
         row.frequency = record.Frequency;
         row.percent = 100.0 * static_cast<double>(record.Frequency) / listed;

@@ -28,6 +28,9 @@ struct ExportRow {
     double percent = 0;            // of the listed instances
     double perMillion = 0;         // of the listed instances
     double cumulativePercent = 0;  // of this row and those before it
+    // The word's place in the program's alphabetical order, for sorting the
+    // rows by word (not exported).
+    std::int64_t alphabetical = 0;
 };
 
 struct ExportTable {

@@ -4,6 +4,7 @@
 
 #include "base/file_replace.h"
 #include "input/file_helpers.h"
+#include "output/export.h"
 #include "run/run_error.h"
 #include "run/summary.h"
 #include "run/text_count.h"
@@ -52,6 +53,7 @@ void MainController::DoIt() {
     state_.blnPartialCount = false;
     state_.blnDisplaySuppressed = false;
     state_.intMinWidth = 6;
+    view_.ShowWordTable({}, false);
     try {
         OpenOutputFileEarly();
         StartElapsedTime();
@@ -65,6 +67,7 @@ void MainController::DoIt() {
         state_.blnListShown = true;
         view_.SetCountButtonEnabled(true);
         ListWords();
+        ShowWordTable();
         ShowUnicodeNotice();
         EndRun();
     } catch (const RunError& error) {
@@ -80,6 +83,13 @@ void MainController::DoIt() {
         ReportError(kErrPathFileAccess, error.what(), "DoIt");
         EndFailedRun();
     }
+}
+
+void MainController::ShowWordTable() {
+    const TextCount& count = *state_.count;
+    view_.ShowWordTable(MakeExportTable(count.Table(), count.Statistics(), settings_.cboWordOrder,
+                                        count.lngTotalNumOccurrences(), IsOn(settings_.chkUnicodeWords)),
+                        IsOn(settings_.chkCaseSignificant));
 }
 
 bool MainController::RefuseWordsToIgnore() {

@@ -188,6 +188,8 @@ private:
     void SetDefaultCommonWordsFile();
     void ReadCommonWords();
     void ShowWarning(const std::string& title, const std::string& text);
+    // The listed words of the finished count in the view's word table.
+    void ShowWordTable();
     std::string Text(int number) const;
 
     MainView& view_;

@@ -13,6 +13,7 @@
 #include "base/dialogs.h"
 #include "base/run_state.h"
 #include "base/text_box.h"
+#include "output/export.h"
 
 namespace lexicount {
 
@@ -45,6 +46,10 @@ public:
     // The output-file chooser ("Specify output file"); nullopt when
     // cancelled. The window puts a chosen path into txbFile(1) itself.
     virtual std::optional<std::string> ChooseOutputFile() = 0;
+    // The word table beside the result box: every listed word of a finished
+    // count (an empty table clears it); case as the count compared it. None
+    // for a view without a window.
+    virtual void ShowWordTable(const ExportTable& /*rows*/, bool /*caseSignificant*/) {}
     // The export-file chooser (a save dialog with the export formats);
     // nullopt when cancelled. None for a view without a window.
     virtual std::optional<std::string> ChooseExportFile() { return std::nullopt; }

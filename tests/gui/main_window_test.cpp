@@ -13,11 +13,13 @@
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest/QTest>
@@ -397,6 +399,55 @@ TEST_F(MainWindowTest, ExportWritesTheListedWordsToTheChosenFile) {
     EXPECT_EQ(presenter.boxes.size(), 2u);  // the warning and the common-words question only
 }
 
+// The word table beside the text box holds every listed word: in the
+// listing's order at first, sorted by a header (the word column in the
+// program's alphabetical order, accents beside their letters), filtered by
+// text, whole word or expression, and copied as tab-separated rows.
+TEST_F(MainWindowTest, WordTableSortsFiltersAndCopies) {
+    ASSERT_EQ(Start(), "");
+    ChooseInput(files.Write("in.txt", "zeta \xC3\xA9tude zeta alpha beta zeta beta eta\n"));
+    Click("cmdListWords");
+    auto* table = Find<QTableView>("tblWords");
+    QAbstractItemModel* model = table->model();
+    auto column = [&](int c) {
+        std::vector<std::string> cells;
+        for (int r = 0; r < model->rowCount(); ++r)
+            cells.push_back(Utf8FromQString(model->index(r, c).data().toString()));
+        return cells;
+    };
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(column(1), (Words{"zeta", "beta", "alpha", "eta", "\xC3\xA9tude"}));
+    EXPECT_EQ(column(2), (Words{"3", "2", "1", "1", "1"}));
+    EXPECT_EQ(LabelText("lblTableStatus"), "5 of 5 words");
+
+    table->sortByColumn(1, Qt::AscendingOrder);
+    EXPECT_EQ(column(1), (Words{"alpha", "beta", "eta", "\xC3\xA9tude", "zeta"}));
+    table->sortByColumn(2, Qt::AscendingOrder);
+    EXPECT_EQ(column(1), (Words{"alpha", "eta", "\xC3\xA9tude", "beta", "zeta"}));
+
+    auto* filter = Find<QLineEdit>("txbFilter");
+    auto* mode = Find<QComboBox>("cboFilterMode");
+    const std::pair<int, const char*> filters[] = {{0, "ETA"}, {1, "eta"}, {2, "^[ab]"}};
+    const Words expected[] = {{"eta", "beta", "zeta"}, {"eta"}, {"alpha", "beta"}};
+    for (size_t i = 0; i < std::size(filters); ++i) {
+        mode->setCurrentIndex(filters[i].first);
+        filter->setText(QString::fromUtf8(filters[i].second));
+        EXPECT_EQ(column(1), expected[i]) << filters[i].second;
+    }
+    EXPECT_EQ(LabelText("lblTableStatus"), "2 of 5 words");
+    filter->setText(QStringLiteral("(["));
+    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(LabelText("lblTableStatus").rfind("Not a regular expression: ", 0), 0u);
+
+    filter->clear();
+    table->selectRow(4);
+    table->setFocus();
+    QTest::keySequence(table, QKeySequence::Copy);
+    EXPECT_EQ(Utf8FromQString(QGuiApplication::clipboard()->text()),
+              "Rank\tWord\tFrequency\tPercent\tPer million\tCumulative %\n"
+              "1\tzeta\t3\t37.500\t375,000.0\t37.50\n");
+}
+
 TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {
     ASSERT_EQ(Start(), "");
     SecondaryWindows windows(*window, presenter);  // "Settings", "Help" and the web links
@@ -425,6 +476,9 @@ TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {
                                             "cboDisplayFormat",
                                             "cmdExport",
                                             "txbOutput",
+                                            "txbFilter",
+                                            "cboFilterMode",
+                                            "tblWords",
                                             "lblCorvaticSystems",
                                             "lblOnlineDocumentation",
                                             "txbIntro",

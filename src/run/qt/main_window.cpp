@@ -25,6 +25,7 @@
 #include "qt/qt_text.h"
 #include "run/main_controller.h"
 #include "run/qt/output_text_box.h"
+#include "run/qt/word_table_panel.h"
 #include "support/pop_up.h"
 
 namespace lexicount {
@@ -231,6 +232,10 @@ std::optional<std::string> MainWindow::ChooseOutputFile() {
         SetTextIfChanged(*txbFile_[1], QStringFromUtf8(*path));
     }
     return path;
+}
+
+void MainWindow::ShowWordTable(const ExportTable& rows, bool caseSignificant) {
+    wordTable_->Show(rows, caseSignificant);
 }
 
 std::optional<std::string> MainWindow::ChooseExportFile() {

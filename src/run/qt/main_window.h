@@ -35,6 +35,7 @@ namespace lexicount {
 class DialogPresenter;
 class MainController;
 class OutputTextBox;
+class WordTablePanel;
 class PopUpWindow;
 
 inline constexpr int kStatusLabelCount = 10;
@@ -70,6 +71,7 @@ public:
                                         const std::string& defaultValue) override;
     std::optional<std::string> ChooseOutputFile() override;
     std::optional<std::string> ChooseExportFile() override;
+    void ShowWordTable(const ExportTable& rows, bool caseSignificant) override;
     std::optional<std::string> ChooseInputFile() override;
     TextBox& OutputBox() override;
     void SetLabel(StatusLabel label, const std::string& text) override;
@@ -144,6 +146,7 @@ private:
     QPushButton* cmdSetParameters_ = nullptr;
     QPushButton* cmdSaveState_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
+    WordTablePanel* wordTable_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
     QComboBox* cboWordOrder_ = nullptr;

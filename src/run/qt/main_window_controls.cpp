@@ -9,12 +9,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "qt/column_font.h"
 #include "qt/named_widgets.h"
 #include "qt/qt_text.h"
 #include "run/qt/main_window.h"
+#include "run/qt/word_table_panel.h"
 
 namespace lexicount {
 
@@ -51,7 +54,14 @@ void MainWindow::BuildControls() {
     txbOutput_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // A tab typed into the list would only spoil its columns.
     txbOutput_->setTabChangesFocus(true);
-    layout->addWidget(txbOutput_, 1);
+    // The word table beside the text box: all listed words, to sort and filter.
+    wordTable_ = new WordTablePanel;
+    auto* results = Named(new QSplitter(Qt::Horizontal), "splResults");
+    results->addWidget(txbOutput_);
+    results->addWidget(wordTable_);
+    results->setStretchFactor(0, 3);
+    results->setStretchFactor(1, 2);
+    layout->addWidget(results, 1);
     layout->addWidget(BuildStatusFrame());
     setCentralWidget(central);
     resize(860, 720);
@@ -77,7 +87,10 @@ void MainWindow::BuildControls() {
                  cboWordOrder_,
                  cboDisplayFormat_,
                  cmdExport_,
-                 txbOutput_});
+                 txbOutput_,
+                 wordTable_->FilterBox(),
+                 wordTable_->FilterMode(),
+                 wordTable_->View()});
 }
 
 QWidget* MainWindow::BuildSourceRow() {
@@ -180,7 +193,7 @@ void MainWindow::AddWebLinks(QWidget* homePage, QWidget* manual) {
     auto* grid = static_cast<QGridLayout*>(Frame2_->layout());
     grid->addWidget(homePage, 4, 0, Qt::AlignLeft);
     grid->addWidget(manual, 4, 1, Qt::AlignLeft);
-    SetTabOrder({txbOutput_, homePage, manual});
+    SetTabOrder({wordTable_->View(), homePage, manual});
 }
 
 QWidget* MainWindow::BuildStatusFrame() {
