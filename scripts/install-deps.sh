@@ -20,6 +20,9 @@ libgmock-dev
 clang-format
 time
 qt6-base-dev
+qt6-charts-dev
+libqt6opengl6-dev
+qt6-svg-dev
 fonts-dejavu-core
 clang
 libclang-rt-14-dev

@@ -152,9 +152,7 @@ void UseCommandLineFiles(const Options& options, SettingsRecord& settings) {
 bool WriteExports(const Options& options, const MainController& controller, const SettingsRecord& settings,
                   std::ostream& err) {
     if (options.exports.empty()) return true;
-    const TextCount& count = *controller.State().count;
-    const ExportTable table = MakeExportTable(count.Table(), count.Statistics(), settings.cboWordOrder,
-                                              count.lngTotalNumOccurrences(), IsOn(settings.chkUnicodeWords));
+    const ExportTable table = controller.State().count->ListedRows(settings.cboWordOrder);
     bool written = true;
     for (const std::string& file : options.exports) {
         const std::string failure = WriteExport(file, *ExportFormatOf(file), table);

@@ -4,7 +4,6 @@
 
 #include "base/file_replace.h"
 #include "input/file_helpers.h"
-#include "output/export.h"
 #include "run/run_error.h"
 #include "run/summary.h"
 #include "run/text_count.h"
@@ -86,10 +85,7 @@ void MainController::DoIt() {
 }
 
 void MainController::ShowWordTable() {
-    const TextCount& count = *state_.count;
-    view_.ShowWordTable(MakeExportTable(count.Table(), count.Statistics(), settings_.cboWordOrder,
-                                        count.lngTotalNumOccurrences(), IsOn(settings_.chkUnicodeWords)),
-                        IsOn(settings_.chkCaseSignificant));
+    view_.ShowWordTable(state_.count->ListedRows(settings_.cboWordOrder), IsOn(settings_.chkCaseSignificant));
 }
 
 bool MainController::RefuseWordsToIgnore() {

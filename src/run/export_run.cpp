@@ -28,11 +28,8 @@ void MainController::cmdExport_Click() {
         ShowWarning(kExportTitle, "An export file cannot be the same as the input file.");
         return;
     }
-    const TextCount& count = *state_.count;
-    const ExportTable table =
-        MakeExportTable(count.Table(), count.Statistics(), settings_.cboWordOrder,
-                        count.lngTotalNumOccurrences(), IsOn(settings_.chkUnicodeWords));
-    const std::string failure = WriteExport(path, *ExportFormatOf(path), table);
+    const std::string failure =
+        WriteExport(path, *ExportFormatOf(path), state_.count->ListedRows(settings_.cboWordOrder));
     if (!failure.empty())
         ShowWarning(kExportTitle, "The words could not be exported to " + path + ": " + failure);
 }

@@ -157,6 +157,10 @@ bool TextCount::YieldAndGoOn() {
     return !hooks_->StopRequested() || !HandleStop();
 }
 
+ExportTable TextCount::ListedRows(int cboWordOrder) const {
+    return MakeExportTable(table_, stats_, cboWordOrder, lngTotalNumOccurrences(), unicode_ != nullptr);
+}
+
 void TextCount::SortTable() {
     if (scanStarted_) scanEnd_ = std::chrono::steady_clock::now();
     table_.PutInOrdinalOrder();

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/settings_record.h"
+#include "output/export.h"
 #include "words/line_scanner.h"
 #include "words/post_scan.h"
 #include "words/unicode_words.h"
@@ -79,6 +80,9 @@ public:
     const WordStatistics& Statistics() const { return stats_; }
     const SettingsRecord& Settings() const { return settings_; }
     std::int64_t lngTotalNumOccurrences() const { return counter_.lngTotalNumOccurrences; }
+    // The listed words, in the word order given, for the word table and the
+    // exports.
+    ExportTable ListedRows(int cboWordOrder) const;
     std::int64_t bytesRead() const { return bytesRead_; }
     // Seconds from the first line counted to the end of the scan (the call
     // of SortTable): what a scan costs, without start-up or listing.

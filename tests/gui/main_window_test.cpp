@@ -5,6 +5,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -16,9 +20,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QUrl>
@@ -30,6 +38,7 @@
 #include "gui/support/window_fixture.h"
 #include "qt/qt_text.h"
 #include "run/main_controller.h"
+#include "run/qt/charts_window.h"
 #include "settings/qt/secondary_windows.h"
 #include "settings/qt/settings_window.h"
 #include "settings/state_file.h"
@@ -446,6 +455,46 @@ TEST_F(MainWindowTest, WordTableSortsFiltersAndCopies) {
     EXPECT_EQ(Utf8FromQString(QGuiApplication::clipboard()->text()),
               "Rank\tWord\tFrequency\tPercent\tPer million\tCumulative %\n"
               "1\tzeta\t3\t37.500\t375,000.0\t37.50\n");
+}
+
+// "Charts..." after a count: the most frequent words as bars (as many as
+// asked for), every listed word on the log-log plot, each chart saved as PNG
+// or SVG.
+TEST_F(MainWindowTest, ChartsShowTheListAndSaveAsPngOrSvg) {
+    ASSERT_EQ(Start(), "");
+    EXPECT_FALSE(Find<QPushButton>("cmdCharts")->isEnabled());
+    ChooseInput(files.Write("in.txt", "zeta beta zeta alpha beta zeta gamma\n"));
+    Click("cmdListWords");
+    Click("cmdCharts");
+    ChartsWindow* charts = window->Charts();
+    ASSERT_NE(charts, nullptr);
+    EXPECT_TRUE(charts->isVisible());
+    auto bars = [&] {
+        const auto* series = qobject_cast<QBarSeries*>(charts->BarChart()->chart()->series().at(0));
+        std::vector<double> values;
+        for (int i = 0; i < series->barSets().at(0)->count(); ++i)
+            values.push_back(series->barSets().at(0)->at(i));
+        return values;
+    };
+    EXPECT_EQ(bars(), (std::vector<double>{3, 2, 1, 1}));
+    charts->WordCount()->setValue(2);
+    EXPECT_EQ(bars(), (std::vector<double>{3, 2}));
+    const auto* zipf = qobject_cast<QLineSeries*>(charts->ZipfChart()->chart()->series().at(0));
+    ASSERT_EQ(zipf->count(), 4);
+    EXPECT_EQ(zipf->at(0), QPointF(1, 3));
+    EXPECT_EQ(zipf->at(3), QPointF(4, 1));
+
+    auto save = [&] { charts->findChild<QPushButton*>("cmdSaveChart")->click(); };
+    const auto png = files.path() / "bars.png";
+    const auto svg = files.path() / "zipf.svg";
+    presenter.files.push_back(png.string());
+    save();
+    charts->Tabs()->setCurrentIndex(1);
+    presenter.files.push_back(svg.string());
+    save();
+    EXPECT_EQ(ReadFileBytes(png).substr(0, 8), "\x89PNG\r\n\x1A\n");
+    EXPECT_NE(ReadFileBytes(svg).find("<svg"), std::string::npos);
+    EXPECT_EQ(Utf8FromQString(charts->StatusLine()->text()), "Saved " + svg.string());
 }
 
 TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {

@@ -100,7 +100,9 @@ TEST_P(CommonWordsFileTest, EveryWordIsReadWhole) {
             << word;
         EXPECT_TRUE(IsWordChar(word.substr(0, 1), false, startSet)) << word;
         // An abbreviation ("ill.") is read without its dot, as in a text.
-        if (!word.ends_with('.')) EXPECT_EQ(kNotAtWordEdge.find(word.back()), std::string_view::npos) << word;
+        if (!word.ends_with('.')) {
+            EXPECT_EQ(kNotAtWordEdge.find(word.back()), std::string_view::npos) << word;
+        }
     }
 }
 

@@ -24,6 +24,7 @@
 #include "qt/named_widgets.h"
 #include "qt/qt_text.h"
 #include "run/main_controller.h"
+#include "run/qt/charts_window.h"
 #include "run/qt/output_text_box.h"
 #include "run/qt/word_table_panel.h"
 #include "support/pop_up.h"
@@ -111,6 +112,7 @@ void MainWindow::ConnectEvents() {
     connect(cmdListWords_, &QPushButton::clicked, this, [this] { controller_->cmdListWords_Click(); });
     connect(cmdClearOutput_, &QPushButton::clicked, this, [this] { controller_->cmdClearOutput_Click(); });
     connect(cmdExport_, &QPushButton::clicked, this, [this] { controller_->cmdExport_Click(); });
+    connect(cmdCharts_, &QPushButton::clicked, this, &MainWindow::ShowCharts);
     connect(cmdSetParameters_, &QPushButton::clicked, this,
             [this] { controller_->cmdSetParameters_Click(); });
     connect(cmdSaveState_, &QPushButton::clicked, this, [this] { controller_->cmdSaveState_Click(); });
@@ -236,6 +238,18 @@ std::optional<std::string> MainWindow::ChooseOutputFile() {
 
 void MainWindow::ShowWordTable(const ExportTable& rows, bool caseSignificant) {
     wordTable_->Show(rows, caseSignificant);
+    cmdCharts_->setEnabled(controlsEnabled_ && !rows.rows.empty());
+    if (charts_ != nullptr && charts_->isVisible()) charts_->Show(rows);
+}
+
+void MainWindow::ShowCharts() {
+    if (charts_ == nullptr) {
+        charts_ = new ChartsWindow(this, [this] {
+            return presenter_.ChooseFile(this, {"Save the chart", "PNG image (*.png);;SVG drawing (*.svg)",
+                                                false, browseFolder_, true});
+        });
+    }
+    charts_->Show(wordTable_->Model().Table());
 }
 
 std::optional<std::string> MainWindow::ChooseExportFile() {
@@ -314,6 +328,7 @@ void MainWindow::EnableControls(bool enabled) {
     chkDisableOutputToFile_->setEnabled(enabled && disableOutputBoxUsable_);
     RefreshClearButtons();
     cmdSetParameters_->setEnabled(enabled && settingsWindowCommand_ != nullptr);
+    cmdCharts_->setEnabled(enabled && !wordTable_->Model().Table().rows.empty());
     cmdHelp_->setEnabled(enabled && helpCommand_ != nullptr);
     Repaint();
 }

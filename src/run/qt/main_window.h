@@ -36,6 +36,7 @@ class DialogPresenter;
 class MainController;
 class OutputTextBox;
 class WordTablePanel;
+class ChartsWindow;
 class PopUpWindow;
 
 inline constexpr int kStatusLabelCount = 10;
@@ -72,6 +73,8 @@ public:
     std::optional<std::string> ChooseOutputFile() override;
     std::optional<std::string> ChooseExportFile() override;
     void ShowWordTable(const ExportTable& rows, bool caseSignificant) override;
+    // The charts window, built on first use (for tests: nullptr before).
+    ChartsWindow* Charts() const { return charts_; }
     std::optional<std::string> ChooseInputFile() override;
     TextBox& OutputBox() override;
     void SetLabel(StatusLabel label, const std::string& text) override;
@@ -123,6 +126,8 @@ private:
     QWidget* BuildStatusFrame();
     void ConnectEvents();
     void RunHelp();
+    // "Charts...": the charts of the rows in the word table.
+    void ShowCharts();
     // cmdClearFile(i) is usable exactly while txbFile(i) holds a path.
     void RefreshClearButtons();
     QLabel* StatusLabelControl(StatusLabel label) const;
@@ -146,6 +151,8 @@ private:
     QPushButton* cmdSetParameters_ = nullptr;
     QPushButton* cmdSaveState_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
+    QPushButton* cmdCharts_ = nullptr;
+    ChartsWindow* charts_ = nullptr;
     WordTablePanel* wordTable_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;

@@ -87,6 +87,7 @@ void MainWindow::BuildControls() {
                  cboWordOrder_,
                  cboDisplayFormat_,
                  cmdExport_,
+                 cmdCharts_,
                  txbOutput_,
                  wordTable_->FilterBox(),
                  wordTable_->FilterMode(),
@@ -186,6 +187,10 @@ QWidget* MainWindow::BuildListFrame() {
     cmdExport_ = Button("cmdExport", "E&xport...");
     cmdExport_->setToolTip("Write the listed words to a CSV, TSV, JSON or Excel file");
     layout->addWidget(cmdExport_);
+    cmdCharts_ = Button("cmdCharts", "Ch&arts...");
+    cmdCharts_->setToolTip("The most frequent words as bars, and rank against frequency on log-log axes");
+    cmdCharts_->setEnabled(false);  // until a count has listed words
+    layout->addWidget(cmdCharts_);
     return frame;
 }
 
