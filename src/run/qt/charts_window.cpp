@@ -99,6 +99,7 @@ void ChartsWindow::DrawBars() {
     auto* categories = new QBarCategoryAxis;
     categories->append(words);
     categories->setLabelsAngle(-60);
+    categories->setTruncateLabels(false);  // a word cut to "..." tells nothing
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
