@@ -33,6 +33,22 @@ QChartView* NewChartView(const char* name) {
     return view;
 }
 
+QLogValueAxis* LogAxis(const QString& title) {
+    auto* axis = new QLogValueAxis;
+    axis->setTitleText(title);
+    axis->setLabelFormat(QStringLiteral("%g"));
+    axis->setBase(10);
+    axis->setMinorTickCount(-1);
+    return axis;
+}
+
+// The view shows the new chart; the old one goes with its series and axes.
+void ReplaceChart(QChartView& view, QChart* chart) {
+    QChart* old = view.chart();
+    view.setChart(chart);
+    delete old;
+}
+
 }  // namespace
 
 ChartsWindow::ChartsWindow(QWidget* parent, std::function<std::optional<std::string>()> chooseFile)
@@ -108,9 +124,7 @@ void ChartsWindow::DrawBars() {
     values->applyNiceNumbers();
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
-    QChart* old = barView_->chart();
-    barView_->setChart(chart);
-    delete old;
+    ReplaceChart(*barView_, chart);
 }
 
 void ChartsWindow::DrawZipf() {
@@ -121,23 +135,13 @@ void ChartsWindow::DrawZipf() {
     series->setName(QStringLiteral("Frequency by rank"));
     for (const auto& [rank, frequency] : RankFrequencyPoints(table_)) series->append(rank, frequency);
     chart->addSeries(series);
-    auto* ranks = new QLogValueAxis;
-    ranks->setTitleText(QStringLiteral("Rank"));
-    ranks->setLabelFormat(QStringLiteral("%g"));
-    ranks->setBase(10);
-    ranks->setMinorTickCount(-1);
+    QLogValueAxis* ranks = LogAxis(QStringLiteral("Rank"));
     chart->addAxis(ranks, Qt::AlignBottom);
     series->attachAxis(ranks);
-    auto* frequencies = new QLogValueAxis;
-    frequencies->setTitleText(QStringLiteral("Frequency"));
-    frequencies->setLabelFormat(QStringLiteral("%g"));
-    frequencies->setBase(10);
-    frequencies->setMinorTickCount(-1);
+    QLogValueAxis* frequencies = LogAxis(QStringLiteral("Frequency"));
     chart->addAxis(frequencies, Qt::AlignLeft);
     series->attachAxis(frequencies);
-    QChart* old = zipfView_->chart();
-    zipfView_->setChart(chart);
-    delete old;
+    ReplaceChart(*zipfView_, chart);
 }
 
 void ChartsWindow::Save() {
