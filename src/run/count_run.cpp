@@ -52,7 +52,7 @@ void MainController::DoIt() {
     state_.blnPartialCount = false;
     state_.blnDisplaySuppressed = false;
     state_.intMinWidth = 6;
-    view_.ShowWordTable({}, false);
+    if (view_.HasWordTable()) view_.ShowWordTable({}, false);
     try {
         OpenOutputFileEarly();
         StartElapsedTime();
@@ -85,6 +85,7 @@ void MainController::DoIt() {
 }
 
 void MainController::ShowWordTable() {
+    if (!view_.HasWordTable()) return;
     view_.ShowWordTable(state_.count->ListedRows(settings_.cboWordOrder), IsOn(settings_.chkCaseSignificant));
 }
 

@@ -50,6 +50,8 @@ public:
     // count (an empty table clears it); case as the count compared it. None
     // for a view without a window.
     virtual void ShowWordTable(const ExportTable& /*rows*/, bool /*caseSignificant*/) {}
+    // Whether the view has a word table, so that its rows are worth making.
+    virtual bool HasWordTable() const { return false; }
     // The export-file chooser (a save dialog with the export formats);
     // nullopt when cancelled. None for a view without a window.
     virtual std::optional<std::string> ChooseExportFile() { return std::nullopt; }

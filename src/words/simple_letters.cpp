@@ -51,6 +51,26 @@ const FoldTable& Table(bool turkic) {
 
 }  // namespace
 
+int SimpleLetterCount(std::string_view text) {
+    const FoldTable& table = Table(false);
+    int characters = 0;
+    for (size_t i = 0; i < text.size(); ++characters) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            if (table[lead] == 0) return -1;
+            ++i;
+            continue;
+        }
+        if (lead < 0xC2 || lead > 0xDF || i + 1 == text.size()) return -1;
+        const auto next = static_cast<unsigned char>(text[i + 1]);
+        if ((next & 0xC0) != 0x80 || table[(static_cast<char32_t>(lead & 0x1F) << 6) | (next & 0x3F)] == 0) {
+            return -1;
+        }
+        i += 2;
+    }
+    return characters;
+}
+
 int FoldSimpleLetters(std::string_view text, bool turkic, std::string& folded) {
     const FoldTable& table = Table(turkic);
     // A fold keeps each letter's byte count, so the text keeps its size.

@@ -16,4 +16,8 @@ namespace lexicount {
 // number of characters is returned. Otherwise -1, and folded is unspecified.
 int FoldSimpleLetters(std::string_view text, bool turkic, std::string& folded);
 
+// The number of characters of text when all are such letters (each is one
+// user-perceived character), otherwise -1.
+int SimpleLetterCount(std::string_view text);
+
 }  // namespace lexicount

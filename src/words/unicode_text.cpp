@@ -12,6 +12,7 @@
 
 #include "words/chars.h"
 #include "words/cp1252.h"
+#include "words/simple_letters.h"
 
 namespace lexicount {
 namespace {
@@ -81,6 +82,8 @@ std::string FoldCase(std::string_view text, bool turkic) {
 
 int GraphemeCount(std::string_view text) {
     if (IsSevenBitAscii(text)) return static_cast<int>(text.size());
+    // Letters of the alphabets that need no ICU are one character each.
+    if (const int letters = SimpleLetterCount(text); letters >= 0) return letters;
     UErrorCode status = U_ZERO_ERROR;
     // One iterator per thread: creating one costs far more than using it.
     thread_local std::unique_ptr<icu::BreakIterator> characters(

@@ -202,9 +202,9 @@ void UnicodeWords::Normalise(std::string_view word, const std::function<void(std
 std::optional<std::string_view> UnicodeWords::CutSimple(std::string_view candidate) {
     // Simple letters are in NFC, make one word together and fold by table;
     // ASCII words follow the Western rules (CutAscii).
-    if (HasOnlyAsciiBytes(candidate) || FoldSimpleLetters(candidate, rules_.turkic, simpleBuffer_) < 0) {
-        return std::nullopt;
-    }
+    // All ASCII when every character took one byte.
+    const int characters = FoldSimpleLetters(candidate, rules_.turkic, simpleBuffer_);
+    if (characters < 0 || static_cast<size_t>(characters) == candidate.size()) return std::nullopt;
     return Normalised(rules_.caseSignificant ? candidate : std::string_view(simpleBuffer_), simpleWritten_);
 }
 

@@ -73,6 +73,7 @@ public:
     std::optional<std::string> ChooseOutputFile() override;
     std::optional<std::string> ChooseExportFile() override;
     void ShowWordTable(const ExportTable& rows, bool caseSignificant) override;
+    bool HasWordTable() const override { return true; }
     // The charts window, built on first use (for tests: nullptr before).
     ChartsWindow* Charts() const { return charts_; }
     std::optional<std::string> ChooseInputFile() override;
