@@ -81,29 +81,26 @@ while [ "$i" -lt "$RUNS" ]; do
     time_into "$TIMES.ru" "'$CLI' --unicode '$CORPUS_RU'"
     i=$((i + 1))
 done
-CLI_RESULT=$(summarise "$TIMES.cli")
-WC_RESULT=$(summarise "$TIMES.wc")
-PIPE_RESULT=$(summarise "$TIMES.pipe")
-report "lexicount" "$CLI_RESULT"
-report "wc -w" "$WC_RESULT"
-report "pipeline" "$PIPE_RESULT"
-set -- $CLI_RESULT
-cli=$1
-set -- $WC_RESULT
-wc=$1
-set -- $PIPE_RESULT
-pipe=$1
+# The row of a command's runs; its median seconds are left in $median.
+row() {  # name times-file
+    result=$(summarise "$2")
+    report "$1" "$result"
+    set -- $result
+    median=$1
+}
+row "lexicount" "$TIMES.cli"
+cli=$median
+row "wc -w" "$TIMES.wc"
+wc=$median
+row "pipeline" "$TIMES.pipe"
+pipe=$median
 awk -v c="$cli" -v w="$wc" -v p="$pipe" 'BEGIN {
     printf "lexicount / wc -w: %.2fx (target <= 1.5x); pipeline / lexicount: %.1fx (target >= 10x)\n",
         c / w, p / c }'
-UNI_RESULT=$(summarise "$TIMES.uni")
-RU_RESULT=$(summarise "$TIMES.ru")
-report "unicode" "$UNI_RESULT"
-report "unicode ru" "$RU_RESULT"
-set -- $UNI_RESULT
-uni=$1
-set -- $RU_RESULT
-ru=$1
+row "unicode" "$TIMES.uni"
+uni=$median
+row "unicode ru" "$TIMES.ru"
+ru=$median
 awk -v c="$cli" -v u="$uni" -v r="$ru" 'BEGIN {
     printf "unicode / default (English): %.2fx (target <= 1.5x); Russian / English, both unicode: %.2fx (target <= 2x)\n",
         u / c, r / u }'

@@ -75,8 +75,11 @@ public:
     bool Line(std::string& line) {
         std::string trimmed = Trim(line);
         if (!trimmed.empty()) {
-            if (utf8_) anyScript_.Line(trimmed);
-            if (utf8_) DecodeUtf8LatinInPlace(trimmed);
+            if (utf8_) {
+                // The Unicode reading first: the Western one folds the line.
+                anyScript_.Line(trimmed);
+                DecodeUtf8LatinInPlace(trimmed);
+            }
             LowerCaseLatinInPlace(trimmed);
             trimmed += ' ';
             state_.strLine.swap(trimmed);

@@ -51,50 +51,51 @@ const FoldTable& Table(bool turkic) {
 
 }  // namespace
 
-int SimpleLetterCount(std::string_view text) {
-    const FoldTable& table = Table(false);
+namespace {
+
+// Walks the text's simple letters, handing each one's byte offset, byte
+// count and folded letter to visit; the number of letters, or -1 at the
+// first character that is not one.
+template <typename Visit>
+int WalkSimpleLetters(std::string_view text, const FoldTable& table, Visit visit) {
     int characters = 0;
     for (size_t i = 0; i < text.size(); ++characters) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            if (table[lead] == 0) return -1;
-            ++i;
-            continue;
+        size_t size = 1;
+        char32_t c = lead;
+        if (lead >= 0x80) {
+            if (lead < 0xC2 || lead > 0xDF || i + 1 == text.size()) return -1;
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            if ((next & 0xC0) != 0x80) return -1;
+            c = (static_cast<char32_t>(lead & 0x1F) << 6) | (next & 0x3F);
+            size = 2;
         }
-        if (lead < 0xC2 || lead > 0xDF || i + 1 == text.size()) return -1;
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if ((next & 0xC0) != 0x80 || table[(static_cast<char32_t>(lead & 0x1F) << 6) | (next & 0x3F)] == 0) {
-            return -1;
-        }
-        i += 2;
+        const char16_t folded = table[c];
+        if (folded == 0) return -1;
+        visit(i, size, folded);
+        i += size;
     }
     return characters;
 }
 
+}  // namespace
+
+int SimpleLetterCount(std::string_view text) {
+    return WalkSimpleLetters(text, Table(false), [](size_t, size_t, char16_t) {});
+}
+
 int FoldSimpleLetters(std::string_view text, bool turkic, std::string& folded) {
-    const FoldTable& table = Table(turkic);
     // A fold keeps each letter's byte count, so the text keeps its size.
     folded.resize(text.size());
     char* out = folded.data();
-    int characters = 0;
-    for (size_t i = 0; i < text.size(); ++characters) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            const char16_t f = table[lead];
-            if (f == 0) return -1;
-            out[i++] = static_cast<char>(f);
-            continue;
+    return WalkSimpleLetters(text, Table(turkic), [out](size_t at, size_t size, char16_t f) {
+        if (size == 1) {
+            out[at] = static_cast<char>(f);
+        } else {
+            out[at] = static_cast<char>(0xC0 | (f >> 6));
+            out[at + 1] = static_cast<char>(0x80 | (f & 0x3F));
         }
-        if (lead < 0xC2 || lead > 0xDF || i + 1 == text.size()) return -1;
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if ((next & 0xC0) != 0x80) return -1;
-        const char16_t f = table[(static_cast<char32_t>(lead & 0x1F) << 6) | (next & 0x3F)];
-        if (f == 0) return -1;
-        out[i] = static_cast<char>(0xC0 | (f >> 6));
-        out[i + 1] = static_cast<char>(0x80 | (f & 0x3F));
-        i += 2;
-    }
-    return characters;
+    });
 }
 
 }  // namespace lexicount

@@ -68,15 +68,20 @@ char32_t BaseLetter(char32_t c) {
     return static_cast<char32_t>(decomposed.char32At(0));
 }
 
+// The ASCII characters allowed inside a word, those of them that may begin
+// one, and those stripped from its end, as the Western rules have them.
+UnicodeRules WithExtraChars(std::string_view allowedExtraChars) {
+    UnicodeRules r;
+    r.allowed = std::string(allowedExtraChars);
+    r.startAllowed = RemoveCharsOfSet(allowedExtraChars, kProhibitedInitialOrFinalChars);
+    r.trailingStrip = std::string(kProhibitedInitialOrFinalChars);
+    return r;
+}
+
 }  // namespace
 
 UnicodeRules UnicodeRules::ForCount(const SettingsRecord& s, std::string_view allowedExtraChars) {
-    UnicodeRules r;
-    r.allowed = std::string(allowedExtraChars);
-    for (char c : allowedExtraChars) {
-        if (kProhibitedInitialOrFinalChars.find(c) == std::string_view::npos) r.startAllowed += c;
-    }
-    r.trailingStrip = std::string(kProhibitedInitialOrFinalChars);
+    UnicodeRules r = WithExtraChars(allowedExtraChars);
     r.numerals = IsOn(s.chkAllowWordsWithNumerals);
     r.apostrophes = IsOn(s.chkAllowWordsWithApostrophes);
     r.caseSignificant = IsOn(s.chkCaseSignificant);
@@ -85,10 +90,7 @@ UnicodeRules UnicodeRules::ForCount(const SettingsRecord& s, std::string_view al
 }
 
 UnicodeRules UnicodeRules::ForReadingWords() {
-    UnicodeRules r;
-    r.allowed = std::string(kAllPossibleExtraChars);
-    r.startAllowed = RemoveCharsOfSet(kAllPossibleExtraChars, kProhibitedInitialOrFinalChars);
-    r.trailingStrip = std::string(kProhibitedInitialOrFinalChars);
+    UnicodeRules r = WithExtraChars(kAllPossibleExtraChars);
     r.numerals = true;
     r.apostrophes = true;
     // Folded when a count compares them, under that count's folding.
@@ -200,9 +202,9 @@ void UnicodeWords::Normalise(std::string_view word, const std::function<void(std
 }
 
 std::optional<std::string_view> UnicodeWords::CutSimple(std::string_view candidate) {
-    // Simple letters are in NFC, make one word together and fold by table;
-    // ASCII words follow the Western rules (CutAscii).
-    // All ASCII when every character took one byte.
+    // Simple letters are in NFC, make one word together and fold by table.
+    // A candidate all ASCII (every character one byte) follows the Western
+    // rules instead (CutAscii).
     const int characters = FoldSimpleLetters(candidate, rules_.turkic, simpleBuffer_);
     if (characters < 0 || static_cast<size_t>(characters) == candidate.size()) return std::nullopt;
     return Normalised(rules_.caseSignificant ? candidate : std::string_view(simpleBuffer_), simpleWritten_);

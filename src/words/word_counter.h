@@ -15,10 +15,10 @@
 
 namespace lexicount {
 
-// What a count reports beyond the table: yields, stop requests and new
-// words (for the display of words as they are found).
 class UnicodeWords;
 
+// What a count reports beyond the table: yields, stop requests and new
+// words (for the display of words as they are found).
 class CountHooks {
 public:
     virtual ~CountHooks() = default;
