@@ -251,7 +251,9 @@ TEST_F(SettingsWindowTest, EnterAcceptsTheLanguageOnlyOnceOneIsChosen) {
     bool acceptedByEnter = false;
     auto choose = WhenReady([&] {
         auto* dialog = qobject_cast<LanguageWindow*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) return false;
+        // Keys go where the focus is only once the window is active; before,
+        // the button focused on showing would still take the early Enter.
+        if (dialog == nullptr || !dialog->isVisible() || !dialog->isActiveWindow()) return false;
         QComboBox* list = dialog->cboCommonWordsFiles();
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Return);
