@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/checked_file.h"
+#include "base/file_replace.h"
 #include "output/export.h"
 #include "output/output_file.h"
 #include "run/text_count.h"
@@ -32,6 +33,18 @@ void MainController::cmdExport_Click() {
         WriteExport(path, *ExportFormatOf(path), state_.count->ListedRows(settings_.cboWordOrder));
     if (!failure.empty())
         ShowWarning(kExportTitle, "The words could not be exported to " + path + ": " + failure);
+}
+
+void MainController::ExportContexts(const std::vector<WordContext>& contexts) {
+    const std::optional<std::string> chosen = view_.ChooseContextsFile();
+    if (!chosen || chosen->empty()) return;
+    if (IsInputFile(*chosen)) {
+        ShowWarning(kExportTitle, "The contexts cannot be written over the input file.");
+        return;
+    }
+    const std::error_code error = ReplaceFileContents(PathFromUtf8(*chosen), ContextsText(contexts));
+    if (error)
+        ShowWarning(kExportTitle, "The contexts could not be written to " + *chosen + ": " + error.message());
 }
 
 }  // namespace lexicount

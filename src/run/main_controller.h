@@ -90,6 +90,15 @@ public:
     // "Export…": the listed words of the last count to a CSV, TSV, JSON or
     // XLSX file that the user chooses.
     void cmdExport_Click();
+    // The contexts of a word of the last count, typed as the user wrote it
+    // (UTF-8): its source read again under the count's rules, the contexts
+    // handed to the view as they are found, width characters on each side.
+    // The window runs meanwhile; StopContexts ends the search.
+    void FindContexts(const std::string& typed, int width);
+    void StopContexts() { contextsStop_ = true; }
+    bool FindingContexts() const { return findingContexts_; }
+    // Writes contexts as tab-separated text to a file the user chooses.
+    void ExportContexts(const std::vector<WordContext>& contexts);
     void cboWordOrder_Click();
     void cboDisplayFormat_Click();
     void txbIntro_Click();
@@ -162,6 +171,11 @@ private:
     bool AcceptUtf16Input(const std::string& path, std::int64_t& size);
     // ClassifyTextFile for an input file the user named, with its notices.
     Classification ClassifyInputFile(const std::string& path);
+    // The typed text as the table would hold it: nullopt unless it is one
+    // word that the last count would count.
+    std::optional<std::string> CountedForm(const std::string& typed) const;
+    // Reads the counted file again into a contexts search; "" or what failed.
+    std::string ReadContextsSource(TextCount& search);
     bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& path, const std::string& xml);
     void RefuseDocument(const std::string& path, long result);
     void ScanPlainText(TextCount& count, const std::string& path);
@@ -215,6 +229,8 @@ private:
     // relisting must never write over it.
     std::string countedInputFile_;
     bool quitRequested_ = false;
+    bool findingContexts_ = false;
+    bool contextsStop_ = false;
     RunContext context_;
     std::unique_ptr<ScanHooks> scanHooks_;
 };

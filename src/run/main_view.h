@@ -9,11 +9,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/dialogs.h"
 #include "base/run_state.h"
 #include "base/text_box.h"
 #include "output/export.h"
+#include "run/word_contexts.h"
 
 namespace lexicount {
 
@@ -55,6 +57,15 @@ public:
     // The export-file chooser (a save dialog with the export formats);
     // nullopt when cancelled. None for a view without a window.
     virtual std::optional<std::string> ChooseExportFile() { return std::nullopt; }
+
+    // A contexts search: what it found since its last report, in text order
+    // (the numbers of WordContext::sequence go on from one report to the
+    // next), and once it has ended, a line that says how it ended.
+    virtual void ContextsFound(std::vector<WordContext> /*found*/) {}
+    virtual void ContextsEnded(const std::string& /*status*/) {}
+    // The chooser of a file for the contexts (tab-separated); nullopt when
+    // cancelled.
+    virtual std::optional<std::string> ChooseContextsFile() { return std::nullopt; }
 
     // txbOutput.
     virtual TextBox& OutputBox() = 0;

@@ -142,6 +142,7 @@ bool MainController::cmdQuit_Click() {
     if (IsOn(settings_.chkSaveStateOnQuit)) cmdSaveState_Click();
     // A count in progress ends at its next word, without further questions.
     quitRequested_ = true;
+    contextsStop_ = true;
     if (Busy()) state_.blnStop = true;
     return true;
 }

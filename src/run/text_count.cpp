@@ -52,6 +52,7 @@ void TextCount::BeginClipboard() {
 bool TextCount::CountFileLine(std::string& line, bool isDocument) {
     if (!scanStarted_) MarkScanStart();
     bytesRead_ += static_cast<std::int64_t>(line.size()) + (intLineEndingType_ < 2 ? 2 : 1);
+    ++linesRead_;
     if (--lineCountdown_ <= 0) {
         lineCountdown_ = linesPerYield_;
         hooks_->LineYield();
@@ -85,6 +86,7 @@ void TextCount::PrepareWesternLine(std::string& line, bool isDocument) {
         DecodeUtf8LatinInPlace(line);
         DecodeUtf8PunctuationInPlace(line);
     }
+    if (capture_) capture_->LineBegins(linesRead_, line);
     if (!IsOn(settings_.chkCaseSignificant)) {
         if (ascii) {
             LowerCaseAscii(line);
@@ -99,8 +101,9 @@ void TextCount::PrepareUnicodeLine(std::string& line, bool isDocument) {
     // are; a document's text comes as UTF-8.
     const bool ascii = HasOnlyAsciiBytes(line);
     const bool folded = ascii && !IsOn(settings_.chkCaseSignificant) && unicode_->FoldsPlainly(line);
-    if (folded) LowerCaseAscii(line);
     if (!ascii) MakeLineUtf8(line, isDocument || IsOn(settings_.chkUTF8));
+    if (capture_) capture_->LineBegins(linesRead_, line);
+    if (folded) LowerCaseAscii(line);
     unicode_->SetLineFolded(folded);
 }
 
@@ -155,6 +158,12 @@ void TextCount::CountClipboardText(std::string text) {
 bool TextCount::YieldAndGoOn() {
     if (hooks_->yields) hooks_->Yield();
     return !hooks_->StopRequested() || !HandleStop();
+}
+
+void TextCount::CaptureContexts(std::string word, int width, std::function<void(WordContext)> found) {
+    capture_ = std::make_unique<ContextCapture>(std::move(word), width, unicode_ != nullptr, state_, rules_,
+                                                std::move(found));
+    counter_.Watch(capture_.get());
 }
 
 ExportTable TextCount::ListedRows(int cboWordOrder) const {

@@ -11,6 +11,7 @@
 
 #include "base/settings_record.h"
 #include "output/export.h"
+#include "run/word_contexts.h"
 #include "words/line_scanner.h"
 #include "words/post_scan.h"
 #include "words/unicode_words.h"
@@ -75,6 +76,12 @@ public:
     bool RunPasses(const std::function<void(int)>& beforePass = nullptr,
                    const std::function<void()>& onThousand = nullptr);
 
+    // Collects the contexts of word (as the table holds it) while lines are
+    // counted; found gets each, in text order.
+    void CaptureContexts(std::string word, int width, std::function<void(WordContext)> found);
+    // Lines handed to CountFileLine so far, empty ones included.
+    std::int64_t LinesRead() const { return linesRead_; }
+
     WordTable& Table() { return table_; }
     const WordTable& Table() const { return table_; }
     const WordStatistics& Statistics() const { return stats_; }
@@ -115,7 +122,9 @@ private:
     FileScanHooks* hooks_;
     FileScanHooks noHooks_;
     WordStatistics stats_;
+    std::unique_ptr<ContextCapture> capture_;
     std::int64_t bytesRead_ = 0;
+    std::int64_t linesRead_ = 0;
     std::int64_t lettersOutsideCp1252_ = 0;
     int intLineEndingType_ = 1;
     std::chrono::steady_clock::time_point scanStart_;

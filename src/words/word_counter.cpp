@@ -12,6 +12,7 @@ WordCounter::WordCounter(WordTable& table, const WordRules& rules, const WordsTo
     : table_(table), rules_(rules), wordsToIgnore_(wordsToIgnore), commonWords_(commonWords), hooks_(hooks) {
     yields = hooks != nullptr && hooks->yields;
     if (hooks != nullptr) stepsPerYield = stepsUntilYield = std::max(1, hooks->wordsPerYield);
+    countsAtOnce_ = hooks != nullptr && hooks->reportsNewWords;
     checksLists_ = !wordsToIgnore.empty() || (rules.ignoreCommonWords && commonWords.size() > 0);
 }
 
@@ -32,7 +33,7 @@ void WordCounter::TakeUnicodeCandidate(std::string_view candidate) {
         if (word->empty()) return;
         ++lngTotalNumOccurrences;
         if (!unicode_->AdmitsSimple(*word)) return;
-        if (hooks_ != nullptr && hooks_->reportsNewWords) {
+        if (countsAtOnce_) {
             CountWord(*word);
             return;
         }
@@ -64,6 +65,9 @@ void WordCounter::GetWords2(std::string_view word) {
 
 void WordCounter::CountWord(std::string_view word) {
     const bool isNew = table_.AddWordToList(word);
+    if (watch_ != nullptr) [[unlikely]] {
+        watch_->Counted(word);
+    }
     if (isNew && hooks_ != nullptr && hooks_->reportsNewWords) {
         hooks_->NewWord(word, table_.lngNumWords());
         RefreshStop();

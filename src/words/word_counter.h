@@ -30,6 +30,14 @@ public:
     bool reportsNewWords = false;
 };
 
+// Sees every word a count counts, at the moment it is counted (the
+// scanner's position is then just past the word's candidate).
+class WordWatch {
+public:
+    virtual ~WordWatch() = default;
+    virtual void Counted(std::string_view word) = 0;
+};
+
 class WordCounter final : public ScanHost {
 public:
     WordCounter(WordTable& table, const WordRules& rules, const WordsToIgnore& wordsToIgnore,
@@ -54,6 +62,11 @@ public:
     // The Unicode model that TakeUnicodeCandidate cuts candidates with.
     void UseUnicodeWords(UnicodeWords* unicode) { unicode_ = unicode; }
     void TakeUnicodeCandidate(std::string_view candidate);
+    // Every counted word goes to the watch as well, counted at once.
+    void Watch(WordWatch* watch) {
+        watch_ = watch;
+        countsAtOnce_ = watch != nullptr || (hooks_ != nullptr && hooks_->reportsNewWords);
+    }
     // Counts the word the Unicode scan holds back, if any: called at the end
     // of every line and before anyone looks at the table.
     void CountDeferred() {
@@ -75,6 +88,10 @@ private:
     const CommonWords& commonWords_;
     CountHooks* hooks_;
     UnicodeWords* unicode_ = nullptr;
+    WordWatch* watch_ = nullptr;
+    // Each word is counted as it comes (for the words shown as found and
+    // for a watch), never one word late.
+    bool countsAtOnce_ = false;
     // A word of simple letters is counted one word late, while the table's
     // memory for it is fetched: a large vocabulary's index does not fit the
     // cache.

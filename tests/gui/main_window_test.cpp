@@ -457,6 +457,52 @@ TEST_F(MainWindowTest, WordTableSortsFiltersAndCopies) {
               "1\tzeta\t3\t37.500\t375,000.0\t37.50\n");
 }
 
+// Choosing a word in the word table lists its contexts after a short pause;
+// typing one and pressing Enter does too. They sort by either side, copy and
+// export as tab-separated rows.
+TEST_F(MainWindowTest, ContextsOfTheChosenWordSortCopyAndExport) {
+    ASSERT_EQ(Start(), "");
+    ChooseInput(files.Write("in.txt", "the black cat\nA white cat sat\nno dog\n"));
+    Click("cmdListWords");
+    auto* table = Find<QTableView>("tblWords");
+    table->setCurrentIndex(table->model()->index(0, 1));  // "cat", the most frequent
+    auto* contexts = Find<QTableView>("tblContexts");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return contexts->model()->rowCount() == 2; }));
+    EXPECT_EQ(Utf8FromQString(Find<QLineEdit>("txbContextWord")->text()), "cat");
+    auto row = [&](int r) {
+        std::string cells;
+        for (int c = 0; c < 4; ++c)
+            cells += Utf8FromQString(contexts->model()->index(r, c).data().toString()) + "|";
+        return cells;
+    };
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !Find<QPushButton>("cmdFindContexts")->text().contains("Sto"); }));
+    EXPECT_EQ(row(0), "1|the black |cat||");
+    EXPECT_EQ(row(1), "2|A white |cat| sat|");
+    EXPECT_EQ(LabelText("lblContextsStatus"), "2 contexts of \"cat\".");
+    Find<QComboBox>("cboContextOrder")->setCurrentIndex(2);  // by the right context
+    EXPECT_EQ(row(0), "1|the black |cat||");
+    Find<QComboBox>("cboContextOrder")->setCurrentIndex(1);  // by the left, read leftwards
+    EXPECT_EQ(row(0), "1|the black |cat||");
+    Find<QComboBox>("cboContextOrder")->setCurrentIndex(0);
+
+    auto* word = Find<QLineEdit>("txbContextWord");
+    word->setText(QStringLiteral("SAT"));
+    QTest::keyClick(word, Qt::Key_Return);
+    ASSERT_EQ(contexts->model()->rowCount(), 1);
+    EXPECT_EQ(row(0), "2|A white cat |sat||");
+    Find<QSpinBox>("spnContextWidth")->setValue(5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return row(0) == "2| cat |sat||"; }));
+
+    Click("cmdCopyContexts");
+    EXPECT_EQ(Utf8FromQString(QGuiApplication::clipboard()->text()),
+              "Line\tLeft\tWord\tRight\n2\t cat \tsat\t\n");
+    const auto tsv = files.path() / "contexts.tsv";
+    presenter.files.push_back(tsv.string());
+    Click("cmdExportContexts");
+    EXPECT_EQ(ReadFileBytes(tsv), "Line\tLeft\tWord\tRight\n2\t cat \tsat\t\n");
+}
+
 // "Charts..." after a count: the most frequent words as bars (as many as
 // asked for), every listed word on the log-log plot, each chart saved as PNG
 // or SVG.
@@ -528,6 +574,13 @@ TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {
                                             "txbFilter",
                                             "cboFilterMode",
                                             "tblWords",
+                                            "txbContextWord",
+                                            "cmdFindContexts",
+                                            "spnContextWidth",
+                                            "cboContextOrder",
+                                            "cmdCopyContexts",
+                                            "cmdExportContexts",
+                                            "tblContexts",
                                             "lblCorvaticSystems",
                                             "lblOnlineDocumentation",
                                             "txbIntro",

@@ -39,6 +39,7 @@ public:
     std::deque<std::optional<std::string>> inputBoxAnswers;
     std::optional<std::string> inputFileChoice;
     std::optional<std::string> outputFileChoice;
+    std::optional<std::string> contextsFileChoice;
     std::optional<std::u16string> clipboard;
     // Runs inside Yield, once, at the given call (for a click during a run).
     std::function<void()> onYield;
@@ -73,12 +74,19 @@ public:
     std::string browseFolder;
     std::vector<std::string> popUps;
     int outputChooserCalls = 0;
+    std::vector<WordContext> contexts;  // all reported, in order
+    std::vector<std::string> contextStatuses;
 
     Answer Show(const MessageBox& box) override;
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                         const std::string& defaultValue) override;
     std::optional<std::string> ChooseOutputFile() override;
     std::optional<std::string> ChooseInputFile() override { return inputFileChoice; }
+    void ContextsFound(std::vector<WordContext> found) override {
+        contexts.insert(contexts.end(), found.begin(), found.end());
+    }
+    void ContextsEnded(const std::string& status) override { contextStatuses.push_back(status); }
+    std::optional<std::string> ChooseContextsFile() override { return contextsFileChoice; }
     TextBox& OutputBox() override { return box; }
     void SetLabel(StatusLabel label, const std::string& text) override { labels[label] = text; }
     std::string Label(StatusLabel label) const override;

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <QUrl>
 
@@ -25,6 +27,7 @@
 #include "qt/qt_text.h"
 #include "run/main_controller.h"
 #include "run/qt/charts_window.h"
+#include "run/qt/contexts_panel.h"
 #include "run/qt/output_text_box.h"
 #include "run/qt/word_table_panel.h"
 #include "support/pop_up.h"
@@ -85,6 +88,21 @@ std::string MainWindow::LoadAndShow(const std::filesystem::path& programFolder,
     return {};
 }
 
+void MainWindow::ConnectContexts() {
+    connect(wordTable_->View()->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                const WordTableModel& model = wordTable_->Model();
+                if (!current.isValid() || current.row() >= static_cast<int>(model.Shown().size())) return;
+                const auto row = static_cast<size_t>(model.Shown()[static_cast<size_t>(current.row())]);
+                contexts_->Choose(QStringFromUtf8(model.Table().rows[row].word));
+            });
+    connect(contexts_, &ContextsPanel::FindRequested, this,
+            [this](const QString& word, int width) { controller_->FindContexts(word.toStdString(), width); });
+    connect(contexts_, &ContextsPanel::StopRequested, this, [this] { controller_->StopContexts(); });
+    connect(contexts_, &ContextsPanel::ExportRequested, this,
+            [this] { controller_->ExportContexts(contexts_->Model().Contexts()); });
+}
+
 void MainWindow::ConnectEvents() {
     connect(optInFile_, &QRadioButton::clicked, this, [this] {
         settings_.source = SourceOption::optInFile;
@@ -112,6 +130,7 @@ void MainWindow::ConnectEvents() {
     connect(cmdListWords_, &QPushButton::clicked, this, [this] { controller_->cmdListWords_Click(); });
     connect(cmdClearOutput_, &QPushButton::clicked, this, [this] { controller_->cmdClearOutput_Click(); });
     connect(cmdExport_, &QPushButton::clicked, this, [this] { controller_->cmdExport_Click(); });
+    ConnectContexts();
     connect(cmdCharts_, &QPushButton::clicked, this, &MainWindow::ShowCharts);
     connect(cmdSetParameters_, &QPushButton::clicked, this,
             [this] { controller_->cmdSetParameters_Click(); });
@@ -238,6 +257,7 @@ std::optional<std::string> MainWindow::ChooseOutputFile() {
 
 void MainWindow::ShowWordTable(const ExportTable& rows, bool caseSignificant) {
     wordTable_->Show(rows, caseSignificant);
+    contexts_->Clear();
     cmdCharts_->setEnabled(controlsEnabled_ && !rows.rows.empty());
     if (charts_ != nullptr && charts_->isVisible()) charts_->Show(rows);
 }
@@ -250,6 +270,19 @@ void MainWindow::ShowCharts() {
         });
     }
     charts_->Show(wordTable_->Model().Table());
+}
+
+void MainWindow::ContextsFound(std::vector<WordContext> found) {
+    contexts_->Found(std::move(found));
+}
+
+void MainWindow::ContextsEnded(const std::string& status) {
+    contexts_->Ended(QStringFromUtf8(status));
+}
+
+std::optional<std::string> MainWindow::ChooseContextsFile() {
+    return presenter_.ChooseFile(
+        this, {"Export the contexts", "TSV (*.tsv);;Text (*.txt)", false, browseFolder_, true});
 }
 
 std::optional<std::string> MainWindow::ChooseExportFile() {

@@ -36,6 +36,7 @@ class DialogPresenter;
 class MainController;
 class OutputTextBox;
 class WordTablePanel;
+class ContextsPanel;
 class ChartsWindow;
 class PopUpWindow;
 
@@ -74,6 +75,9 @@ public:
     std::optional<std::string> ChooseExportFile() override;
     void ShowWordTable(const ExportTable& rows, bool caseSignificant) override;
     bool HasWordTable() const override { return true; }
+    void ContextsFound(std::vector<WordContext> found) override;
+    void ContextsEnded(const std::string& status) override;
+    std::optional<std::string> ChooseContextsFile() override;
     // The charts window, built on first use (for tests: nullptr before).
     ChartsWindow* Charts() const { return charts_; }
     std::optional<std::string> ChooseInputFile() override;
@@ -126,6 +130,9 @@ private:
     QWidget* BuildListFrame();
     QWidget* BuildStatusFrame();
     void ConnectEvents();
+    // The contexts panel: the word chosen in the word table, the search and
+    // its stop, the export.
+    void ConnectContexts();
     void RunHelp();
     // "Charts...": the charts of the rows in the word table.
     void ShowCharts();
@@ -155,6 +162,7 @@ private:
     QPushButton* cmdCharts_ = nullptr;
     ChartsWindow* charts_ = nullptr;
     WordTablePanel* wordTable_ = nullptr;
+    ContextsPanel* contexts_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     QPushButton* cmdQuit_ = nullptr;
     QComboBox* cboWordOrder_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -16,6 +17,7 @@
 #include "qt/column_font.h"
 #include "qt/named_widgets.h"
 #include "qt/qt_text.h"
+#include "run/qt/contexts_panel.h"
 #include "run/qt/main_window.h"
 #include "run/qt/word_table_panel.h"
 
@@ -61,7 +63,15 @@ void MainWindow::BuildControls() {
     results->addWidget(wordTable_);
     results->setStretchFactor(0, 3);
     results->setStretchFactor(1, 2);
-    layout->addWidget(results, 1);
+    // The contexts of a word under both, as wide as the window: their lines
+    // are long.
+    contexts_ = new ContextsPanel;
+    auto* resultsAndContexts = Named(new QSplitter(Qt::Vertical), "splContexts");
+    resultsAndContexts->addWidget(results);
+    resultsAndContexts->addWidget(contexts_);
+    resultsAndContexts->setStretchFactor(0, 3);
+    resultsAndContexts->setStretchFactor(1, 2);
+    layout->addWidget(resultsAndContexts, 1);
     layout->addWidget(BuildStatusFrame());
     setCentralWidget(central);
     resize(860, 720);
@@ -91,7 +101,14 @@ void MainWindow::BuildControls() {
                  txbOutput_,
                  wordTable_->FilterBox(),
                  wordTable_->FilterMode(),
-                 wordTable_->View()});
+                 wordTable_->View(),
+                 contexts_->WordBox(),
+                 contexts_->FindButton(),
+                 contexts_->WidthBox(),
+                 contexts_->OrderBox(),
+                 contexts_->CopyButton(),
+                 contexts_->ExportButton(),
+                 contexts_->View()});
 }
 
 QWidget* MainWindow::BuildSourceRow() {
@@ -198,7 +215,7 @@ void MainWindow::AddWebLinks(QWidget* homePage, QWidget* manual) {
     auto* grid = static_cast<QGridLayout*>(Frame2_->layout());
     grid->addWidget(homePage, 4, 0, Qt::AlignLeft);
     grid->addWidget(manual, 4, 1, Qt::AlignLeft);
-    SetTabOrder({wordTable_->View(), homePage, manual});
+    SetTabOrder({contexts_->View(), homePage, manual});
 }
 
 QWidget* MainWindow::BuildStatusFrame() {
