@@ -147,3 +147,10 @@ if [ -x "$GUI" ]; then
         printf "                          median   lexicount-cli %.3f s, window %.3f s: window / cli %.3fx\n",
             cm, gm, gm / cm }'
 fi
+
+# Exploring a result: the word table of a million words sorted and filtered,
+# and the contexts of a word in the corpus.
+RESULTS_BENCH="$ROOT/$BUILD_DIR/lexicount-results-bench"
+if [ -x "$RESULTS_BENCH" ]; then
+    QT_QPA_PLATFORM=offscreen "$RESULTS_BENCH" "$CORPUS" lord 2>/dev/null
+fi

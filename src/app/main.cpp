@@ -5,7 +5,9 @@
 //   lexicount --count-and-quit FILE      counts FILE, prints the summary (and
 //                                        the scan time on stderr), ends
 //   lexicount --screenshot FILE OUT.png [SETTINGS.tly]
-//                                        counts FILE and saves the window
+//                                        counts FILE, shows the contexts of
+//                                        its most frequent word and saves the
+//                                        window
 
 #include <QApplication>
 #include <QIcon>
@@ -82,6 +84,9 @@ int RunUnattended(int argc, char** argv) {
     if (!message.empty()) return ShowLoadFailure(presenter, message);
     CountFile(window, settings, argv[2], screenshot);
     if (screenshot) {
+        // The contexts of the most frequent word under the table.
+        window.ShowContextsOfRow(0);
+        QApplication::processEvents();
         if (!window.grab().save(QString::fromLocal8Bit(argv[3]))) {
             std::cerr << "lexicount: cannot write " << argv[3] << "\n";
             return 1;

@@ -69,7 +69,9 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
     }
     line += ' ';
     state_.strLine.swap(line);
-    if (unicode_) {
+    if (capture_) {
+        ScanWatchedLine();
+    } else if (unicode_) {
         ScanUnicodeLine();
     } else {
         ScanCurrentLine();
@@ -119,6 +121,15 @@ __attribute__((flatten)) void TextCount::ScanUnicodeLine() {
     counter_.CountDeferred();
 }
 
+void TextCount::ScanWatchedLine() {
+    if (watchedCandidates_) {
+        ScanLineWith(state_, rules_, *watchedCandidates_);
+        counter_.CountDeferred();
+    } else {
+        ScanLineWith(state_, rules_, *watchedWords_);
+    }
+}
+
 bool TextCount::HandleStop() {
     if (!confirmsStop_ || table_.lngNumWords() < kStopConfirmationWords ||
         hooks_->ConfirmStop(table_.lngNumWords())) {
@@ -163,7 +174,11 @@ bool TextCount::YieldAndGoOn() {
 void TextCount::CaptureContexts(std::string word, int width, std::function<void(WordContext)> found) {
     capture_ = std::make_unique<ContextCapture>(std::move(word), width, unicode_ != nullptr, state_, rules_,
                                                 std::move(found));
-    counter_.Watch(capture_.get());
+    if (unicode_) {
+        watchedCandidates_ = std::make_unique<WatchedUnicodeCandidates>(counter_, *capture_);
+    } else {
+        watchedWords_ = std::make_unique<WatchedWords>(counter_, *capture_);
+    }
 }
 
 ExportTable TextCount::ListedRows(int cboWordOrder) const {

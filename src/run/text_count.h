@@ -110,6 +110,7 @@ private:
     void PrepareUnicodeLine(std::string& line, bool isDocument);
     void ScanCurrentLine();
     void ScanUnicodeLine();
+    void ScanWatchedLine();
 
     SettingsRecord settings_;
     WordRules rules_;
@@ -123,6 +124,8 @@ private:
     FileScanHooks noHooks_;
     WordStatistics stats_;
     std::unique_ptr<ContextCapture> capture_;
+    std::unique_ptr<WatchedWords> watchedWords_;
+    std::unique_ptr<WatchedUnicodeCandidates> watchedCandidates_;
     std::int64_t bytesRead_ = 0;
     std::int64_t linesRead_ = 0;
     std::int64_t lettersOutsideCp1252_ = 0;

@@ -70,7 +70,9 @@ void ContextCapture::LineBegins(std::int64_t number, std::string_view line) {
     candidateEnd_ = 0;
 }
 
-void ContextCapture::Counted(std::string_view word) {
+void ContextCapture::Found(std::string_view word) {
+    // The word is one that the count counts: wherever it is found, it is
+    // counted.
     if (word != word_) return;
     const Span span = WordSpan(word);
     const std::string& line = ShownLine();

@@ -37,14 +37,14 @@ public:
                    std::function<void(WordContext)> found);
 
     void LineBegins(std::int64_t number, std::string_view line);
-    void Counted(std::string_view word) override;
+    void Found(std::string_view word) override;
 
 private:
     struct Span {
         size_t begin;
         size_t end;
     };
-    // Where the word just counted stands in the scanner's line.
+    // Where the word just found stands in the scanner's line.
     Span WordSpan(std::string_view word);
     Span UnicodeWordSpan(size_t end);
     const std::string& ShownLine();

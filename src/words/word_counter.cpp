@@ -21,20 +21,26 @@ void WordCounter::TakeWordFound(std::string_view word) {
     GetWords2(word);
 }
 
-void WordCounter::TakeUnicodeCandidate(std::string_view candidate) {
+template <typename Watch>
+void WordCounter::TakeUnicodeCandidateWith(std::string_view candidate, Watch& watch) {
     if (IsSevenBitAscii(candidate) && unicode_->FoldsPlainly(candidate)) {
         const std::string_view word = unicode_->CutAscii(candidate);
         if (word.empty()) return;
         ++lngTotalNumOccurrences;
         if (unicode_->Admits(word)) CountWord(word);
+        watch.Found(word);
         return;
     }
     if (const std::optional<std::string_view> word = unicode_->CutSimple(candidate)) {
         if (word->empty()) return;
         ++lngTotalNumOccurrences;
-        if (!unicode_->AdmitsSimple(*word)) return;
-        if (countsAtOnce_) {
+        if (!unicode_->AdmitsSimple(*word)) {
+            watch.Found(*word);
+            return;
+        }
+        if (Watch::kWatches || countsAtOnce_) {
             CountWord(*word);
+            watch.Found(*word);
             return;
         }
         table_.Prefetch(*word);
@@ -46,8 +52,12 @@ void WordCounter::TakeUnicodeCandidate(std::string_view candidate) {
     for (const UnicodeWords::CutWord& cut : unicode_->CutRemembered(candidate)) {
         ++lngTotalNumOccurrences;
         if (cut.admitted) CountWord(cut.word);
+        watch.Found(cut.word);
     }
 }
+
+template void WordCounter::TakeUnicodeCandidateWith<NoWatch>(std::string_view, NoWatch&);
+template void WordCounter::TakeUnicodeCandidateWith<WordWatch>(std::string_view, WordWatch&);
 
 bool WordCounter::IsIgnoredByLists(std::string_view word) const {
     const bool checkCommon = rules_.ignoreCommonWords && commonWords_.size() > 0;
@@ -65,9 +75,6 @@ void WordCounter::GetWords2(std::string_view word) {
 
 void WordCounter::CountWord(std::string_view word) {
     const bool isNew = table_.AddWordToList(word);
-    if (watch_ != nullptr) [[unlikely]] {
-        watch_->Counted(word);
-    }
     if (isNew && hooks_ != nullptr && hooks_->reportsNewWords) {
         hooks_->NewWord(word, table_.lngNumWords());
         RefreshStop();

@@ -30,12 +30,20 @@ public:
     bool reportsNewWords = false;
 };
 
-// Sees every word a count counts, at the moment it is counted (the
-// scanner's position is then just past the word's candidate).
+// Sees every word a count finds, before the filters and lists decide on it,
+// at the moment it is found (the scanner's position is then just past the
+// word's candidate). A count watched has hosts of its own (below), so that
+// a count without a watch pays nothing for it.
 class WordWatch {
 public:
+    static constexpr bool kWatches = true;
     virtual ~WordWatch() = default;
-    virtual void Counted(std::string_view word) = 0;
+    virtual void Found(std::string_view word) = 0;
+};
+
+struct NoWatch {
+    static constexpr bool kWatches = false;
+    void Found(std::string_view /*word*/) {}
 };
 
 class WordCounter final : public ScanHost {
@@ -61,12 +69,13 @@ public:
     void GetWords2(std::string_view word);
     // The Unicode model that TakeUnicodeCandidate cuts candidates with.
     void UseUnicodeWords(UnicodeWords* unicode) { unicode_ = unicode; }
-    void TakeUnicodeCandidate(std::string_view candidate);
-    // Every counted word goes to the watch as well, counted at once.
-    void Watch(WordWatch* watch) {
-        watch_ = watch;
-        countsAtOnce_ = watch != nullptr || (hooks_ != nullptr && hooks_->reportsNewWords);
+    void TakeUnicodeCandidate(std::string_view candidate) {
+        NoWatch none;
+        TakeUnicodeCandidateWith(candidate, none);
     }
+    // The same, every word cut also handed to the watch (and counted at once).
+    template <typename Watch>
+    void TakeUnicodeCandidateWith(std::string_view candidate, Watch& watch);
     // Counts the word the Unicode scan holds back, if any: called at the end
     // of every line and before anyone looks at the table.
     void CountDeferred() {
@@ -88,9 +97,8 @@ private:
     const CommonWords& commonWords_;
     CountHooks* hooks_;
     UnicodeWords* unicode_ = nullptr;
-    WordWatch* watch_ = nullptr;
-    // Each word is counted as it comes (for the words shown as found and
-    // for a watch), never one word late.
+    // Each word is counted as it comes (for the words shown as found),
+    // never one word late.
     bool countsAtOnce_ = false;
     // A word of simple letters is counted one word late, while the table's
     // memory for it is fetched: a large vocabulary's index does not fit the
@@ -116,6 +124,43 @@ public:
 
 private:
     WordCounter& counter_;
+};
+
+// The scanner's hosts of a watched count, Western and Unicode: each word
+// goes to the counter, then to the watch.
+class WatchedWords final : public ScanHost {
+public:
+    WatchedWords(WordCounter& counter, WordWatch& watch) : counter_(counter), watch_(watch) {
+        yields = counter.yields;
+        stepsPerYield = stepsUntilYield = counter.stepsPerYield;
+    }
+    void TakeWordFound(std::string_view word) override {
+        counter_.TakeWordFound(word);
+        watch_.Found(word);
+    }
+    void Yield() override { counter_.Yield(); }
+    bool StopRequested() const override { return counter_.StopRequested(); }
+
+private:
+    WordCounter& counter_;
+    WordWatch& watch_;
+};
+
+class WatchedUnicodeCandidates final : public ScanHost {
+public:
+    WatchedUnicodeCandidates(WordCounter& counter, WordWatch& watch) : counter_(counter), watch_(watch) {
+        yields = counter.yields;
+        stepsPerYield = stepsUntilYield = counter.stepsPerYield;
+    }
+    void TakeWordFound(std::string_view candidate) override {
+        counter_.TakeUnicodeCandidateWith(candidate, watch_);
+    }
+    void Yield() override { counter_.Yield(); }
+    bool StopRequested() const override { return counter_.StopRequested(); }
+
+private:
+    WordCounter& counter_;
+    WordWatch& watch_;
 };
 
 // Reading a common-words file: every word goes straight into the table,

@@ -272,6 +272,13 @@ void MainWindow::ShowCharts() {
     charts_->Show(wordTable_->Model().Table());
 }
 
+void MainWindow::ShowContextsOfRow(int row) {
+    QTableView* table = wordTable_->View();
+    if (row >= table->model()->rowCount()) return;
+    table->setCurrentIndex(table->model()->index(row, 1));
+    contexts_->FindButton()->click();
+}
+
 void MainWindow::ContextsFound(std::vector<WordContext> found) {
     contexts_->Found(std::move(found));
 }

@@ -78,6 +78,9 @@ public:
     void ContextsFound(std::vector<WordContext> found) override;
     void ContextsEnded(const std::string& status) override;
     std::optional<std::string> ChooseContextsFile() override;
+    // Selects a row of the word table and lists the contexts of its word at
+    // once.
+    void ShowContextsOfRow(int row);
     // The charts window, built on first use (for tests: nullptr before).
     ChartsWindow* Charts() const { return charts_; }
     std::optional<std::string> ChooseInputFile() override;
