@@ -14,6 +14,8 @@ libzip-dev
 libicu-dev
 libxlsxwriter-dev
 python3-openpyxl
+python3-distributed
+parallel
 googletest
 libgtest-dev
 libgmock-dev

@@ -63,6 +63,8 @@ enum LongOnly : int {
     kTime,
     kUnicode,
     kExport,
+    kSaveCounts,
+    kMergeCounts,
 };
 
 constexpr option kLongOptions[] = {
@@ -81,6 +83,8 @@ constexpr option kLongOptions[] = {
     {"time", no_argument, nullptr, kTime},
     {"unicode", no_argument, nullptr, kUnicode},
     {"export", required_argument, nullptr, kExport},
+    {"save-counts", required_argument, nullptr, kSaveCounts},
+    {"merge-counts", no_argument, nullptr, kMergeCounts},
     {nullptr, 0, nullptr, 0},
 };
 // A leading ':' reports a missing value apart from an unknown option; no
@@ -108,6 +112,8 @@ bool TakeOption(int code, const std::string& value, Options& options, std::strin
         case kSummary: options.summary = true; return true;
         case kTime: options.time = true; return true;
         case kUnicode: return AddSet(options, "chkUnicodeWords=1", error);
+        case kSaveCounts: options.saveCounts = value; return true;
+        case kMergeCounts: options.mergeCounts = true; return true;
         case kExport:
             if (!ExportFormatOf(value)) {
                 error = "--export needs a file ending in .csv, .tsv, .json or .xlsx, got '" + value + "'";
@@ -156,6 +162,14 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         }
         if (!TakeOption(code, optarg != nullptr ? optarg : "", options, error)) return std::nullopt;
     }
+    if (options.mergeCounts) {
+        options.countsFiles.assign(argv.begin() + optind, argv.begin() + argc);
+        if (options.countsFiles.empty()) {
+            error = "--merge-counts needs one or more counts files";
+            return std::nullopt;
+        }
+        return options;
+    }
     if (argc - optind > 1) {
         error = "only one input file may be given";
         return std::nullopt;
@@ -177,6 +191,7 @@ void ApplySet(SettingsRecord& settings, const std::string& name, const std::stri
 
 std::string UsageText() {
     return R"(Usage: lexicount-cli [OPTIONS] [FILE]
+       lexicount-cli [OPTIONS] --merge-counts FILE...
 
 Counts the different words of FILE (standard input when FILE is absent or
 "-") and prints the list the main window would show: a header and one line
@@ -222,6 +237,13 @@ options):
                      scripts, in the format of its extension: .csv, .tsv,
                      .json or .xlsx; columns rank, word, frequency, percent,
                      per_million, cumulative_percent (UTF-8; may be repeated)
+  --save-counts FILE also write the counted words with their frequencies and
+                     the settings that counted them to FILE, for a later
+                     --merge-counts
+  --merge-counts FILE...
+                     list the words of saved counts together, as one run
+                     over all their inputs would (instead of counting an
+                     input); the counts must come from the settings in force
   --summary          write the four summary lines to standard error
   --time             write the seconds the scan took to standard error
   -h, --help         show this text

@@ -19,6 +19,10 @@ struct Options {
     std::string saveSettingsFile;
     std::string commonWords;           // a language code or a file
     std::vector<std::string> exports;  // files, each in the format of its extension
+    std::string saveCounts;            // the counted table, for a later merge
+    // --merge-counts: the operands are saved counts to merge, not an input.
+    bool mergeCounts = false;
+    std::vector<std::string> countsFiles;
     bool autoCommonWords = false;
     bool summary = false;
     bool time = false;

@@ -11,6 +11,7 @@
 #include "cli/cli_view.h"
 #include "input/document_language.h"
 #include "input/file_helpers.h"
+#include "output/counts_file.h"
 #include "output/export.h"
 #include "output/output_file.h"
 #include "run/main_controller.h"
@@ -101,12 +102,14 @@ bool WritesOverARead(const Options& options, const std::string& commonWordsPath,
         const char* name;
         bool standardInput = false;
     };
-    const bool fromStdin = ReadsStandardInput(options);
-    const Named reads[] = {{fromStdin ? std::string() : options.input, "the input file", fromStdin},
-                           {options.settingsFile, "the settings file"},
-                           {commonWordsPath, "the common-words file"}};
+    const bool fromStdin = ReadsStandardInput(options) && !options.mergeCounts;
+    std::vector<Named> reads = {{fromStdin ? std::string() : options.input, "the input file", fromStdin},
+                                {options.settingsFile, "the settings file"},
+                                {commonWordsPath, "the common-words file"}};
+    for (const std::string& file : options.countsFiles) reads.push_back({file, "a counts file"});
     std::vector<Named> writes = {{options.output, "Output file"},
-                                 {options.saveSettingsFile, "The file the settings are saved to"}};
+                                 {options.saveSettingsFile, "The file the settings are saved to"},
+                                 {options.saveCounts, "The file the counts are saved to"}};
     for (const std::string& file : options.exports) writes.push_back({file, "An export file"});
     auto same = [](const Named& read, const Named& write) {
         if (read.standardInput) return IsStandardInput(write.path);
@@ -145,6 +148,20 @@ void UseCommandLineFiles(const Options& options, SettingsRecord& settings) {
     settings.txbFile[0] = ReadsStandardInput(options) ? std::string() : options.input;
     settings.txbFile[1] = options.output;
     settings.chkDisableOutputToFile = 0;
+}
+
+// The --save-counts file of a finished count; false when it could not be
+// written (the reason has been printed).
+bool SaveCounts(const Options& options, const MainController& controller, std::ostream& err) {
+    if (options.saveCounts.empty()) return true;
+    const TextCount& count = *controller.State().count;
+    const std::string text =
+        CountsText(CountsHeader(count.Settings(), controller.LoadedCommonWords()), count.Table(),
+                   count.lngTotalNumOccurrences(), count.LettersOutsideCp1252());
+    const std::error_code error = ReplaceFileContents(PathFromUtf8(options.saveCounts), text);
+    if (!error) return true;
+    err << "Save counts: " << options.saveCounts << ": " << error.message() << "\n";
+    return false;
 }
 
 // The --export files of a finished count; false when one could not be
@@ -192,8 +209,8 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
 
     CliView view(settings, err);
     MainController controller(view, settings);
-    const std::string loadError =
-        controller.LoadForCommandLine(ProgramFolder(), {ReadsStandardInput(options), options.type});
+    const std::string loadError = controller.LoadForCommandLine(
+        ProgramFolder(), {ReadsStandardInput(options), options.type, options.countsFiles});
     if (!loadError.empty()) {
         err << "Lexicount: " << WithLineFeeds(loadError) << "\n";
         return kFailure;
@@ -214,6 +231,7 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     if (view.Failed() || !controller.State().blnListShown) return kFailure;
     out << AsOutputLines(view.OutputBox());
     if (!WriteExports(options, controller, settings, err)) status = kFailure;
+    if (!SaveCounts(options, controller, err)) status = kFailure;
     if (options.summary) PrintSummary(view, err);
     if (options.time) err << ScanTimeLine(controller.State().count->ScanSeconds()) << "\n";
     out.flush();

@@ -106,6 +106,7 @@ void MainController::StartElapsedTime() {
 }
 
 bool MainController::CountFromSource() {
+    if (!commandLineInput_.countsFiles.empty()) return DoItFromCounts();
     if (commandLineInput_.standardInput) return DoItFromStandardInput();
     if (settings_.source == SourceOption::optInFile) {
         settings_.txbFile[0] = Trim(settings_.txbFile[0]);

@@ -6,6 +6,7 @@
 #include "input/file_helpers.h"
 #include "input/file_lines.h"
 #include "input/line_splitter.h"
+#include "output/counts_file.h"
 #include "output/output_file.h"
 #include "run/main_controller.h"
 #include "run/run_error.h"
@@ -123,6 +124,34 @@ bool MainController::DoItFromStandardInput() {
     if (!SplitStream(stdin, splitter)) {
         const std::error_code error(errno, std::generic_category());
         ReportError(ErrorNumberFor(error), error.message(), "DoItFromStandardInput");
+    }
+    FinishFileScan();
+    return true;
+}
+
+bool MainController::DoItFromCounts() {
+    countedInputFile_.clear();
+    state_.blnInputIsDocx = false;
+    state_.blnInputIsOdt = false;
+    const CountsFile header = CountsHeader(settings_, commonWords_);
+    CountsFile counts;
+    for (const std::string& path : commandLineInput_.countsFiles) {
+        std::string problem = ReadCountsFile(PathFromUtf8(path), counts);
+        if (problem.empty()) {
+            const std::string differs = CountsMismatch(counts, header);
+            if (!differs.empty()) problem = "counted under other settings: " + differs;
+        }
+        if (!problem.empty()) {
+            ShowWarning("Merge counts", path + ": " + problem + ".");
+            return false;
+        }
+    }
+    // Read again to be counted: only one file's words are held at a time.
+    TextCount& count = StartFileCount("txt", 0, false);
+    for (const std::string& path : commandLineInput_.countsFiles) {
+        const std::string problem = ReadCountsFile(PathFromUtf8(path), counts);
+        if (!problem.empty()) throw RunError(kErrPathFileAccess, path + ": " + problem);
+        count.AddCounts(counts);
     }
     FinishFileScan();
     return true;

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/run_state.h"
 #include "base/settings_record.h"
@@ -34,6 +35,8 @@ struct ExtractedXml;
 struct CommandLineInput {
     bool standardInput = false;
     std::string type;
+    // Saved counts to merge in place of an input.
+    std::vector<std::string> countsFiles;
 };
 
 class MainController : public MainActions {
@@ -166,6 +169,9 @@ private:
     // The lower-case extension that picks the comment and markup style.
     std::string InputExtension(const std::string& path) const;
     bool DoItFromStandardInput();
+    // Merges saved counts: every file is checked (readable, undamaged,
+    // counted under this run's settings) before any is counted.
+    bool DoItFromCounts();
     void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     bool AcceptUtf16Input(const std::string& path, std::int64_t& size);

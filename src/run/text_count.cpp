@@ -44,6 +44,13 @@ void TextCount::BeginFile(std::string_view extension, int intLineEndingType) {
     state_.intWithinComment = -1;
 }
 
+void TextCount::AddCounts(const CountsFile& counts) {
+    if (!scanStarted_) MarkScanStart();
+    for (const auto& [word, frequency] : counts.words) table_.AddWordCount(word, frequency);
+    counter_.lngTotalNumOccurrences += counts.instances;
+    lettersOutsideCp1252_ += counts.outsideCp1252;
+}
+
 void TextCount::BeginClipboard() {
     ClearCommentMarkers(state_.markers);
     state_.blnCharacterEntitiesPossible = false;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/settings_record.h"
+#include "output/counts_file.h"
 #include "output/export.h"
 #include "run/word_contexts.h"
 #include "words/line_scanner.h"
@@ -52,6 +53,9 @@ public:
     void BeginFile(std::string_view extension, int intLineEndingType = 1);
     // Clipboard text: no comments.
     void BeginClipboard();
+    // Counts saved by another run (with the same settings), as if their
+    // text had been scanned here.
+    void AddCounts(const CountsFile& counts);
 
     // One raw line of a file: counted for the progress bar, trimmed, folded
     // from UTF-8 (unless the text comes from a document, which is folded

@@ -126,17 +126,22 @@ private:
     WordCounter& counter_;
 };
 
-// The scanner's hosts of a watched count, Western and Unicode: each word
-// goes to the counter, then to the watch.
-class WatchedWords final : public ScanHost {
+// The scanner's hosts of a watched count, Western (words) and Unicode
+// (candidates): each word goes to the counter, then to the watch.
+template <bool kCandidates>
+class WatchedHost final : public ScanHost {
 public:
-    WatchedWords(WordCounter& counter, WordWatch& watch) : counter_(counter), watch_(watch) {
+    WatchedHost(WordCounter& counter, WordWatch& watch) : counter_(counter), watch_(watch) {
         yields = counter.yields;
         stepsPerYield = stepsUntilYield = counter.stepsPerYield;
     }
-    void TakeWordFound(std::string_view word) override {
-        counter_.TakeWordFound(word);
-        watch_.Found(word);
+    void TakeWordFound(std::string_view found) override {
+        if constexpr (kCandidates) {
+            counter_.TakeUnicodeCandidateWith(found, watch_);
+        } else {
+            counter_.TakeWordFound(found);
+            watch_.Found(found);
+        }
     }
     void Yield() override { counter_.Yield(); }
     bool StopRequested() const override { return counter_.StopRequested(); }
@@ -145,23 +150,8 @@ private:
     WordCounter& counter_;
     WordWatch& watch_;
 };
-
-class WatchedUnicodeCandidates final : public ScanHost {
-public:
-    WatchedUnicodeCandidates(WordCounter& counter, WordWatch& watch) : counter_(counter), watch_(watch) {
-        yields = counter.yields;
-        stepsPerYield = stepsUntilYield = counter.stepsPerYield;
-    }
-    void TakeWordFound(std::string_view candidate) override {
-        counter_.TakeUnicodeCandidateWith(candidate, watch_);
-    }
-    void Yield() override { counter_.Yield(); }
-    bool StopRequested() const override { return counter_.StopRequested(); }
-
-private:
-    WordCounter& counter_;
-    WordWatch& watch_;
-};
+using WatchedWords = WatchedHost<false>;
+using WatchedUnicodeCandidates = WatchedHost<true>;
 
 // Reading a common-words file: every word goes straight into the table,
 // without the gate and without counting occurrences.

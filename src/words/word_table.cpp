@@ -235,6 +235,13 @@ bool WordTable::AddWordToList(std::string_view word) {
     return true;
 }
 
+void WordTable::AddWordCount(std::string_view word, std::int64_t count) {
+    if (count <= 0 || word.size() > maxWordBytes_) return;
+    AddWordToList(word);
+    // The one occurrence waits in the index; the rest go to the record.
+    records_[static_cast<size_t>(Find(word))].Frequency += count - 1;
+}
+
 void WordTable::PutInOrdinalOrder() {
     InvalidateIndex();
     std::sort(records_.begin() + 1, records_.end(),

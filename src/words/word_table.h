@@ -47,6 +47,8 @@ public:
 
     // Counts one occurrence; returns true when the word is new.
     bool AddWordToList(std::string_view word);
+    // Counts `count` occurrences at once (counts merged from elsewhere).
+    void AddWordCount(std::string_view word, std::int64_t count);
     // Starts loading the index slot where the word's search begins, so that
     // counting it a little later need not wait for memory.
     void Prefetch(std::string_view word) const;

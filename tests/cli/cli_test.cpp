@@ -364,6 +364,7 @@ TEST(Cli, NamesTheOptionThatIsWrong) {
         {{"-x"}, "lexicount-cli: unknown option '-x'\n"},
         {{"--colour=red"}, "lexicount-cli: unknown option '--colour'\n"},
         {{"a.txt", "b.txt"}, "lexicount-cli: only one input file may be given\n"},
+        {{"--merge-counts"}, "lexicount-cli: --merge-counts needs one or more counts files\n"},
     };
     for (const auto& [args, message] : cases) {
         const CliResult r = RunCli(args);
@@ -630,6 +631,34 @@ TEST(CliCompletion, OffersEverySettingsField) {
     std::set<std::string> fields;
     for (const FieldInfo& field : SettingsFields()) fields.insert(std::string(field.name));
     EXPECT_EQ(offered, fields);
+}
+
+// Saved counts merge into the list of one run; a counts file is never
+// written over one being read, and a damaged one is refused with its line.
+TEST(Cli, SavedCountsMergeAndAreNeverOverwritten) {
+    const TempDir dir;
+    const auto a = dir.Write("a.txt", "alpha beta\nbeta\n");
+    const auto b = dir.Write("b.txt", "beta gamma\n");
+    const std::string countsA = (dir.path() / "a.counts").string();
+    const std::string countsB = (dir.path() / "b.counts").string();
+    ASSERT_EQ(RunCli({"--save-counts", countsA, a.string()}).status, 0);
+    ASSERT_EQ(RunCli({"--save-counts", countsB, b.string()}).status, 0);
+    const CliResult merged = RunCli({"--format", "7", "--merge-counts", countsA, countsB});
+    EXPECT_EQ(merged.status, 0) << merged.err;
+    EXPECT_EQ(merged.out, RunCli({"--format", "7"}, "alpha beta\nbeta\nbeta gamma\n").out);
+
+    const std::string before = ReadFileBytes(countsA);
+    const CliResult over = RunCli({"--save-counts", countsA, "--merge-counts", countsA, countsB});
+    EXPECT_EQ(over.status, 1);
+    EXPECT_NE(over.err.find("The file the counts are saved to cannot be the same as a counts file."),
+              std::string::npos)
+        << over.err;
+    EXPECT_EQ(ReadFileBytes(countsA), before);
+
+    const auto damaged = dir.Write("d.counts", before.substr(0, before.size() / 2));
+    const CliResult refused = RunCli({"--merge-counts", countsB, damaged.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find(damaged.string() + ": "), std::string::npos) << refused.err;
 }
 
 }  // namespace
