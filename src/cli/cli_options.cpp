@@ -2,7 +2,9 @@
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 #include "output/export.h"
 #include "words/cp1252.h"
@@ -65,6 +67,7 @@ enum LongOnly : int {
     kExport,
     kSaveCounts,
     kMergeCounts,
+    kInclude,
 };
 
 constexpr option kLongOptions[] = {
@@ -85,11 +88,13 @@ constexpr option kLongOptions[] = {
     {"export", required_argument, nullptr, kExport},
     {"save-counts", required_argument, nullptr, kSaveCounts},
     {"merge-counts", no_argument, nullptr, kMergeCounts},
+    {"recursive", no_argument, nullptr, 'r'},
+    {"include", required_argument, nullptr, kInclude},
     {nullptr, 0, nullptr, 0},
 };
 // A leading ':' reports a missing value apart from an unknown option; no
 // '+', so options may follow the file as GNU tools allow.
-constexpr const char* kShortOptions = ":hVs:f:o:";
+constexpr const char* kShortOptions = ":hVrs:f:o:";
 
 bool TakeOption(int code, const std::string& value, Options& options, std::string& error) {
     switch (code) {
@@ -114,6 +119,8 @@ bool TakeOption(int code, const std::string& value, Options& options, std::strin
         case kUnicode: return AddSet(options, "chkUnicodeWords=1", error);
         case kSaveCounts: options.saveCounts = value; return true;
         case kMergeCounts: options.mergeCounts = true; return true;
+        case 'r': options.recursive = true; return true;
+        case kInclude: options.includes.push_back(value); return true;
         case kExport:
             if (!ExportFormatOf(value)) {
                 error = "--export needs a file ending in .csv, .tsv, .json or .xlsx, got '" + value + "'";
@@ -170,13 +177,22 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         }
         return options;
     }
-    if (argc - optind > 1) {
-        error = "only one input file may be given";
+    // getopt_long has moved the operands behind the options in argv.
+    options.inputs.assign(argv.begin() + optind, argv.begin() + argc);
+    if (!options.inputs.empty()) options.input = options.inputs.front();
+    if (options.inputs.size() > 1 &&
+        std::find(options.inputs.begin(), options.inputs.end(), "-") != options.inputs.end()) {
+        error = "standard input cannot be one of several inputs";
         return std::nullopt;
     }
-    // getopt_long has moved the operands behind the options in argv.
-    if (optind < argc) options.input = argv[static_cast<size_t>(optind)];
     return options;
+}
+
+bool Options::ManyInputs() const {
+    if (mergeCounts) return false;
+    if (inputs.size() > 1 || recursive || !includes.empty()) return true;
+    std::error_code error;
+    return inputs.size() == 1 && std::filesystem::is_directory(inputs.front(), error);
 }
 
 void ApplySet(SettingsRecord& settings, const std::string& name, const std::string& value) {
@@ -191,6 +207,7 @@ void ApplySet(SettingsRecord& settings, const std::string& name, const std::stri
 
 std::string UsageText() {
     return R"(Usage: lexicount-cli [OPTIONS] [FILE]
+       lexicount-cli [OPTIONS] FILE|FOLDER...
        lexicount-cli [OPTIONS] --merge-counts FILE...
 
 Counts the different words of FILE (standard input when FILE is absent or
@@ -237,6 +254,12 @@ options):
                      scripts, in the format of its extension: .csv, .tsv,
                      .json or .xlsx; columns rank, word, frequency, percent,
                      per_million, cumulative_percent (UTF-8; may be repeated)
+  -r, --recursive    with a FOLDER, its subfolders too
+  --include PATTERN  the files of a FOLDER that are counted, by name, as
+                     "*.txt" (case ignored; may be repeated); without it
+                     text, docx and odt files. Several FILEs and FOLDERs are
+                     counted one after another into one list; a file that
+                     cannot be counted is named at the end and ends nothing
   --save-counts FILE also write the counted words with their frequencies and
                      the settings that counted them to FILE, for a later
                      --merge-counts

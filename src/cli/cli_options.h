@@ -12,8 +12,12 @@ namespace lexicount::cli {
 struct Options {
     // Field assignments in the order given; applied after --settings.
     std::vector<std::pair<std::string, std::string>> sets;
-    std::string input;  // "" or "-" for standard input
-    std::string type;   // extension that decides comments and markup
+    std::string input;  // "" or "-" for standard input; the first of several
+    // Several files or folders (or one folder), counted into one list.
+    std::vector<std::string> inputs;
+    bool recursive = false;
+    std::vector<std::string> includes;  // patterns of a folder's file names
+    std::string type;                   // extension that decides comments and markup
     std::string output;
     std::string settingsFile;
     std::string saveSettingsFile;
@@ -23,6 +27,9 @@ struct Options {
     // --merge-counts: the operands are saved counts to merge, not an input.
     bool mergeCounts = false;
     std::vector<std::string> countsFiles;
+    // Many inputs rather than one file (several operands, a folder, or
+    // the options that choose a folder's files).
+    bool ManyInputs() const;
     bool autoCommonWords = false;
     bool summary = false;
     bool time = false;

@@ -11,6 +11,7 @@
 #include "cli/cli_view.h"
 #include "input/document_language.h"
 #include "input/file_helpers.h"
+#include "input/file_set.h"
 #include "output/counts_file.h"
 #include "output/export.h"
 #include "output/output_file.h"
@@ -107,6 +108,7 @@ bool WritesOverARead(const Options& options, const std::string& commonWordsPath,
                                 {options.settingsFile, "the settings file"},
                                 {commonWordsPath, "the common-words file"}};
     for (const std::string& file : options.countsFiles) reads.push_back({file, "a counts file"});
+    for (size_t i = 1; i < options.inputs.size(); ++i) reads.push_back({options.inputs[i], "an input file"});
     std::vector<Named> writes = {{options.output, "Output file"},
                                  {options.saveSettingsFile, "The file the settings are saved to"},
                                  {options.saveCounts, "The file the counts are saved to"}};
@@ -148,6 +150,18 @@ void UseCommandLineFiles(const Options& options, SettingsRecord& settings) {
     settings.txbFile[0] = ReadsStandardInput(options) ? std::string() : options.input;
     settings.txbFile[1] = options.output;
     settings.chkDisableOutputToFile = 0;
+}
+
+// The files of several inputs; false when there is none to count (the
+// reason has been printed). Those that cannot be found are named.
+bool ChooseFiles(const Options& options, std::vector<std::string>& files, bool& missing, std::ostream& err) {
+    const InputFiles found = ExpandInputs(options.inputs, {options.recursive, options.includes});
+    for (const auto& [path, reason] : found.refused) err << "Lexicount: " << path << " " << reason << ".\n";
+    files = found.files;
+    missing = !found.refused.empty();
+    if (!files.empty()) return true;
+    err << "Lexicount: no file to count.\n";
+    return false;
 }
 
 // The --save-counts file of a finished count; false when it could not be
@@ -207,16 +221,19 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     const std::string commonWordsPath = CommonWordsPath(options, settings);
     if (WritesOverARead(options, commonWordsPath, err)) return kFailure;
 
+    std::vector<std::string> files;
+    bool missing = false;
+    if (options.ManyInputs() && !ChooseFiles(options, files, missing, err)) return kFailure;
     CliView view(settings, err);
     MainController controller(view, settings);
     const std::string loadError = controller.LoadForCommandLine(
-        ProgramFolder(), {ReadsStandardInput(options), options.type, options.countsFiles});
+        ProgramFolder(), {ReadsStandardInput(options), options.type, options.countsFiles, files});
     if (!loadError.empty()) {
         err << "Lexicount: " << WithLineFeeds(loadError) << "\n";
         return kFailure;
     }
     if (!LoadCommonWords(commonWordsPath, controller)) return kFailure;
-    int status = 0;
+    int status = missing ? kFailure : 0;
     if (!options.saveSettingsFile.empty()) {
         const std::string message =
             SaveState(settings, settings.txbCommonWordsFile, PathFromUtf8(options.saveSettingsFile));
@@ -228,7 +245,13 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
 
     UseCommandLineFiles(options, settings);
     controller.cmdListWords_Click();
-    if (view.Failed() || !controller.State().blnListShown) return kFailure;
+    if (!controller.State().blnListShown) return kFailure;
+    // Of several inputs, one that could not be counted ends nothing: the
+    // list of the others is printed, and the status says that one failed.
+    if (view.Failed()) {
+        if (files.empty()) return kFailure;
+        status = kFailure;
+    }
     out << AsOutputLines(view.OutputBox());
     if (!WriteExports(options, controller, settings, err)) status = kFailure;
     if (!SaveCounts(options, controller, err)) status = kFailure;

@@ -12,6 +12,7 @@
 #include "run/run_error.h"
 #include "run/text_count.h"
 #include "words/chars.h"
+#include "words/number_format.h"
 
 namespace lexicount {
 namespace {
@@ -154,6 +155,45 @@ bool MainController::DoItFromCounts() {
         count.AddCounts(counts);
     }
     FinishFileScan();
+    return true;
+}
+
+bool MainController::DoItFromFileList() {
+    const std::int16_t utf8 = settings_.chkUTF8;
+    TextCount* count = nullptr;
+    std::vector<std::string> refused;
+    for (const std::string& path : commandLineInput_.files) {
+        settings_.chkUTF8 = utf8;
+        if (!CountListedFile(path, count)) refused.push_back(path);
+        if (count != nullptr && count->Stopped()) break;
+    }
+    settings_.chkUTF8 = utf8;
+    if (count != nullptr) FinishFileScan();
+    if (!refused.empty()) {
+        std::string list;
+        for (const std::string& path : refused) list += "\r\n" + path;
+        ShowWarning("Files not counted",
+                    FormatGrouped(static_cast<std::int64_t>(refused.size())) + " of " +
+                        FormatGrouped(static_cast<std::int64_t>(commandLineInput_.files.size())) +
+                        " files could not be counted:" + list);
+    }
+    return count != nullptr;
+}
+
+bool MainController::CountListedFile(const std::string& path, TextCount*& count) {
+    std::int64_t size = 0;
+    ExtractedXml extracted;
+    if (!CheckFileInput(path, size, extracted)) return false;
+    const bool document = state_.blnInputIsDocx || state_.blnInputIsOdt;
+    const std::string extension = InputExtension(path);
+    if (count == nullptr) count = &StartFileCount(extension, 0, document);
+    count->BeginFile(extension, document ? kTextCrLf : state_.intLineEndingType, IsOn(settings_.chkUTF8));
+    try {
+        if (document) return ScanDocument(*count, *scanHooks_, path, extracted.xml);
+        ScanPlainText(*count, path);
+    } catch (const std::bad_alloc&) {
+        ReportError(kErrOutOfMemory, "Out of memory", "DoItFromFile");
+    }
     return true;
 }
 

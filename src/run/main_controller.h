@@ -37,6 +37,8 @@ struct CommandLineInput {
     std::string type;
     // Saved counts to merge in place of an input.
     std::vector<std::string> countsFiles;
+    // Several input files, counted one after another into one table.
+    std::vector<std::string> files;
 };
 
 class MainController : public MainActions {
@@ -172,6 +174,13 @@ private:
     // Merges saved counts: every file is checked (readable, undamaged,
     // counted under this run's settings) before any is counted.
     bool DoItFromCounts();
+    // Each file checked and classified as a single input is (asked about
+    // as if alone), then counted; one refused does not end the run, and
+    // the refused are listed at the end.
+    bool DoItFromFileList();
+    // One file of the list into the count, started with the first file
+    // taken; false when it was refused.
+    bool CountListedFile(const std::string& path, TextCount*& count);
     void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     bool AcceptUtf16Input(const std::string& path, std::int64_t& size);

@@ -26,7 +26,8 @@ TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtra
                                             : WordRules::ForCount(settings, strAllowedExtraChars)),
       counter_(table_, rules_, wordsToIgnore, commonWords, hooks),
       hooks_(hooks != nullptr ? hooks : &noHooks_),
-      linesPerYield_(std::max(1, hooks_->linesPerYield)) {
+      linesPerYield_(std::max(1, hooks_->linesPerYield)),
+      utf8File_(IsOn(settings.chkUTF8)) {
     if (IsOn(settings.chkUnicodeWords)) {
         unicode_ = std::make_unique<UnicodeWords>(settings, strAllowedExtraChars, wordsToIgnore, commonWords);
         table_.HoldUtf8Words();
@@ -36,6 +37,11 @@ TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtra
 }
 
 TextCount::~TextCount() = default;
+
+void TextCount::BeginFile(std::string_view extension, int intLineEndingType, bool utf8) {
+    BeginFile(extension, intLineEndingType);
+    utf8File_ = utf8;
+}
 
 void TextCount::BeginFile(std::string_view extension, int intLineEndingType) {
     SetCommentMarkersForFile(state_, extension);
@@ -110,7 +116,7 @@ void TextCount::PrepareUnicodeLine(std::string& line, bool isDocument) {
     // are; a document's text comes as UTF-8.
     const bool ascii = HasOnlyAsciiBytes(line);
     const bool folded = ascii && !IsOn(settings_.chkCaseSignificant) && unicode_->FoldsPlainly(line);
-    if (!ascii) MakeLineUtf8(line, isDocument || IsOn(settings_.chkUTF8));
+    if (!ascii) MakeLineUtf8(line, isDocument || utf8File_);
     if (capture_) capture_->LineBegins(linesRead_, line);
     if (folded) LowerCaseAscii(line);
     unicode_->SetLineFolded(folded);

@@ -51,6 +51,9 @@ public:
     // A file or document: comment markers from its lower-cased extension,
     // and the line-end class the progress count uses (below 2: CR LF).
     void BeginFile(std::string_view extension, int intLineEndingType = 1);
+    // The same for one of several files, read as UTF-8 or not as its own
+    // classification decided.
+    void BeginFile(std::string_view extension, int intLineEndingType, bool utf8);
     // Clipboard text: no comments.
     void BeginClipboard();
     // Counts saved by another run (with the same settings), as if their
@@ -140,6 +143,7 @@ private:
     int linesPerYield_;
     int lineCountdown_ = 1;
     bool confirmsStop_ = false;  // a file's count asks before it stops
+    bool utf8File_;              // the file's text is UTF-8 (chkUTF8, or per file)
     bool stopped_ = false;
 };
 

@@ -363,7 +363,7 @@ TEST(Cli, NamesTheOptionThatIsWrong) {
          "lexicount-cli: value of cboDisplayFormat must be a whole number from 0 to 9, got '11'\n"},
         {{"-x"}, "lexicount-cli: unknown option '-x'\n"},
         {{"--colour=red"}, "lexicount-cli: unknown option '--colour'\n"},
-        {{"a.txt", "b.txt"}, "lexicount-cli: only one input file may be given\n"},
+        {{"-", "b.txt"}, "lexicount-cli: standard input cannot be one of several inputs\n"},
         {{"--merge-counts"}, "lexicount-cli: --merge-counts needs one or more counts files\n"},
     };
     for (const auto& [args, message] : cases) {
@@ -659,6 +659,39 @@ TEST(Cli, SavedCountsMergeAndAreNeverOverwritten) {
     const CliResult refused = RunCli({"--merge-counts", countsB, damaged.string()});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find(damaged.string() + ": "), std::string::npos) << refused.err;
+}
+
+// A folder of mixed files: its text and document files, with the
+// subfolders under -r, each file with its own comment state; a file that
+// cannot be counted is named at the end and ends nothing.
+TEST(Cli, CountsAFolderOfMixedFilesAndNamesThoseItCannot) {
+    const TempDir dir;
+    std::filesystem::create_directories(dir.path() / "book" / "part");
+    dir.Write("book/one.txt", "alpha beta\n");
+    dir.Write("book/part/a-open.txt", "beta /* gamma\n");  // the comment ends with its file
+    dir.Write("book/part/b-close.txt", "gamma */ delta\n");
+    dir.Write("book/notes.md", "omega\n");
+    dir.Write("book/bad.txt", std::string("\0\0\1\2binary\0", 11));
+    std::filesystem::copy_file(Fixture("sample.docx"), dir.path() / "book" / "sample.docx");
+    const std::string book = (dir.path() / "book").string();
+
+    const CliResult all = RunCli({"-r", "--format", "7", book});
+    EXPECT_EQ(all.status, 1);  // one file was refused
+    for (const char* line : {"  beta           2\n", "  alpha          1\n", "  gamma          1\n",
+                             "  delta          1\n", "  fox            1\n"}) {
+        EXPECT_NE(all.out.find(line), std::string::npos) << line << all.out;
+    }
+    EXPECT_EQ(all.out.find("omega"), std::string::npos);
+    EXPECT_NE(all.err.find("Files not counted: 1 of 5 files could not be counted:\n" + book + "/bad.txt"),
+              std::string::npos)
+        << all.err;
+
+    const CliResult top = RunCli({"--include", "*.MD", "--include", "one.*", "--format", "8", book});
+    EXPECT_EQ(top.status, 0) << top.err;
+    EXPECT_EQ(top.out, "Word (longest has 5 characters)\nalpha\nbeta\nomega\n");
+    const CliResult missing = RunCli({book + "/one.txt", book + "/none.txt"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find(book + "/none.txt cannot be found."), std::string::npos) << missing.err;
 }
 
 }  // namespace

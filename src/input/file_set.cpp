@@ -1,0 +1,94 @@
+#include "input/file_set.h"
+
+#include <fnmatch.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <system_error>
+
+#include "base/checked_file.h"
+
+namespace lexicount {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Matches(const std::string& name, const FileChoice& choice) {
+    const auto match = [&name](const char* pattern) {
+        return ::fnmatch(pattern, name.c_str(), FNM_CASEFOLD) == 0;
+    };
+    if (choice.includes.empty())
+        return std::any_of(std::begin(kDefaultIncludes), std::end(kDefaultIncludes), match);
+    return std::any_of(choice.includes.begin(), choice.includes.end(),
+                       [&match](const std::string& pattern) { return match(pattern.c_str()); });
+}
+
+class Walk {
+public:
+    Walk(const FileChoice& choice, InputFiles& out) : choice_(choice), out_(out) {}
+
+    void Operand(const std::string& operand) {
+        const fs::path path = PathFromUtf8(operand);
+        std::error_code error;
+        const fs::file_status status = fs::status(path, error);
+        if (error || !fs::exists(status)) {
+            out_.refused.emplace_back(operand, "cannot be found");
+        } else if (fs::is_directory(status)) {
+            Folder(path);
+        } else {
+            Take(path);
+        }
+    }
+
+private:
+    void Folder(const fs::path& folder) {
+        std::error_code error;
+        fs::directory_iterator entries(folder, error);
+        if (error) {
+            out_.refused.emplace_back(folder.string(), "cannot be read: " + error.message());
+            return;
+        }
+        std::vector<fs::path> files;
+        std::vector<fs::path> folders;
+        for (; entries != fs::directory_iterator(); entries.increment(error)) {
+            const fs::path& path = entries->path();
+            if (path.filename().string().rfind('.', 0) == 0) continue;
+            std::error_code kindError;
+            if (entries->is_symlink(kindError) && entries->is_directory(kindError)) continue;
+            if (entries->is_directory(kindError)) {
+                if (choice_.recursive) folders.push_back(path);
+            } else if (Matches(path.filename().string(), choice_)) {
+                files.push_back(path);
+            }
+        }
+        if (error) out_.refused.emplace_back(folder.string(), "cannot be read: " + error.message());
+        std::sort(files.begin(), files.end());
+        std::sort(folders.begin(), folders.end());
+        for (const fs::path& file : files) Take(file);
+        for (const fs::path& sub : folders) Folder(sub);
+    }
+
+    void Take(const fs::path& path) {
+        // The same file under two names (a link, "a/../a") is counted once.
+        std::error_code error;
+        const fs::path canonical = fs::weakly_canonical(path, error);
+        if (!seen_.insert(error ? path : canonical).second) return;
+        out_.files.push_back(path.string());
+    }
+
+    const FileChoice& choice_;
+    InputFiles& out_;
+    std::set<fs::path> seen_;
+};
+
+}  // namespace
+
+InputFiles ExpandInputs(const std::vector<std::string>& operands, const FileChoice& choice) {
+    InputFiles out;
+    Walk walk(choice, out);
+    for (const std::string& operand : operands) walk.Operand(operand);
+    return out;
+}
+
+}  // namespace lexicount
