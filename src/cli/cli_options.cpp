@@ -68,6 +68,7 @@ enum LongOnly : int {
     kSaveCounts,
     kMergeCounts,
     kInclude,
+    kJobs,
 };
 
 constexpr option kLongOptions[] = {
@@ -90,6 +91,7 @@ constexpr option kLongOptions[] = {
     {"merge-counts", no_argument, nullptr, kMergeCounts},
     {"recursive", no_argument, nullptr, 'r'},
     {"include", required_argument, nullptr, kInclude},
+    {"jobs", required_argument, nullptr, kJobs},
     {nullptr, 0, nullptr, 0},
 };
 // A leading ':' reports a missing value apart from an unknown option; no
@@ -121,6 +123,15 @@ bool TakeOption(int code, const std::string& value, Options& options, std::strin
         case kMergeCounts: options.mergeCounts = true; return true;
         case 'r': options.recursive = true; return true;
         case kInclude: options.includes.push_back(value); return true;
+        case kJobs: {
+            const std::optional<int> jobs = ParseInt(value);
+            if (!jobs || *jobs < 1 || *jobs > 256) {
+                error = "--jobs must be a whole number from 1 to 256, got '" + value + "'";
+                return false;
+            }
+            options.jobs = *jobs;
+            return true;
+        }
         case kExport:
             if (!ExportFormatOf(value)) {
                 error = "--export needs a file ending in .csv, .tsv, .json or .xlsx, got '" + value + "'";
@@ -260,6 +271,8 @@ options):
                      text, docx and odt files. Several FILEs and FOLDERs are
                      counted one after another into one list; a file that
                      cannot be counted is named at the end and ends nothing
+  --jobs N           count several files with N workers (default: one for
+                     each core); the list is the same for any N
   --save-counts FILE also write the counted words with their frequencies and
                      the settings that counted them to FILE, for a later
                      --merge-counts

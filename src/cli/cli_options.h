@@ -16,6 +16,7 @@ struct Options {
     // Several files or folders (or one folder), counted into one list.
     std::vector<std::string> inputs;
     bool recursive = false;
+    int jobs = 0;                       // workers for several inputs; 0: one a core
     std::vector<std::string> includes;  // patterns of a folder's file names
     std::string type;                   // extension that decides comments and markup
     std::string output;

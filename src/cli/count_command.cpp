@@ -1,6 +1,8 @@
 #include "cli/count_command.h"
 
+#include <algorithm>
 #include <clocale>
+#include <thread>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -152,6 +154,11 @@ void UseCommandLineFiles(const Options& options, SettingsRecord& settings) {
     settings.chkDisableOutputToFile = 0;
 }
 
+int Jobs(const Options& options) {
+    if (options.jobs > 0) return options.jobs;
+    return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+}
+
 // The files of several inputs; false when there is none to count (the
 // reason has been printed). Those that cannot be found are named.
 bool ChooseFiles(const Options& options, std::vector<std::string>& files, bool& missing, std::ostream& err) {
@@ -227,7 +234,8 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     CliView view(settings, err);
     MainController controller(view, settings);
     const std::string loadError = controller.LoadForCommandLine(
-        ProgramFolder(), {ReadsStandardInput(options), options.type, options.countsFiles, files});
+        ProgramFolder(),
+        {ReadsStandardInput(options), options.type, options.countsFiles, files, Jobs(options)});
     if (!loadError.empty()) {
         err << "Lexicount: " << WithLineFeeds(loadError) << "\n";
         return kFailure;

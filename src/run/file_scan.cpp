@@ -9,6 +9,7 @@
 #include "output/counts_file.h"
 #include "output/output_file.h"
 #include "run/main_controller.h"
+#include "run/parallel_count.h"
 #include "run/run_error.h"
 #include "run/text_count.h"
 #include "words/chars.h"
@@ -160,15 +161,25 @@ bool MainController::DoItFromCounts() {
 
 bool MainController::DoItFromFileList() {
     const std::int16_t utf8 = settings_.chkUTF8;
-    TextCount* count = nullptr;
+    TextCount& count = StartFileCount(InputExtension(commandLineInput_.files.front()), 0, false);
+    ParallelCount workers(commandLineInput_.jobs, [this, &count] {
+        return std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_,
+                                           commonWords_);
+    });
     std::vector<std::string> refused;
     for (const std::string& path : commandLineInput_.files) {
-        settings_.chkUTF8 = utf8;
-        if (!CountListedFile(path, count)) refused.push_back(path);
-        if (count != nullptr && count->Stopped()) break;
+        settings_.chkUTF8 = utf8;  // each file is asked about as if alone
+        std::optional<FileJob> job = CheckListedFile(path);
+        if (job) {
+            workers.Add(std::move(*job));
+        } else {
+            refused.push_back(path);
+        }
     }
     settings_.chkUTF8 = utf8;
-    if (count != nullptr) FinishFileScan();
+    workers.FinishInto(count);
+    FinishFileScan();
+    for (const auto& [path, reason] : workers.Refused()) refused.push_back(path + " (" + reason + ")");
     if (!refused.empty()) {
         std::string list;
         for (const std::string& path : refused) list += "\r\n" + path;
@@ -177,24 +188,23 @@ bool MainController::DoItFromFileList() {
                         FormatGrouped(static_cast<std::int64_t>(commandLineInput_.files.size())) +
                         " files could not be counted:" + list);
     }
-    return count != nullptr;
+    return refused.size() < commandLineInput_.files.size();
 }
 
-bool MainController::CountListedFile(const std::string& path, TextCount*& count) {
+std::optional<FileJob> MainController::CheckListedFile(const std::string& path) {
     std::int64_t size = 0;
     ExtractedXml extracted;
-    if (!CheckFileInput(path, size, extracted)) return false;
-    const bool document = state_.blnInputIsDocx || state_.blnInputIsOdt;
-    const std::string extension = InputExtension(path);
-    if (count == nullptr) count = &StartFileCount(extension, 0, document);
-    count->BeginFile(extension, document ? kTextCrLf : state_.intLineEndingType, IsOn(settings_.chkUTF8));
-    try {
-        if (document) return ScanDocument(*count, *scanHooks_, path, extracted.xml);
-        ScanPlainText(*count, path);
-    } catch (const std::bad_alloc&) {
-        ReportError(kErrOutOfMemory, "Out of memory", "DoItFromFile");
-    }
-    return true;
+    if (!CheckFileInput(path, size, extracted)) return std::nullopt;
+    FileJob job;
+    job.path = path;
+    job.extension = InputExtension(path);
+    job.document = state_.blnInputIsDocx || state_.blnInputIsOdt;
+    job.kind = state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt;
+    job.lineEndingType = job.document ? kTextCrLf : state_.intLineEndingType;
+    job.utf8 = IsOn(settings_.chkUTF8);
+    job.xml = std::move(extracted.xml);
+    job.utf16 = utf16Input_;
+    return job;
 }
 
 TextCount& MainController::StartFileCount(const std::string& extension, std::int64_t size, bool document) {

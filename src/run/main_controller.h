@@ -28,6 +28,7 @@
 namespace lexicount {
 
 struct ExtractedXml;
+struct FileJob;
 
 // What the command-line tool hands the run instead of the window's input
 // box: standard input in place of a file, and an extension that picks the
@@ -37,8 +38,9 @@ struct CommandLineInput {
     std::string type;
     // Saved counts to merge in place of an input.
     std::vector<std::string> countsFiles;
-    // Several input files, counted one after another into one table.
+    // Several input files, counted into one table by `jobs` workers.
     std::vector<std::string> files;
+    int jobs = 1;
 };
 
 class MainController : public MainActions {
@@ -178,9 +180,9 @@ private:
     // as if alone), then counted; one refused does not end the run, and
     // the refused are listed at the end.
     bool DoItFromFileList();
-    // One file of the list into the count, started with the first file
-    // taken; false when it was refused.
-    bool CountListedFile(const std::string& path, TextCount*& count);
+    // A file of the list checked, as a single input is; nullopt when it
+    // was refused.
+    std::optional<FileJob> CheckListedFile(const std::string& path);
     void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     bool AcceptUtf16Input(const std::string& path, std::int64_t& size);

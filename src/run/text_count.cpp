@@ -57,6 +57,14 @@ void TextCount::AddCounts(const CountsFile& counts) {
     lettersOutsideCp1252_ += counts.outsideCp1252;
 }
 
+void TextCount::AddCount(const TextCount& other) {
+    if (!scanStarted_) MarkScanStart();
+    const std::vector<WordRecord>& records = other.table_.Records();
+    for (size_t i = 1; i < records.size(); ++i) table_.AddWordCount(records[i].Word, records[i].Frequency);
+    counter_.lngTotalNumOccurrences += other.lngTotalNumOccurrences();
+    lettersOutsideCp1252_ += other.lettersOutsideCp1252_;
+}
+
 void TextCount::BeginClipboard() {
     ClearCommentMarkers(state_.markers);
     state_.blnCharacterEntitiesPossible = false;

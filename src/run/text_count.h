@@ -59,6 +59,8 @@ public:
     // Counts saved by another run (with the same settings), as if their
     // text had been scanned here.
     void AddCounts(const CountsFile& counts);
+    // Another count's words and totals (a worker's, of other files).
+    void AddCount(const TextCount& other);
 
     // One raw line of a file: counted for the progress bar, trimmed, folded
     // from UTF-8 (unless the text comes from a document, which is folded

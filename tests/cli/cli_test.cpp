@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string>
@@ -692,6 +693,43 @@ TEST(Cli, CountsAFolderOfMixedFilesAndNamesThoseItCannot) {
     const CliResult missing = RunCli({book + "/one.txt", book + "/none.txt"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find(book + "/none.txt cannot be found."), std::string::npos) << missing.err;
+}
+
+// Files counted by several workers list exactly what one worker lists,
+// over random files (comments left open at a file's end, markup, UTF-8,
+// a document) and several settings.
+TEST(Cli, SeveralWorkersListWhatOneLists) {
+    const TempDir dir;
+    std::filesystem::create_directory(dir.path() / "in");
+    std::mt19937 random(20261208);
+    const std::vector<std::string> pieces = {
+        "alpha", "Beta",  "gamma's", "cats", "caf\xC3\xA9", "\xC5\xBC\xC3\xB3\xC5\x82w",
+        "/*",    "*/",    "<b>",     "</b>", "&amp;",       "\r\n",
+        "\n",    "x-ray", "42"};
+    for (int file = 0; file < 12; ++file) {
+        std::string text;
+        for (int i = 0; i < 400; ++i) text += pieces[random() % pieces.size()] + " ";
+        dir.Write("in/" + std::to_string(file) + (file % 3 == 0 ? ".html" : ".txt"), text);
+    }
+    std::filesystem::copy_file(Fixture("sample.docx"), dir.path() / "in" / "sample.docx");
+    const std::string folder = (dir.path() / "in").string();
+    const std::vector<std::vector<std::string>> settings = {
+        {},
+        {"--unicode"},
+        {"--set", "chkDropFinalS=1", "--set", "chkCaseSignificant=1"},
+        {"--include", "*.txt"}};
+    for (const std::vector<std::string>& options : settings) {
+        std::vector<std::string> one = options;
+        one.insert(one.end(), {"--summary", "--jobs", "1", folder});
+        std::vector<std::string> three = options;
+        three.insert(three.end(), {"--summary", "--jobs", "3", folder});
+        const CliResult a = RunCli(one);
+        const CliResult b = RunCli(three);
+        EXPECT_EQ(a.status, 0) << a.err;
+        EXPECT_GT(a.out.size(), 100u);
+        EXPECT_EQ(a.out, b.out) << (options.empty() ? "defaults" : options[0]);
+        EXPECT_EQ(a.err, b.err) << (options.empty() ? "defaults" : options[0]);
+    }
 }
 
 }  // namespace

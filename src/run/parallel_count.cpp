@@ -1,0 +1,97 @@
+#include "run/parallel_count.h"
+
+#include "input/file_lines.h"
+#include "input/line_splitter.h"
+#include "input/text_file_class.h"
+
+namespace lexicount {
+
+ParallelCount::ParallelCount(int workers, std::function<std::unique_ptr<TextCount>()> makeCount)
+    : capacity_(2 * static_cast<size_t>(std::max(1, workers))) {
+    for (int i = 0; i < std::max(1, workers); ++i) counts_.push_back(makeCount());
+    for (const auto& count : counts_) threads_.emplace_back([this, &count] { Work(*count); });
+}
+
+ParallelCount::~ParallelCount() {
+    Stop();
+    for (std::thread& thread : threads_) {
+        if (thread.joinable()) thread.join();
+    }
+}
+
+void ParallelCount::Add(FileJob job) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return queue_.size() < capacity_ || stop_; });
+    if (stop_) return;
+    queue_.push_back(std::move(job));
+    changed_.notify_all();
+}
+
+void ParallelCount::Stop() {
+    const std::lock_guard lock(mutex_);
+    stop_ = true;
+    closed_ = true;
+    queue_.clear();
+    changed_.notify_all();
+}
+
+void ParallelCount::FinishInto(TextCount& into) {
+    {
+        const std::lock_guard lock(mutex_);
+        closed_ = true;
+        changed_.notify_all();
+    }
+    for (std::thread& thread : threads_) thread.join();
+    threads_.clear();
+    for (const auto& count : counts_) into.AddCount(*count);
+}
+
+void ParallelCount::Work(TextCount& count) {
+    while (true) {
+        FileJob job;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return !queue_.empty() || closed_; });
+            if (queue_.empty()) return;
+            job = std::move(queue_.front());
+            queue_.pop_front();
+            changed_.notify_all();
+        }
+        CountFile(count, job);
+    }
+}
+
+void ParallelCount::CountFile(TextCount& count, const FileJob& job) {
+    count.BeginFile(job.extension, job.lineEndingType, job.utf8);
+    const auto line = [this, &count, isDocument = job.document](std::string& text) {
+        if (stop_) return false;  // read without the lock: a late stop costs a line
+        return count.CountFileLine(text, isDocument);
+    };
+    LineSplitter splitter(line);
+    if (!job.document) {
+        const std::error_code error = job.utf16 == kHeaderNone
+                                          ? SplitFile(job.path, splitter)
+                                          : SplitUtf16File(job.path, job.utf16 == kHeaderUtf16Be, splitter);
+        if (error) Refuse(job.path, error.message());
+        return;
+    }
+    // The document's questions were asked when it was checked.
+    ExtractionHooks quiet;
+    DefaultAnswers noQuestions;
+    const DocumentEncoding encoding =
+        IsOn(count.Settings().chkUnicodeWords) ? DocumentEncoding::Utf8 : DocumentEncoding::Cp1252;
+    const DocumentText text = GetLineFromXMLFile(job.xml, job.kind, quiet, noQuestions, {}, encoding);
+    const long checked = CheckDocumentText(job.path, job.xml.size(), text, false, noQuestions);
+    if (checked < 0) {
+        Refuse(job.path, ExtractionFailureText(checked, job.path));
+        return;
+    }
+    if (splitter.Feed(text.text)) splitter.Finish();
+}
+
+void ParallelCount::Refuse(const std::string& path, std::string reason) {
+    const std::lock_guard lock(mutex_);
+    refused_.emplace_back(path, std::move(reason));
+}
+
+}  // namespace lexicount
