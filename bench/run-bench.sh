@@ -148,6 +148,33 @@ if [ -x "$GUI" ]; then
             cm, gm, gm / cm }'
 fi
 
+# Many files: the corpus cut at line ends into 2,000 files, counted with one
+# worker and with two, and the same bytes as one file, taking turns.
+FOLDER="$CORPUS_DIR/kjv10-2000"
+if [ "$(ls "$FOLDER" 2>/dev/null | wc -l)" -ne 2000 ]; then
+    rm -rf "$FOLDER"
+    mkdir -p "$FOLDER"
+    split -n l/2000 -d -a 4 --additional-suffix=.txt "$CORPUS" "$FOLDER/part-"
+fi
+: >"$TIMES.j1"
+: >"$TIMES.j2"
+: >"$TIMES.one"
+i=0
+while [ "$i" -lt "$RUNS" ]; do
+    time_into "$TIMES.j1" "'$CLI' --jobs 1 '$FOLDER'"
+    time_into "$TIMES.j2" "'$CLI' --jobs 2 '$FOLDER'"
+    time_into "$TIMES.one" "'$CLI' '$CORPUS'"
+    i=$((i + 1))
+done
+row "files, 1 job" "$TIMES.j1"
+j1=$median
+row "files, 2 jobs" "$TIMES.j2"
+j2=$median
+row "one file" "$TIMES.one"
+one=$median
+awk -v a="$j1" -v b="$j2" -v o="$one" 'BEGIN {
+    printf "2000 files: 1 job / 2 jobs %.2fx (target >= 1.7x); 1 job / one file %.2fx (target <= 1.10x)\n", a / b, a / o }'
+
 # Exploring a result: the word table of a million words sorted and filtered,
 # and the contexts of a word in the corpus.
 RESULTS_BENCH="$ROOT/$BUILD_DIR/lexicount-results-bench"

@@ -6,8 +6,14 @@
 
 namespace lexicount {
 
+namespace {
+
+constexpr size_t kMaxQueuedBytes = 64 << 20;
+
+}  // namespace
+
 ParallelCount::ParallelCount(int workers, std::function<std::unique_ptr<TextCount>()> makeCount)
-    : capacity_(2 * static_cast<size_t>(std::max(1, workers))) {
+    : capacity_(64 * static_cast<size_t>(std::max(1, workers))) {
     for (int i = 0; i < std::max(1, workers); ++i) counts_.push_back(makeCount());
     for (const auto& count : counts_) threads_.emplace_back([this, &count] { Work(*count); });
 }
@@ -21,10 +27,13 @@ ParallelCount::~ParallelCount() {
 
 void ParallelCount::Add(FileJob job) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.size() < capacity_ || stop_; });
+    notFull_.wait(lock, [this] {
+        return (queue_.size() < capacity_ && queuedBytes_ < kMaxQueuedBytes) || queue_.empty() || stop_;
+    });
     if (stop_) return;
+    queuedBytes_ += job.xml.size();
     queue_.push_back(std::move(job));
-    changed_.notify_all();
+    notEmpty_.notify_one();
 }
 
 void ParallelCount::Stop() {
@@ -32,14 +41,16 @@ void ParallelCount::Stop() {
     stop_ = true;
     closed_ = true;
     queue_.clear();
-    changed_.notify_all();
+    queuedBytes_ = 0;
+    notEmpty_.notify_all();
+    notFull_.notify_all();
 }
 
 void ParallelCount::FinishInto(TextCount& into) {
     {
         const std::lock_guard lock(mutex_);
         closed_ = true;
-        changed_.notify_all();
+        notEmpty_.notify_all();
     }
     for (std::thread& thread : threads_) thread.join();
     threads_.clear();
@@ -51,11 +62,12 @@ void ParallelCount::Work(TextCount& count) {
         FileJob job;
         {
             std::unique_lock lock(mutex_);
-            changed_.wait(lock, [this] { return !queue_.empty() || closed_; });
+            notEmpty_.wait(lock, [this] { return !queue_.empty() || closed_; });
             if (queue_.empty()) return;
             job = std::move(queue_.front());
             queue_.pop_front();
-            changed_.notify_all();
+            queuedBytes_ -= job.xml.size();
+            notFull_.notify_one();
         }
         CountFile(count, job);
     }

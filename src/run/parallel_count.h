@@ -45,8 +45,8 @@ public:
     ParallelCount(const ParallelCount&) = delete;
     ParallelCount& operator=(const ParallelCount&) = delete;
 
-    // Queues a file; waits while twice as many as there are workers wait,
-    // so that the documents read ahead stay few.
+    // Queues a file; waits while many files, or documents of many bytes,
+    // wait already, so that what is read ahead stays small.
     void Add(FileJob job);
     // Asks the workers to stop after the lines they are reading.
     void Stop();
@@ -63,9 +63,11 @@ private:
     std::vector<std::unique_ptr<TextCount>> counts_;
     std::vector<std::thread> threads_;
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable notEmpty_;  // workers wait for a file
+    std::condition_variable notFull_;   // the run's thread waits for room
     std::deque<FileJob> queue_;
     size_t capacity_;
+    size_t queuedBytes_ = 0;  // of the documents waiting
     bool closed_ = false;
     std::atomic<bool> stop_ = false;
     std::vector<std::pair<std::string, std::string>> refused_;
