@@ -64,23 +64,36 @@ report() {
         printf "%-12s %8.3f s %9.1f MB/s %9.1f MB peak\n", name, s, mbs, kb / 1024 }'
 }
 
+# RUNS timed runs of each command, the commands taking turns, so that a busy
+# spell of the (shared) machine falls on all of them alike:
+#   take_turns NAME COMMAND [NAME COMMAND ...]   (times into $TIMES.NAME)
+take_turns() {
+    pair=0
+    while [ "$pair" -lt $(($# / 2)) ]; do
+        : >"$TIMES.$1"
+        set -- "$@" "$1" "$2"
+        shift 2
+        pair=$((pair + 1))
+    done
+    i=0
+    while [ "$i" -lt "$RUNS" ]; do
+        pair=0
+        while [ "$pair" -lt $(($# / 2)) ]; do
+            time_into "$TIMES.$1" "$2"
+            set -- "$@" "$1" "$2"
+            shift 2
+            pair=$((pair + 1))
+        done
+        i=$((i + 1))
+    done
+}
+
 echo "corpus: $CORPUS ($BYTES bytes), median of $RUNS runs"
-# The commands take turns, so a busy spell of the (shared) machine falls on
-# all of them alike.
-: >"$TIMES.cli"
-: >"$TIMES.wc"
-: >"$TIMES.pipe"
-: >"$TIMES.uni"
-: >"$TIMES.ru"
-i=0
-while [ "$i" -lt "$RUNS" ]; do
-    time_into "$TIMES.cli" "'$CLI' '$CORPUS'"
-    time_into "$TIMES.wc" "wc -w '$CORPUS'"
-    time_into "$TIMES.pipe" "tr -cs A-Za-z '\n' <'$CORPUS' | tr A-Z a-z | sort | uniq -c | sort -rn"
-    time_into "$TIMES.uni" "'$CLI' --unicode '$CORPUS'"
-    time_into "$TIMES.ru" "'$CLI' --unicode '$CORPUS_RU'"
-    i=$((i + 1))
-done
+take_turns cli "'$CLI' '$CORPUS'" \
+    wc "wc -w '$CORPUS'" \
+    pipe "tr -cs A-Za-z '\n' <'$CORPUS' | tr A-Z a-z | sort | uniq -c | sort -rn" \
+    uni "'$CLI' --unicode '$CORPUS'" \
+    ru "'$CLI' --unicode '$CORPUS_RU'"
 # The row of a command's runs; its median seconds are left in $median.
 row() {  # name times-file
     result=$(summarise "$2")
@@ -156,16 +169,7 @@ if [ "$(ls "$FOLDER" 2>/dev/null | wc -l)" -ne 2000 ]; then
     mkdir -p "$FOLDER"
     split -n l/2000 -d -a 4 --additional-suffix=.txt "$CORPUS" "$FOLDER/part-"
 fi
-: >"$TIMES.j1"
-: >"$TIMES.j2"
-: >"$TIMES.one"
-i=0
-while [ "$i" -lt "$RUNS" ]; do
-    time_into "$TIMES.j1" "'$CLI' --jobs 1 '$FOLDER'"
-    time_into "$TIMES.j2" "'$CLI' --jobs 2 '$FOLDER'"
-    time_into "$TIMES.one" "'$CLI' '$CORPUS'"
-    i=$((i + 1))
-done
+take_turns j1 "'$CLI' --jobs 1 '$FOLDER'" j2 "'$CLI' --jobs 2 '$FOLDER'" one "'$CLI' '$CORPUS'"
 row "files, 1 job" "$TIMES.j1"
 j1=$median
 row "files, 2 jobs" "$TIMES.j2"

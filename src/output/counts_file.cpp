@@ -1,5 +1,6 @@
 #include "output/counts_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <optional>
@@ -8,34 +9,31 @@
 namespace lexicount {
 namespace {
 
-// The settings that decide which words a text holds. The others (order,
-// format, the frequency threshold, files) only shape the listing, which a
-// merge makes under its own.
-constexpr std::string_view kCountingSettings[] = {
-    "chkCaseSignificant",
-    "chkIgnoreShortWords",
-    "chkIgnoreRepetitions",
-    "chkIgnoreRomNum40",
-    "chkIgnoreNoLetter",
-    "chkAllowWordsWithHyphens",
-    "chkAllowWordsWithApostrophes",
-    "chkAllowWordsWithUnderscores",
-    "chkAllowWordsWithColons",
-    "chkAllowWordsWithBackslashes",
-    "chkAllowWordsWithForwardslashes",
-    "chkAllowWordsWithPeriods",
-    "chkAllowWordsWithAtSigns",
-    "chkAllowWordsWithNumerals",
-    "chkDropFinalS",
-    "chkAllowCommentMarkers",
-    "chkOnly7bitASCII",
-    "cboShortWordSize",
-    "cboLongWordSize",
-    "chkUnicodeWords",
-    "chkIgnoreCommonWords",
-    "txbWordsToIgnore",
-    "chkUTF8",
+// The settings that only shape the listing (which a merge makes under its
+// own) or belong to the session, and chkUTF8, which each file's own
+// classification decides. Every other setting decides which words a
+// text holds, so a setting added later is checked without a word here.
+constexpr std::string_view kListingSettings[] = {
+    "chkIgnoreInfrequentWords",
+    "cboThresholdFrequency",
+    "chkOutputWithCommas",
+    "chkWarnOnOverwrite",
+    "chkSaveStateOnQuit",
+    "txbCommonWordsFile",
+    "chkSuppressWords",
+    "chkDisableOutputToFile",
+    "cboWordOrder",
+    "cboDisplayFormat",
+    "optInFile",
+    "optOnClipboard",
+    "txbFile(0)",
+    "txbFile(1)",
 };
+
+bool DecidesWords(std::string_view name) {
+    return !name.empty() && std::find(std::begin(kListingSettings), std::end(kListingSettings), name) ==
+                                std::end(kListingSettings);
+}
 
 constexpr std::string_view kMagic = "lexicount counts ";
 
@@ -134,8 +132,10 @@ std::string ReadHeader(Lines& lines, CountsFile& counts) {
 CountsFile CountsHeader(const SettingsRecord& settings, const CommonWords& commonWords) {
     CountsFile header;
     header.utf8 = IsOn(settings.chkUnicodeWords);
-    for (const std::string_view name : kCountingSettings)
-        header.settings.emplace_back(std::string(name), SettingValue(settings, name));
+    for (const FieldInfo& field : SettingsFields()) {
+        if (DecidesWords(field.name))
+            header.settings.emplace_back(std::string(field.name), SettingValue(settings, field.name));
+    }
     if (IsOn(settings.chkIgnoreCommonWords)) {
         const std::vector<std::string>& words =
             header.utf8 ? commonWords.WordsInAnyScript() : commonWords.Words();
