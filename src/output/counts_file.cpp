@@ -28,6 +28,7 @@ constexpr std::string_view kListingSettings[] = {
     "optOnClipboard",
     "txbFile(0)",
     "txbFile(1)",
+    "chkUTF8",
 };
 
 bool DecidesWords(std::string_view name) {
