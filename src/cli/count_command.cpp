@@ -164,7 +164,17 @@ int Jobs(const Options& options) {
 bool ChooseFiles(const Options& options, std::vector<std::string>& files, bool& missing, std::ostream& err) {
     const InputFiles found = ExpandInputs(options.inputs, {options.recursive, options.includes});
     for (const auto& [path, reason] : found.refused) err << "Lexicount: " << path << " " << reason << ".\n";
-    files = found.files;
+    // A file this run writes (an output file kept in the folder counted, say)
+    // is not one of its inputs.
+    std::vector<std::string> writes = {options.output, options.saveSettingsFile, options.saveCounts};
+    writes.insert(writes.end(), options.exports.begin(), options.exports.end());
+    files.clear();
+    for (const std::string& file : found.files) {
+        const bool written = std::any_of(writes.begin(), writes.end(), [&file](const std::string& write) {
+            return !write.empty() && SameFile(PathFromUtf8(write), PathFromUtf8(file));
+        });
+        if (!written) files.push_back(file);
+    }
     missing = !found.refused.empty();
     if (!files.empty()) return true;
     err << "Lexicount: no file to count.\n";

@@ -1,5 +1,7 @@
 #include "input/file_lines.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include <unicode/ucnv.h>
@@ -70,16 +72,19 @@ std::error_code SplitUtf16File(const std::string& path, bool bigEndian, LineSpli
 std::error_code SplitFile(const std::string& path, LineSplitter& splitter) {
     ReadOnlyFile file;
     if (auto error = file.Open(path)) return error;
-    // Not zeroed: a small file touches only the pages it fills (of a folder's
-    // thousands of files, each would otherwise clear a megabyte).
-    constexpr size_t kBlock = 1 << 20;
-    const auto block = std::make_unique_for_overwrite<char[]>(kBlock);
+    // A block no larger than the file needs, and not cleared: of a folder's
+    // thousands of small files, each would otherwise map, clear and unmap a
+    // megabyte. (Special files report no size: they get the largest block.)
+    constexpr std::uint64_t kLargest = 1 << 20;
+    const auto blockSize =
+        static_cast<size_t>(file.size() > 0 ? std::min(kLargest, file.size() + 1) : kLargest);
+    const auto block = std::make_unique_for_overwrite<char[]>(blockSize);
     while (true) {
         std::error_code error;
-        const size_t n = file.Read(block.get(), kBlock, error);
+        const size_t n = file.Read(block.get(), blockSize, error);
         if (error) return error;
         if (n > 0 && !splitter.Feed(std::string_view(block.get(), n))) return {};
-        if (n < kBlock) break;
+        if (n < blockSize) break;
     }
     splitter.Finish();
     return {};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string_view>
 
 #include "input/file_helpers.h"
@@ -89,17 +90,24 @@ void ScanContent(const std::string& path, long maxBytes, double maxPercent, Text
     bool lfSeen = false;
     bool crSeen = false;
     // Past the first fifth, a clearly binary file is given up on at once.
+    // The share of control characters grows only where one is met, so it is
+    // looked at there, and where the first fifth ends.
     const double earlyExitFrom = static_cast<double>(maxBytes) / 5.0;
+    const auto firstPast = static_cast<size_t>(std::floor(std::max(earlyExitFrom, 0.0))) + 1;
     for (size_t i = 1; i <= bytes.size(); ++i) {
         const auto c = static_cast<unsigned char>(bytes[i - 1]);
-        if (c == '\n') {
-            lfSeen = true;
-        } else if (c == '\r') {
-            crSeen = true;
-        } else if (IsNonTextChar(c)) {
-            ++nonText;
+        bool counted = false;
+        if (c < 32) {
+            if (c == '\n') {
+                lfSeen = true;
+            } else if (c == '\r') {
+                crSeen = true;
+            } else if (IsNonTextChar(c)) {
+                ++nonText;
+                counted = true;
+            }
         }
-        if (static_cast<double>(i) > earlyExitFrom) {
+        if (i >= firstPast && (counted || i == firstPast)) {
             scan.dblPercent = static_cast<double>(nonText) * 100.0 / static_cast<double>(i);
             if (scan.dblPercent > 10 * maxPercent) {
                 scan.intFileType = kFileNotText;

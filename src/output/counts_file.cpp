@@ -92,6 +92,7 @@ public:
     explicit Lines(std::istream& in) : in_(in) {}
     bool Next(std::string& line) {
         if (!std::getline(in_, line)) return false;
+        if (!line.empty() && line.back() == '\r') line.pop_back();  // a file passed through Windows
         ++number_;
         return true;
     }
@@ -101,6 +102,14 @@ private:
     std::istream& in_;
     int number_ = 0;
 };
+
+// No count of a real text comes near this; sums of many stay far from the
+// limits of the counters.
+constexpr std::int64_t kMaxCount = std::int64_t{1} << 53;
+
+bool Plausible(std::int64_t n) {
+    return n >= 0 && n <= kMaxCount;
+}
 
 std::string ReadHeader(Lines& lines, CountsFile& counts) {
     std::string line;
@@ -123,8 +132,14 @@ std::string ReadHeader(Lines& lines, CountsFile& counts) {
         !ParseNumber(std::string_view(line).substr(space + 1), counts.commonWordsHash, 16)) {
         return "damaged";
     }
-    if (!lines.Next(line) || !KeyedNumber(line, "instances", counts.instances)) return "damaged";
-    if (!lines.Next(line) || !KeyedNumber(line, "outside-cp1252", counts.outsideCp1252)) return "damaged";
+    if (!lines.Next(line) || !KeyedNumber(line, "instances", counts.instances) ||
+        !Plausible(counts.instances)) {
+        return "damaged";
+    }
+    if (!lines.Next(line) || !KeyedNumber(line, "outside-cp1252", counts.outsideCp1252) ||
+        !Plausible(counts.outsideCp1252)) {
+        return "damaged";
+    }
     return "";
 }
 
@@ -175,15 +190,18 @@ std::string ReadCountsFile(const std::filesystem::path& path, CountsFile& counts
     std::string line;
     std::int64_t n = 0;
     if (!lines.Next(line) || !KeyedNumber(line, "words", n) || n < 0) return damaged();
-    counts.words.reserve(static_cast<size_t>(std::min<std::int64_t>(n, 1 << 20)));
+    counts.words.reserve(static_cast<size_t>(std::min<std::int64_t>(n, 1 << 16)));
+    std::int64_t sum = 0;
     for (std::int64_t i = 0; i < n; ++i) {
         if (!lines.Next(line)) return "cut short after line " + std::to_string(lines.Number());
         const size_t tab = line.find('\t');
         std::int64_t frequency = 0;
         if (tab == std::string::npos || tab + 1 == line.size() ||
-            !ParseNumber(std::string_view(line).substr(0, tab), frequency) || frequency <= 0) {
+            !ParseNumber(std::string_view(line).substr(0, tab), frequency) || frequency <= 0 ||
+            frequency > counts.instances - sum) {
             return damaged();
         }
+        sum += frequency;
         counts.words.emplace_back(line.substr(tab + 1), frequency);
     }
     if (!lines.Next(line)) return "cut short after line " + std::to_string(lines.Number());

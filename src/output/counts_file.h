@@ -50,7 +50,9 @@ std::string CountsText(const CountsFile& header, const WordTable& table, std::in
                        std::int64_t outsideCp1252);
 
 // Reads a counts file; "" or why it cannot be used (not one, another
-// version, damaged or cut short).
+// version, damaged or cut short). Numbers are whole, not negative and at
+// most 2^53, and the words' frequencies add up to no more than the
+// instances.
 std::string ReadCountsFile(const std::filesystem::path& path, CountsFile& counts);
 
 // "" when the counts were counted as a count with this header counts;

@@ -14,6 +14,8 @@
 namespace lexicount {
 namespace {
 
+constexpr std::int64_t kMaxContexts = 1000000;
+
 // The hooks of a contexts search: what was found goes to the view now and
 // then, the window runs meanwhile, and its stop ends the search.
 class ContextHooks final : public FileScanHooks {
@@ -25,12 +27,16 @@ public:
     }
     void Yield() override { Flush(false); }
     void LineYield() override { Flush(false); }
-    bool StopRequested() const override { return stop_; }
+    bool StopRequested() const override { return stop_ || Full(); }
 
     void Add(WordContext context) {
+        if (Full()) return;
         context.sequence = ++found_;
         pending_.push_back(std::move(context));
     }
+    // Enough to read and to keep: a very common word of a very large text
+    // would otherwise fill the memory.
+    bool Full() const { return found_ >= kMaxContexts; }
     // The first context is shown at once, later ones a few times a second.
     void Flush(bool now) {
         const auto time = std::chrono::steady_clock::now();
@@ -114,6 +120,8 @@ void MainController::FindContexts(const std::string& typed, int width) {
                          " of \"" + shown + "\"";
     if (!failure.empty()) {
         status += "; the text could not be read to its end: " + failure;
+    } else if (hooks.Full()) {
+        status += ", the first " + FormatGrouped(kMaxContexts) + " (the search ends there)";
     } else if (contextsStop_) {
         status += " until stopped";
     }

@@ -31,6 +31,8 @@ void MainController::cmdListWords_Click() {
         if (view_.Show(box) != Answer::No) state_.blnStop = true;
         return;
     }
+    // The count searched for contexts stays until the search has ended.
+    if (findingContexts_) return;
     if (settings_.chkUTF8 == 1 && settings_.chkOnly7bitASCII == 1) {
         const bool docx = IsDocxFile(settings_.txbFile[0]);
         ShowWarning("Incompatible setting",

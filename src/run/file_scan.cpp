@@ -137,11 +137,18 @@ bool MainController::DoItFromCounts() {
     state_.blnInputIsOdt = false;
     const CountsFile header = CountsHeader(settings_, commonWords_);
     CountsFile counts;
+    std::int64_t instances = 0;
     for (const std::string& path : commandLineInput_.countsFiles) {
         std::string problem = ReadCountsFile(PathFromUtf8(path), counts);
         if (problem.empty()) {
             const std::string differs = CountsMismatch(counts, header);
             if (!differs.empty()) problem = "counted under other settings: " + differs;
+        }
+        // Each file's numbers are bounded; so many files that their sum is
+        // not are refused rather than counted wrong.
+        if (problem.empty() && (__builtin_add_overflow(instances, counts.instances, &instances) ||
+                                instances > (std::int64_t{1} << 62))) {
+            problem = "together with the files before it, more instances than can be counted";
         }
         if (!problem.empty()) {
             ShowWarning("Merge counts", path + ": " + problem + ".");
@@ -162,6 +169,7 @@ bool MainController::DoItFromCounts() {
 bool MainController::DoItFromFileList() {
     const std::int16_t utf8 = settings_.chkUTF8;
     TextCount& count = StartFileCount(InputExtension(commandLineInput_.files.front()), 0, false);
+    count.MarkScanStart();
     ParallelCount workers(commandLineInput_.jobs, [this, &count] {
         return std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_,
                                            commonWords_);

@@ -28,7 +28,8 @@ void MainController::cmdFile_Click(int index) {
 }
 
 void MainController::OpenAndCount(const std::string& path) {
-    if (Busy()) return;
+    // Not during a count, nor during a search of the last count's contexts.
+    if (Busy() || findingContexts_) return;
     // A file refused by the checks has been reported once: it is not counted.
     if (UseChosenFile(0, path)) cmdListWords_Click();
 }

@@ -15,7 +15,14 @@ constexpr size_t kMaxQueuedBytes = 64 << 20;
 ParallelCount::ParallelCount(int workers, std::function<std::unique_ptr<TextCount>()> makeCount)
     : capacity_(64 * static_cast<size_t>(std::max(1, workers))) {
     for (int i = 0; i < std::max(1, workers); ++i) counts_.push_back(makeCount());
-    for (const auto& count : counts_) threads_.emplace_back([this, &count] { Work(*count); });
+    try {
+        for (const auto& count : counts_) threads_.emplace_back([this, &count] { Work(*count); });
+    } catch (...) {
+        // No thread may be left running when the constructor gives up.
+        Stop();
+        for (std::thread& thread : threads_) thread.join();
+        throw;
+    }
 }
 
 ParallelCount::~ParallelCount() {
@@ -54,6 +61,7 @@ void ParallelCount::FinishInto(TextCount& into) {
     }
     for (std::thread& thread : threads_) thread.join();
     threads_.clear();
+    if (failure_) std::rethrow_exception(failure_);
     for (const auto& count : counts_) into.AddCount(*count);
 }
 
@@ -69,7 +77,16 @@ void ParallelCount::Work(TextCount& count) {
             queuedBytes_ -= job.xml.size();
             notFull_.notify_one();
         }
-        CountFile(count, job);
+        try {
+            CountFile(count, job);
+        } catch (...) {
+            {
+                const std::lock_guard lock(mutex_);
+                if (!failure_) failure_ = std::current_exception();
+            }
+            Stop();
+            return;
+        }
     }
 }
 
@@ -84,7 +101,7 @@ void ParallelCount::CountFile(TextCount& count, const FileJob& job) {
         const std::error_code error = job.utf16 == kHeaderNone
                                           ? SplitFile(job.path, splitter)
                                           : SplitUtf16File(job.path, job.utf16 == kHeaderUtf16Be, splitter);
-        if (error) Refuse(job.path, error.message());
+        if (error) Refuse(job.path, "read only in part: " + error.message());
         return;
     }
     // The document's questions were asked when it was checked.

@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -50,7 +51,8 @@ public:
     void Add(FileJob job);
     // Asks the workers to stop after the lines they are reading.
     void Stop();
-    // Waits for the workers and merges their counts into `into`.
+    // Waits for the workers and merges their counts into `into`; a
+    // worker's failure is thrown here.
     void FinishInto(TextCount& into);
     // Files a worker could not count, with why (after FinishInto).
     const std::vector<std::pair<std::string, std::string>>& Refused() const { return refused_; }
@@ -71,6 +73,9 @@ private:
     bool closed_ = false;
     std::atomic<bool> stop_ = false;
     std::vector<std::pair<std::string, std::string>> refused_;
+    // The first failure of a worker (out of memory, say), rethrown on the
+    // run's thread by FinishInto.
+    std::exception_ptr failure_;
 };
 
 }  // namespace lexicount

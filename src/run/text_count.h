@@ -56,6 +56,9 @@ public:
     void BeginFile(std::string_view extension, int intLineEndingType, bool utf8);
     // Clipboard text: no comments.
     void BeginClipboard();
+    // The scan's clock starts (on its first line, or here for a count that
+    // others make).
+    void MarkScanStart();
     // Counts saved by another run (with the same settings), as if their
     // text had been scanned here.
     void AddCounts(const CountsFile& counts);
@@ -113,7 +116,6 @@ private:
     bool HandleStop();
     // Lets the window run when the count yields; false on a stop.
     bool YieldAndGoOn();
-    void MarkScanStart();
     // What a line goes through before the scanner, in each text model.
     void PrepareWesternLine(std::string& line, bool isDocument);
     void PrepareUnicodeLine(std::string& line, bool isDocument);

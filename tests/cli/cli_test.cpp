@@ -690,6 +690,12 @@ TEST(Cli, CountsAFolderOfMixedFilesAndNamesThoseItCannot) {
     const CliResult top = RunCli({"--include", "*.MD", "--include", "one.*", "--format", "8", book});
     EXPECT_EQ(top.status, 0) << top.err;
     EXPECT_EQ(top.out, "Word (longest has 5 characters)\nalpha\nbeta\nomega\n");
+    // An output file kept in the folder is not counted on the next run.
+    for (int run = 0; run < 2; ++run) {
+        const CliResult kept =
+            RunCli({"-o", book + "/list.txt", "--include", "*.txt", "--format", "8", book});
+        EXPECT_EQ(kept.out.find("\nlongest\n"), std::string::npos) << run;  // from the output file's header
+    }
     const CliResult missing = RunCli({book + "/one.txt", book + "/none.txt"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find(book + "/none.txt cannot be found."), std::string::npos) << missing.err;

@@ -18,7 +18,8 @@ std::string SavedText(const SettingsRecord& settings, const CommonWords& common 
     WordTable table(7);
     for (const char* word : {"b", "b", "caf\xE9", "b", "a"}) table.AddWordToList(word);
     table.AddWordCount("zeta", 1000000000000LL);
-    return CountsText(CountsHeader(settings, common), table, 9, 2);
+    // Of the instances found, some were not counted (too short, say).
+    return CountsText(CountsHeader(settings, common), table, 1000000000009LL, 2);
 }
 
 TEST(CountsFile, ReadsBackWhatWasWritten) {
@@ -28,11 +29,17 @@ TEST(CountsFile, ReadsBackWhatWasWritten) {
     CountsFile read;
     ASSERT_EQ(ReadCountsFile(dir.Write("a.counts", SavedText(settings)), read), "");
     EXPECT_FALSE(read.utf8);
-    EXPECT_EQ(read.instances, 9);
+    EXPECT_EQ(read.instances, 1000000000009LL);
     EXPECT_EQ(read.outsideCp1252, 2);
     using Words = std::vector<std::pair<std::string, std::int64_t>>;
     EXPECT_EQ(read.words, (Words{{"b", 3}, {"caf\xE9", 1}, {"a", 1}, {"zeta", 1000000000000LL}}));
     EXPECT_EQ(CountsMismatch(read, CountsHeader(settings, {})), "");
+    // The same file with CR LF line ends, as a Windows editor leaves it.
+    std::string crlf;
+    for (const char c : SavedText(settings)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    CountsFile fromWindows;
+    ASSERT_EQ(ReadCountsFile(dir.Write("b.counts", crlf), fromWindows), "");
+    EXPECT_EQ(fromWindows.words, read.words);
 }
 
 TEST(CountsFile, RefusesWhatItCannotUse) {
@@ -53,6 +60,10 @@ TEST(CountsFile, RefusesWhatItCannotUse) {
         {"a frequency that is none", good.substr(0, words) + "words 1\nx\tb\nend\n", "damaged at line"},
         {"more words than said", good.substr(0, words) + "words 1\n1\ta\n2\tb\nend\n", "damaged at line"},
         {"no encoding", "lexicount counts 1\nsetting a=b\n", "damaged at line 2"},
+        {"more of a word than there were words", good.substr(0, words) + "words 1\n10\tb\nend\n",
+         "damaged at line"},
+        {"fewer than no instances", good.substr(0, good.find("instances ")) + "instances -1\n",
+         "damaged at line"},
     };
     const TempDir dir;
     for (const Case& c : cases) {
