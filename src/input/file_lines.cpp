@@ -1,5 +1,7 @@
 #include "input/file_lines.h"
 
+#include "input/text_file_class.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <memory>
@@ -88,6 +90,11 @@ std::error_code SplitFile(const std::string& path, LineSplitter& splitter) {
     }
     splitter.Finish();
     return {};
+}
+
+std::error_code SplitTextFile(const std::string& path, std::int16_t header, LineSplitter& splitter) {
+    if (header == kHeaderNone) return SplitFile(path, splitter);
+    return SplitUtf16File(path, header == kHeaderUtf16Be, splitter);
 }
 
 }  // namespace lexicount

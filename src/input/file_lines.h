@@ -2,6 +2,7 @@
 
 // Reading a file line by line through a LineSplitter, in large blocks.
 
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -18,5 +19,9 @@ std::error_code SplitFile(const std::string& path, LineSplitter& splitter);
 // byte-order mark becomes U+FEFF, which no word holds; unpaired surrogates
 // become U+FFFD.
 std::error_code SplitUtf16File(const std::string& path, bool bigEndian, LineSplitter& splitter);
+
+// A text file as its header (kHeaderNone, kHeaderUtf16Le or kHeaderUtf16Be)
+// says: one of the two above.
+std::error_code SplitTextFile(const std::string& path, std::int16_t header, LineSplitter& splitter);
 
 }  // namespace lexicount

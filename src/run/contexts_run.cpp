@@ -61,12 +61,6 @@ private:
     std::chrono::steady_clock::time_point next_{};
 };
 
-// Splits a text at its line ends and counts each line.
-void CountLines(TextCount& count, std::string_view text, bool folded) {
-    LineSplitter splitter([&count, folded](std::string& line) { return count.CountFileLine(line, folded); });
-    if (splitter.Feed(text)) splitter.Finish();
-}
-
 }  // namespace
 
 std::optional<std::string> MainController::CountedForm(const std::string& typed) const {
@@ -110,7 +104,7 @@ void MainController::FindContexts(const std::string& typed, int width) {
     const std::string failure = fromFile ? ReadContextsSource(search) : "";
     if (!fromFile) {
         search.BeginClipboard();
-        CountLines(search, state_.strClipboardText, true);
+        search.CountText(state_.strClipboardText, true);
     }
     hooks.Flush(true);
     findingContexts_ = false;
@@ -133,9 +127,7 @@ std::string MainController::ReadContextsSource(TextCount& search) {
     search.BeginFile(InputExtension(path), state_.intLineEndingType);
     if (!state_.blnInputIsDocx && !state_.blnInputIsOdt) {
         LineSplitter splitter([&search](std::string& line) { return search.CountFileLine(line, false); });
-        const std::error_code error = utf16Input_ == kHeaderNone
-                                          ? SplitFile(path, splitter)
-                                          : SplitUtf16File(path, utf16Input_ == kHeaderUtf16Be, splitter);
+        const std::error_code error = SplitTextFile(path, utf16Input_, splitter);
         return error ? error.message() : "";
     }
     // A document is read as the count read it, without its questions: it
@@ -144,10 +136,9 @@ std::string MainController::ReadContextsSource(TextCount& search) {
     const ExtractedXml extracted = ExtractXMLFileFromDocXFile(PathFromUtf8(path), kind, false, false, view_);
     if (extracted.result < 0) return ExtractionFailureText(extracted.result, PathFromUtf8(path));
     ExtractionHooks quiet;
-    const DocumentEncoding encoding =
-        IsOn(search.Settings().chkUnicodeWords) ? DocumentEncoding::Utf8 : DocumentEncoding::Cp1252;
-    const DocumentText text = GetLineFromXMLFile(extracted.xml, kind, quiet, view_, {}, encoding);
-    CountLines(search, text.text, true);
+    const DocumentText text =
+        GetLineFromXMLFile(extracted.xml, kind, quiet, view_, {}, search.DocumentTextEncoding());
+    search.CountText(text.text, true);
     return "";
 }
 

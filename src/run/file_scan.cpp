@@ -308,11 +308,9 @@ bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std:
     SetTotalNumOccurrencesForFileProgressBar();
     view_.ShowSuppressWordsBox(false);
     DocumentHooks documentHooks(context_);
-    const DocumentEncoding encoding =
-        IsOn(settings_.chkUnicodeWords) ? DocumentEncoding::Utf8 : DocumentEncoding::Cp1252;
     DocumentText text =
         GetLineFromXMLFile(xml, state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt, documentHooks,
-                           view_, {}, encoding);
+                           view_, {}, count.DocumentTextEncoding());
     view_.ShowSuppressWordsBox(true);
     if (text.stopped) state_.blnStop = true;
     const auto endWithoutCount = [&] {
@@ -342,8 +340,7 @@ bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std:
     } else {
         ResetProgressLabel();
     }
-    LineSplitter splitter([&count](std::string& line) { return count.CountFileLine(line, true); });
-    if (splitter.Feed(text.text)) splitter.Finish();
+    count.CountText(text.text, true);
     return true;
 }
 
@@ -364,9 +361,7 @@ bool MainController::AcceptUtf16Input(const std::string& path, std::int64_t& siz
 
 void MainController::ScanPlainText(TextCount& count, const std::string& path) {
     LineSplitter splitter([&count](std::string& line) { return count.CountFileLine(line, false); });
-    const std::error_code error = utf16Input_ == kHeaderNone
-                                      ? SplitFile(path, splitter)
-                                      : SplitUtf16File(path, utf16Input_ == kHeaderUtf16Be, splitter);
+    const std::error_code error = SplitTextFile(path, utf16Input_, splitter);
     if (error) {
         ReportError(ErrorNumberFor(error), error.message(), "DoItFromFile");
     }

@@ -2,7 +2,6 @@
 
 #include "input/file_lines.h"
 #include "input/line_splitter.h"
-#include "input/text_file_class.h"
 
 namespace lexicount {
 
@@ -98,18 +97,15 @@ void ParallelCount::CountFile(TextCount& count, const FileJob& job) {
     };
     LineSplitter splitter(line);
     if (!job.document) {
-        const std::error_code error = job.utf16 == kHeaderNone
-                                          ? SplitFile(job.path, splitter)
-                                          : SplitUtf16File(job.path, job.utf16 == kHeaderUtf16Be, splitter);
+        const std::error_code error = SplitTextFile(job.path, job.utf16, splitter);
         if (error) Refuse(job.path, "read only in part: " + error.message());
         return;
     }
     // The document's questions were asked when it was checked.
     ExtractionHooks quiet;
     DefaultAnswers noQuestions;
-    const DocumentEncoding encoding =
-        IsOn(count.Settings().chkUnicodeWords) ? DocumentEncoding::Utf8 : DocumentEncoding::Cp1252;
-    const DocumentText text = GetLineFromXMLFile(job.xml, job.kind, quiet, noQuestions, {}, encoding);
+    const DocumentText text =
+        GetLineFromXMLFile(job.xml, job.kind, quiet, noQuestions, {}, count.DocumentTextEncoding());
     const long checked = CheckDocumentText(job.path, job.xml.size(), text, false, noQuestions);
     if (checked < 0) {
         Refuse(job.path, ExtractionFailureText(checked, job.path));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "input/line_splitter.h"
 #include "output/word_table_sort.h"
 #include "words/chars.h"
 #include "words/cp1252.h"
@@ -98,6 +99,11 @@ bool TextCount::CountFileLine(std::string& line, bool isDocument) {
         ScanCurrentLine();
     }
     return !(counter_.StopRequested() && HandleStop());
+}
+
+bool TextCount::CountText(std::string_view text, bool isDocument) {
+    LineSplitter splitter([this, isDocument](std::string& line) { return CountFileLine(line, isDocument); });
+    return splitter.Feed(text) && splitter.Finish();
 }
 
 void TextCount::PrepareWesternLine(std::string& line, bool isDocument) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/settings_record.h"
+#include "input/extraction_hooks.h"
 #include "output/counts_file.h"
 #include "output/export.h"
 #include "run/word_contexts.h"
@@ -70,6 +71,13 @@ public:
     // already), lower-cased unless case is significant, and scanned. False
     // when the scan is to stop. The line's contents are used up.
     bool CountFileLine(std::string& line, bool isDocument);
+    // A whole text (a document's, or the clipboard's read as lines) cut at
+    // its line ends, each line counted as above; false when the scan stopped.
+    bool CountText(std::string_view text, bool isDocument);
+    // How a document's text is taken: UTF-8 under the Unicode model.
+    DocumentEncoding DocumentTextEncoding() const {
+        return unicode_ ? DocumentEncoding::Utf8 : DocumentEncoding::Cp1252;
+    }
 
     // The whole clipboard text as one line: Windows-1252, or UTF-8 under
     // the Unicode model.
