@@ -99,22 +99,29 @@ bool IsStandardInput(const std::string& path) {
 // write would destroy it. These are the tool's own files; the output file
 // against the input file is the run's check. Checked before anything is
 // read or written.
+struct Named {
+    std::string path;
+    const char* name;
+    bool standardInput = false;
+};
+
+// The files the run writes, the output file first.
+std::vector<Named> WrittenFiles(const Options& options) {
+    std::vector<Named> writes = {{options.output, "Output file"},
+                                 {options.saveSettingsFile, "The file the settings are saved to"},
+                                 {options.saveCounts, "The file the counts are saved to"}};
+    for (const std::string& file : options.exports) writes.push_back({file, "An export file"});
+    return writes;
+}
+
 bool WritesOverARead(const Options& options, const std::string& commonWordsPath, std::ostream& err) {
-    struct Named {
-        std::string path;
-        const char* name;
-        bool standardInput = false;
-    };
     const bool fromStdin = ReadsStandardInput(options) && !options.mergeCounts;
     std::vector<Named> reads = {{fromStdin ? std::string() : options.input, "the input file", fromStdin},
                                 {options.settingsFile, "the settings file"},
                                 {commonWordsPath, "the common-words file"}};
     for (const std::string& file : options.countsFiles) reads.push_back({file, "a counts file"});
     for (size_t i = 1; i < options.inputs.size(); ++i) reads.push_back({options.inputs[i], "an input file"});
-    std::vector<Named> writes = {{options.output, "Output file"},
-                                 {options.saveSettingsFile, "The file the settings are saved to"},
-                                 {options.saveCounts, "The file the counts are saved to"}};
-    for (const std::string& file : options.exports) writes.push_back({file, "An export file"});
+    const std::vector<Named> writes = WrittenFiles(options);
     auto same = [](const Named& read, const Named& write) {
         if (read.standardInput) return IsStandardInput(write.path);
         return !read.path.empty() && SameFile(PathFromUtf8(read.path), PathFromUtf8(write.path));
@@ -166,12 +173,11 @@ bool ChooseFiles(const Options& options, std::vector<std::string>& files, bool& 
     for (const auto& [path, reason] : found.refused) err << "Lexicount: " << path << " " << reason << ".\n";
     // A file this run writes (an output file kept in the folder counted, say)
     // is not one of its inputs.
-    std::vector<std::string> writes = {options.output, options.saveSettingsFile, options.saveCounts};
-    writes.insert(writes.end(), options.exports.begin(), options.exports.end());
+    const std::vector<Named> writes = WrittenFiles(options);
     files.clear();
     for (const std::string& file : found.files) {
-        const bool written = std::any_of(writes.begin(), writes.end(), [&file](const std::string& write) {
-            return !write.empty() && SameFile(PathFromUtf8(write), PathFromUtf8(file));
+        const bool written = std::any_of(writes.begin(), writes.end(), [&file](const Named& write) {
+            return !write.path.empty() && SameFile(PathFromUtf8(write.path), PathFromUtf8(file));
         });
         if (!written) files.push_back(file);
     }

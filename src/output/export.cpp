@@ -38,16 +38,6 @@ std::string CsvField(std::string_view field) {
     return quoted + '"';
 }
 
-// A word holds no tab or line end; should one ever, it becomes a space
-// rather than break the row.
-std::string TsvField(std::string_view field) {
-    std::string out(field);
-    for (char& c : out) {
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    }
-    return out;
-}
-
 std::string JsonString(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -110,6 +100,14 @@ std::string WriteXlsx(const std::string& path, const ExportTable& table) {
 }
 
 }  // namespace
+
+std::string TsvField(std::string_view field) {
+    std::string out(field);
+    for (char& c : out) {
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    }
+    return out;
+}
 
 std::optional<ExportFormat> ExportFormatOf(std::string_view path) {
     const size_t dot = path.find_last_of("./\\");

@@ -46,6 +46,10 @@ struct ExportTable {
 ExportTable MakeExportTable(const WordTable& table, const WordStatistics& stats, int cboWordOrder,
                             std::int64_t totalInstances, bool utf8Words);
 
+// A field of tab-separated text: a tab or line end inside it (no word holds
+// one) becomes a space rather than break the row.
+std::string TsvField(std::string_view field);
+
 // The column names of the header row, in order.
 const std::vector<std::string>& ExportColumns();
 

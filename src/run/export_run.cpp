@@ -24,8 +24,7 @@ void MainController::cmdExport_Click() {
     if (!chosen || chosen->empty()) return;
     // A name without a known extension is exported as CSV.
     const std::string path = ExportFormatOf(*chosen) ? *chosen : *chosen + ".csv";
-    const std::string input = settings_.source == SourceOption::optInFile ? settings_.txbFile[0] : "";
-    if (!input.empty() && SameFile(PathFromUtf8(path), PathFromUtf8(input))) {
+    if (IsInputFile(path)) {
         ShowWarning(kExportTitle, "An export file cannot be the same as the input file.");
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "output/export.h"
 #include "words/cp1252.h"
 #include "words/line_scanner.h"
 #include "words/scan_state.h"
@@ -199,17 +200,10 @@ void SortContexts(std::vector<WordContext>& contexts, ContextOrder order) {
 }
 
 std::string ContextsText(const std::vector<WordContext>& contexts) {
-    // A tab or line end inside a context would break its row.
-    const auto cell = [](std::string_view text) {
-        std::string out(text);
-        std::replace_if(
-            out.begin(), out.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-        return out;
-    };
     std::string out = "Line\tLeft\tWord\tRight\n";
     for (const WordContext& c : contexts) {
-        out +=
-            std::to_string(c.line) + '\t' + cell(c.left) + '\t' + cell(c.word) + '\t' + cell(c.right) + '\n';
+        out += std::to_string(c.line) + '\t' + TsvField(c.left) + '\t' + TsvField(c.word) + '\t' +
+               TsvField(c.right) + '\n';
     }
     return out;
 }
