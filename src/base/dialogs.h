@@ -5,13 +5,17 @@
 // answers. Texts are UTF-8 and use CR LF ("\r\n") for line breaks exactly as
 // the program's messages are worded.
 
+#include <map>
+#include <optional>
 #include <string>
 
 namespace lexicount {
 
 enum class Icon { None, Information, Warning, Critical, Question };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class Answer { Ok, Cancel, Yes, No };
+// YesNoToAll: Yes, "Yes to all", No, "No to all"; YesNoToAllCancel: the
+// same and Cancel.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoToAll, YesNoToAllCancel };
+enum class Answer { Ok, Cancel, Yes, No, YesToAll, NoToAll };
 
 struct MessageBox {
     std::string title;
@@ -33,6 +37,22 @@ public:
 class DefaultAnswers : public Dialogs {
 public:
     Answer Show(const MessageBox& box) override;
+};
+
+// The questions of a run over many files, each asked once per file: each
+// offers "Yes to all" and "No to all", and a question so answered is not
+// asked again in the run. Questions are told apart by their titles.
+class AnswersToAll : public Dialogs {
+public:
+    explicit AnswersToAll(Dialogs& dialogs) : dialogs_(dialogs) {}
+    Answer Show(const MessageBox& box) override;
+    // Yes or No, given to all the questions of this title, if it was.
+    std::optional<Answer> AnswerFor(const std::string& title) const;
+    void AnswerAll(const std::string& title, Answer answer) { answers_[title] = answer; }
+
+private:
+    Dialogs& dialogs_;
+    std::map<std::string, Answer> answers_;
 };
 
 }  // namespace lexicount

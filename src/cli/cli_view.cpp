@@ -11,6 +11,8 @@ const char* AnswerName(Answer answer) {
         case Answer::Cancel: return "Cancel";
         case Answer::Yes: return "Yes";
         case Answer::No: return "No";
+        case Answer::YesToAll: return "Yes to all";
+        case Answer::NoToAll: return "No to all";
     }
     return "";
 }

@@ -251,7 +251,7 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     MainController controller(view, settings);
     const std::string loadError = controller.LoadForCommandLine(
         ProgramFolder(),
-        {ReadsStandardInput(options), options.type, options.countsFiles, files, Jobs(options)});
+        {ReadsStandardInput(options), options.type, options.countsFiles, files, Jobs(options), true});
     if (!loadError.empty()) {
         err << "Lexicount: " << WithLineFeeds(loadError) << "\n";
         return kFailure;

@@ -74,12 +74,21 @@ std::error_code SplitUtf16File(const std::string& path, bool bigEndian, LineSpli
 std::error_code SplitFile(const std::string& path, LineSplitter& splitter) {
     ReadOnlyFile file;
     if (auto error = file.Open(path)) return error;
+    return SplitRestOfFile(file, {}, splitter);
+}
+
+std::error_code SplitRestOfFile(ReadOnlyFile& file, std::string_view leading, LineSplitter& splitter) {
+    if (!leading.empty() && !splitter.Feed(leading)) return {};
+    if (file.size() > 0 && leading.size() >= file.size()) {
+        splitter.Finish();
+        return {};
+    }
     // A block no larger than the file needs, and not cleared: of a folder's
     // thousands of small files, each would otherwise map, clear and unmap a
     // megabyte. (Special files report no size: they get the largest block.)
     constexpr std::uint64_t kLargest = 1 << 20;
-    const auto blockSize =
-        static_cast<size_t>(file.size() > 0 ? std::min(kLargest, file.size() + 1) : kLargest);
+    const std::uint64_t rest = file.size() - std::min<std::uint64_t>(file.size(), leading.size());
+    const auto blockSize = static_cast<size_t>(file.size() > 0 ? std::min(kLargest, rest + 1) : kLargest);
     const auto block = std::make_unique_for_overwrite<char[]>(blockSize);
     while (true) {
         std::error_code error;

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <system_error>
 
+#include "base/checked_file.h"
 #include "input/line_splitter.h"
 
 namespace lexicount {
@@ -13,6 +15,11 @@ namespace lexicount {
 // Opens the file read-only (never a folder, FIFO or device) and feeds it
 // whole to the splitter. Returns the error that stopped it, or none.
 std::error_code SplitFile(const std::string& path, LineSplitter& splitter);
+
+// The same for a file opened and read as far as `leading`: the bytes read
+// first, then the rest. A file whose size says it is all read is not read
+// again.
+std::error_code SplitRestOfFile(ReadOnlyFile& file, std::string_view leading, LineSplitter& splitter);
 
 // The same for a UTF-16 file (bigEndian or little-endian), fed to the
 // splitter as UTF-8 as it is read: memory stays that of one block. A

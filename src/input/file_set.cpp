@@ -1,11 +1,13 @@
 #include "input/file_set.h"
 
 #include <fnmatch.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <set>
 #include <system_error>
+#include <utility>
 
 #include "base/checked_file.h"
 
@@ -70,16 +72,22 @@ private:
     }
 
     void Take(const fs::path& path) {
-        // The same file under two names (a link, "a/../a") is counted once.
-        std::error_code error;
-        const fs::path canonical = fs::weakly_canonical(path, error);
-        if (!seen_.insert(error ? path : canonical).second) return;
+        // The same file under two names (a link, "a/../a") is counted once:
+        // told by its device and inode, which one call gives, where
+        // resolving the name would cost a call for each folder on its way.
+        struct stat status {};
+        if (::stat(path.c_str(), &status) == 0) {
+            if (!seenFiles_.emplace(status.st_dev, status.st_ino).second) return;
+        } else if (!seenNames_.insert(path).second) {
+            return;
+        }
         out_.files.push_back(path.string());
     }
 
     const FileChoice& choice_;
     InputFiles& out_;
-    std::set<fs::path> seen_;
+    std::set<std::pair<dev_t, ino_t>> seenFiles_;
+    std::set<fs::path> seenNames_;
 };
 
 }  // namespace

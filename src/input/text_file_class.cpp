@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <string_view>
 
 #include "input/file_helpers.h"
@@ -25,6 +27,12 @@ std::int16_t HeaderOpenErrorCode(std::error_code error) {
     return kFileCannotOpen;
 }
 
+std::int16_t HeaderLengthCode(size_t n) {
+    if (n == 0) return kFileEmpty;
+    if (n < 5) return kFileTiny;
+    return kHeaderNone;
+}
+
 // The first five bytes, or the code of why they cannot be had.
 std::int16_t ReadHeaderBytes(const std::string& path, unsigned char (&head)[5]) {
     ReadOnlyFile file;
@@ -32,12 +40,10 @@ std::int16_t ReadHeaderBytes(const std::string& path, unsigned char (&head)[5]) 
     std::error_code error;
     const size_t n = file.Read(reinterpret_cast<char*>(head), sizeof head, error);
     if (error) return IsPermissionDenied(error) ? kFilePermissionDenied : kFileCannotOpen;
-    if (n == 0) return kFileEmpty;
-    if (n < sizeof head) return kFileTiny;
-    return kHeaderNone;
+    return HeaderLengthCode(n);
 }
 
-std::int16_t MarkerCode(const unsigned char (&b)[5], const std::string& path) {
+std::int16_t MarkerCode(const unsigned char* b, const std::string& path) {
     if (std::string_view(reinterpret_cast<const char*>(b), 5) == "{\\rtf") return kHeaderRtf;
     if (b[0] == 0xFF && b[1] == 0xFE) return kHeaderUtf16Le;
     if (b[0] == 0xFE && b[1] == 0xFF) return kHeaderUtf16Be;
@@ -52,35 +58,93 @@ std::int16_t MarkerCode(const unsigned char (&b)[5], const std::string& path) {
     return kHeaderNone;
 }
 
-bool DeclaresUtf8Charset(const std::string& path) {
-    const FirstLines first = ReadFirstLines(path, 10);
-    if (first.error) return false;
-    return first.text.find("charset=UTF-8") != std::string::npos ||
-           first.text.find("charset=\"UTF-8\"") != std::string::npos;
+bool DeclaresUtf8Charset(const std::string& firstLines) {
+    return firstLines.find("charset=UTF-8") != std::string::npos ||
+           firstLines.find("charset=\"UTF-8\"") != std::string::npos;
+}
+
+constexpr int kCharsetLines = 10;
+
+// Non-empty lines gathered as they are read; a line ends at CR, LF or CR LF.
+class LineGatherer {
+public:
+    explicit LineGatherer(int maxLines) : maxLines_(maxLines) {}
+    bool Full() const { return count_ >= maxLines_; }
+    void Feed(std::string_view bytes) {
+        while (!bytes.empty() && !Full()) {
+            // CR LF ends a line and then an empty one, which is skipped.
+            const auto found =
+                std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+            const size_t end =
+                found == bytes.end() ? std::string_view::npos : static_cast<size_t>(found - bytes.begin());
+            line_.append(bytes.substr(0, end));
+            if (end == std::string_view::npos) return;
+            EndLine();
+            bytes.remove_prefix(end + 1);
+        }
+    }
+    std::string Finish() {
+        if (!Full()) EndLine();
+        return std::move(text_);
+    }
+
+private:
+    void EndLine() {
+        if (line_.empty()) return;
+        if (count_ > 0) text_.append(kCrLf);
+        text_ += line_;
+        line_.clear();
+        ++count_;
+    }
+    int maxLines_;
+    int count_ = 0;
+    std::string line_;
+    std::string text_;
+};
+
+// Where the next byte below 32 is, from `from` on; the end if there is none.
+// Eight bytes are looked at together: the lowest byte the test marks is
+// always one below 32.
+size_t NextControlByte(std::string_view bytes, size_t from) {
+    constexpr std::uint64_t kOnes = ~std::uint64_t{0} / 255;
+    size_t i = from;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+        const std::uint64_t found = (word - kOnes * 32) & ~word & (kOnes * 128);
+        if (found != 0) return i + static_cast<size_t>(std::countr_zero(found) / 8);
+    }
+    for (; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) < 32) return i;
+    }
+    return bytes.size();
 }
 
 bool IsNonTextChar(unsigned char c) {
     return c < 32 && c != '\t' && c != '\n' && c != '\f' && c != '\r' && c != '\b';
 }
 
-// Counts the control characters of the leading bytes and notes the line
-// ends; scan.intFileType gets the result.
-void ScanContent(const std::string& path, long maxBytes, double maxPercent, TextScan& scan) {
+// The leading bytes of a file, or the code of why they cannot be had.
+std::int16_t ReadLeadingBytes(const std::string& path, long maxBytes, std::string& bytes,
+                              std::uint64_t& length) {
     ReadOnlyFile file;
-    if (const auto error = file.Open(path)) {
-        scan.intFileType = IsPermissionDenied(error) ? kFilePermissionDenied : kFileReadError;
-        return;
-    }
+    if (const auto error = file.Open(path))
+        return IsPermissionDenied(error) ? kFilePermissionDenied : kFileReadError;
     const auto limit = static_cast<std::uint64_t>(std::max(maxBytes, 0L));
     // Some special files report no length but still have content.
-    std::string bytes(file.size() > 0 ? std::min(limit, file.size()) : limit, '\0');
+    bytes.assign(file.size() > 0 ? std::min(limit, file.size()) : limit, '\0');
     std::error_code error;
     bytes.resize(file.Read(bytes.data(), bytes.size(), error));
-    if (error) {
-        scan.intFileType = IsPermissionDenied(error) ? kFilePermissionDenied : kFileReadError;
-        return;
-    }
-    scan.fileLength = std::max<std::uint64_t>(file.size(), bytes.size());
+    if (error) return IsPermissionDenied(error) ? kFilePermissionDenied : kFileReadError;
+    length = std::max<std::uint64_t>(file.size(), bytes.size());
+    return kHeaderNone;
+}
+
+// Counts the control characters of the leading bytes and notes the line
+// ends; scan.intFileType gets the result.
+void ScanContent(std::string_view bytes, long maxBytes, double maxPercent, TextScan& scan) {
+    bytes = bytes.substr(0, static_cast<size_t>(std::max(maxBytes, 0L)));
     if (scan.fileLength == 0) {
         scan.intFileType = kFileEmpty;
         return;
@@ -94,25 +158,33 @@ void ScanContent(const std::string& path, long maxBytes, double maxPercent, Text
     // looked at there, and where the first fifth ends.
     const double earlyExitFrom = static_cast<double>(maxBytes) / 5.0;
     const auto firstPast = static_cast<size_t>(std::floor(std::max(earlyExitFrom, 0.0))) + 1;
-    for (size_t i = 1; i <= bytes.size(); ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i - 1]);
-        bool counted = false;
-        if (c < 32) {
-            if (c == '\n') {
-                lfSeen = true;
-            } else if (c == '\r') {
-                crSeen = true;
-            } else if (IsNonTextChar(c)) {
-                ++nonText;
-                counted = true;
-            }
+    // Whether the share up to the byte `at` (counted from 1) is too high.
+    const auto tooMuch = [&](size_t at) {
+        scan.dblPercent = static_cast<double>(nonText) * 100.0 / static_cast<double>(at);
+        return scan.dblPercent > 10 * maxPercent;
+    };
+    size_t looked = 0;
+    while (true) {
+        const size_t next = NextControlByte(bytes, looked);
+        if (firstPast > looked && firstPast <= next && tooMuch(firstPast)) {
+            scan.intFileType = kFileNotText;
+            return;
         }
-        if (i >= firstPast && (counted || i == firstPast)) {
-            scan.dblPercent = static_cast<double>(nonText) * 100.0 / static_cast<double>(i);
-            if (scan.dblPercent > 10 * maxPercent) {
-                scan.intFileType = kFileNotText;
-                return;
-            }
+        if (next == bytes.size()) break;
+        const auto c = static_cast<unsigned char>(bytes[next]);
+        looked = next + 1;
+        bool counted = false;
+        if (c == '\n') {
+            lfSeen = true;
+        } else if (c == '\r') {
+            crSeen = true;
+        } else if (IsNonTextChar(c)) {
+            ++nonText;
+            counted = true;
+        }
+        if (looked >= firstPast && (counted || looked == firstPast) && tooMuch(looked)) {
+            scan.intFileType = kFileNotText;
+            return;
         }
     }
     scan.dblPercent =
@@ -164,33 +236,18 @@ FirstLines ReadFirstLines(const std::string& strPath, int intMaxLines) {
         result.error = error;
         return result;
     }
-    std::string line;
-    int count = 0;
-    auto endLine = [&] {
-        if (line.empty()) return;
-        if (count > 0) result.text.append(kCrLf);
-        result.text += line;
-        line.clear();
-        ++count;
-    };
+    LineGatherer lines(intMaxLines);
     char buffer[8192];
     std::size_t total = 0;
-    while (count < intMaxLines && total < kFirstLinesReadLimit) {
+    while (!lines.Full() && total < kFirstLinesReadLimit) {
         std::error_code error;
         const std::size_t n = file.Read(buffer, std::min(sizeof buffer, kFirstLinesReadLimit - total), error);
         if (error) return FirstLines{"", error};
         if (n == 0) break;
         total += n;
-        for (std::size_t i = 0; i < n && count < intMaxLines; ++i) {
-            // CR LF ends a line and then an empty one, which is skipped.
-            if (buffer[i] == '\r' || buffer[i] == '\n') {
-                endLine();
-            } else {
-                line += buffer[i];
-            }
-        }
+        lines.Feed(std::string_view(buffer, n));
     }
-    if (count < intMaxLines) endLine();
+    result.text = lines.Finish();
     return result;
 }
 
@@ -205,14 +262,32 @@ std::int16_t CheckFileHeader(const std::string& strPath, bool blnCheckCharset) {
     if (const std::int16_t code = ReadHeaderBytes(strPath, head); code != kHeaderNone) return code;
     const std::int16_t code = MarkerCode(head, strPath);
     if (code != kHeaderNone) return code;
-    if (blnCheckCharset && HasTextExtension(strPath) && DeclaresUtf8Charset(strPath)) return kHeaderUtf8;
+    if (blnCheckCharset && HasTextExtension(strPath)) {
+        const FirstLines first = ReadFirstLines(strPath, kCharsetLines);
+        if (!first.error && DeclaresUtf8Charset(first.text)) return kHeaderUtf8;
+    }
     return kHeaderNone;
 }
 
-TextScan ScanTextFile(const std::string& strPath, long lngMaxBytes, double dblMaxPercent,
-                      bool blnCheckCharset) {
+std::int16_t CheckHeaderBytes(const std::string& strPath, std::string_view leading, bool blnCheckCharset) {
+    if (strPath.empty()) return kFileNoPath;
+    if (const std::int16_t code = HeaderLengthCode(leading.size()); code != kHeaderNone) return code;
+    const std::int16_t code = MarkerCode(reinterpret_cast<const unsigned char*>(leading.data()), strPath);
+    if (code != kHeaderNone) return code;
+    if (blnCheckCharset && HasTextExtension(strPath)) {
+        LineGatherer lines(kCharsetLines);
+        lines.Feed(leading.substr(0, kFirstLinesReadLimit));
+        if (DeclaresUtf8Charset(lines.Finish())) return kHeaderUtf8;
+    }
+    return kHeaderNone;
+}
+
+namespace {
+
+// What the header decides, or the content scan where it decides nothing.
+template <typename Content>
+TextScan ScanFromHeader(std::int16_t header, Content scanContent) {
     TextScan scan;
-    const std::int16_t header = CheckFileHeader(strPath, blnCheckCharset);
     if (header < 0 || header == kHeaderRtf) {
         scan.intFileType = header;
     } else if (header == kHeaderUtf8) {
@@ -221,9 +296,32 @@ TextScan ScanTextFile(const std::string& strPath, long lngMaxBytes, double dblMa
     } else if (header != kHeaderNone) {
         scan.intFileType = kFileUnicodeNotUtf8;
     } else {
-        ScanContent(strPath, lngMaxBytes, dblMaxPercent, scan);
+        scanContent(scan);
     }
     return scan;
+}
+
+}  // namespace
+
+TextScan ScanTextFile(const std::string& strPath, long lngMaxBytes, double dblMaxPercent,
+                      bool blnCheckCharset) {
+    return ScanFromHeader(CheckFileHeader(strPath, blnCheckCharset), [&](TextScan& scan) {
+        std::string bytes;
+        const std::int16_t code = ReadLeadingBytes(strPath, lngMaxBytes, bytes, scan.fileLength);
+        if (code != kHeaderNone) {
+            scan.intFileType = code;
+            return;
+        }
+        ScanContent(bytes, lngMaxBytes, dblMaxPercent, scan);
+    });
+}
+
+TextScan ScanTextBytes(const std::string& strPath, std::string_view leading, std::uint64_t fileLength,
+                       long lngMaxBytes, double dblMaxPercent, bool blnCheckCharset) {
+    return ScanFromHeader(CheckHeaderBytes(strPath, leading, blnCheckCharset), [&](TextScan& scan) {
+        scan.fileLength = std::max<std::uint64_t>(fileLength, leading.size());
+        ScanContent(leading, lngMaxBytes, dblMaxPercent, scan);
+    });
 }
 
 std::optional<MessageBox> ClassificationMessage(const std::string& strPath, const TextScan& scan) {
@@ -243,9 +341,8 @@ std::optional<MessageBox> ClassificationMessage(const std::string& strPath, cons
     }
 }
 
-Classification ClassifyTextFile(const std::string& strPath, bool blnSilent, ClassifyState& state,
-                                Dialogs& dialogs) {
-    const TextScan scan = ScanTextFile(strPath, kScanBytes, 0, true);
+Classification ClassifyScan(const std::string& strPath, const TextScan& scan, bool blnSilent,
+                            ClassifyState& state, Dialogs& dialogs) {
     Classification result{false, scan.blnIsUTF8, scan.intFileType};
     switch (scan.intFileType) {
         case kTextCrLf:
@@ -262,6 +359,24 @@ Classification ClassifyTextFile(const std::string& strPath, bool blnSilent, Clas
             break;
     }
     return result;
+}
+
+Classification ClassifyTextFile(const std::string& strPath, bool blnSilent, ClassifyState& state,
+                                Dialogs& dialogs) {
+    return ClassifyScan(strPath, ScanTextFile(strPath, kScanBytes, 0, true), blnSilent, state, dialogs);
+}
+
+std::string Utf8OrAnsiQuestion(std::int16_t chkUTF8, bool isUtf8) {
+    if (chkUTF8 == 0 && isUtf8) {
+        return "This file seems to be UTF-8 encoded.\r\n"
+               "Click 'Yes' to scan it as UTF-8 encoded or 'No' to scan it as ANSI.";
+    }
+    if (chkUTF8 == 1 && !isUtf8) {
+        return "This file does not seem to be UTF-8 encoded.\r\n"
+               "Click 'Yes' to scan it as UTF-8 encoded (not advisable)\r\n"
+               "or 'No' to scan it as ANSI.";
+    }
+    return "";
 }
 
 }  // namespace lexicount

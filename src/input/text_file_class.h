@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "base/dialogs.h"
@@ -64,6 +65,9 @@ FirstLines ReadFirstLines(const std::string& strPath, int intMaxLines);
 bool HasTextExtension(const std::string& strPath);
 
 std::int16_t CheckFileHeader(const std::string& strPath, bool blnCheckCharset);
+// The same from the file's leading bytes already read: the whole file, or
+// at least its first kFirstLinesReadLimit bytes.
+std::int16_t CheckHeaderBytes(const std::string& strPath, std::string_view leading, bool blnCheckCharset);
 
 struct TextScan {
     std::int16_t intFileType = kFileNoPath;
@@ -76,6 +80,10 @@ struct TextScan {
 // single one makes the file not text.
 TextScan ScanTextFile(const std::string& strPath, long lngMaxBytes, double dblMaxPercent,
                       bool blnCheckCharset);
+// The same from leading bytes already read (see CheckHeaderBytes) of a file
+// of fileLength bytes: a file is read once where it is also counted.
+TextScan ScanTextBytes(const std::string& strPath, std::string_view leading, std::uint64_t fileLength,
+                       long lngMaxBytes, double dblMaxPercent, bool blnCheckCharset);
 
 // The box that tells the user about a scan result: the refusals ("Fatal
 // error", "Not a text file") and the notice for CR-only line ends. No box
@@ -101,5 +109,12 @@ struct Classification {
 // output text box before the check is the caller's job.
 Classification ClassifyTextFile(const std::string& strPath, bool blnSilent, ClassifyState& state,
                                 Dialogs& dialogs);
+// The same for a scan already made.
+Classification ClassifyScan(const std::string& strPath, const TextScan& scan, bool blnSilent,
+                            ClassifyState& state, Dialogs& dialogs);
+
+// The question asked when a file's encoding and the UTF-8 setting disagree;
+// "" when they agree.
+std::string Utf8OrAnsiQuestion(std::int16_t chkUTF8, bool isUtf8);
 
 }  // namespace lexicount

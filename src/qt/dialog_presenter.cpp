@@ -33,6 +33,11 @@ std::vector<QMessageBox::StandardButton> QtButtons(Buttons buttons) {
         case Buttons::OkCancel: return {QMessageBox::Ok, QMessageBox::Cancel};
         case Buttons::YesNo: return {QMessageBox::Yes, QMessageBox::No};
         case Buttons::YesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        case Buttons::YesNoToAll:
+            return {QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::No, QMessageBox::NoToAll};
+        case Buttons::YesNoToAllCancel:
+            return {QMessageBox::Yes, QMessageBox::YesToAll, QMessageBox::No, QMessageBox::NoToAll,
+                    QMessageBox::Cancel};
     }
     return {QMessageBox::Ok};
 }
@@ -42,6 +47,8 @@ Answer AnswerOf(int clicked) {
         case QMessageBox::Cancel: return Answer::Cancel;
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
+        case QMessageBox::YesToAll: return Answer::YesToAll;
+        case QMessageBox::NoToAll: return Answer::NoToAll;
         default: return Answer::Ok;
     }
 }
@@ -69,7 +76,7 @@ Answer QtDialogPresenter::ShowBox(QWidget* parent, const MessageBox& box) {
     const size_t defaultIndex = box.defaultButton >= 0 ? static_cast<size_t>(box.defaultButton) : 0;
     dialog.setDefaultButton(buttons[defaultIndex < buttons.size() ? defaultIndex : 0]);
     // Escape means the most cautious answer the box offers.
-    dialog.setEscapeButton(buttons.back());
+    dialog.setEscapeButton(box.buttons == Buttons::YesNoToAll ? QMessageBox::No : buttons.back());
     // A box sized for a short text would cut its title short.
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         grid->addItem(new QSpacerItem(TitleBarWidth(dialog), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),

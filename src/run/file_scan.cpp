@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <new>
@@ -78,7 +79,7 @@ bool MainController::CheckFileInput(const std::string& path, std::int64_t& size,
         if (!CheckPlainTextInput(path, size)) return fail();
     } else {
         const DocumentKind kind = state_.blnInputIsDocx ? DocumentKind::Docx : DocumentKind::Odt;
-        extracted = ExtractXMLFileFromDocXFile(PathFromUtf8(path), kind, true, true, view_);
+        extracted = ExtractXMLFileFromDocXFile(PathFromUtf8(path), kind, true, true, FileQuestions());
         if (extracted.result < 0) {
             RefuseDocument(path, extracted.result);
             return fail();
@@ -167,36 +168,97 @@ bool MainController::DoItFromCounts() {
 }
 
 bool MainController::DoItFromFileList() {
+    const std::vector<std::string>& files = commandLineInput_.files;
     const std::int16_t utf8 = settings_.chkUTF8;
-    TextCount& count = StartFileCount(InputExtension(commandLineInput_.files.front()), 0, false);
+    TextCount& count = StartFileCount(InputExtension(files.front()), 0, false);
     count.MarkScanStart();
-    ParallelCount workers(commandLineInput_.jobs, [this, &count] {
-        return std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_,
-                                           commonWords_);
-    });
-    std::vector<std::string> refused;
-    for (const std::string& path : commandLineInput_.files) {
+    AnswersToAll answers(view_);
+    if (commandLineInput_.answersBySetting) {
+        answers.AnswerAll(std::string(kUtf8OrAnsiTitle), IsOn(utf8) ? Answer::Yes : Answer::No);
+    }
+    answersToAll_ = &answers;
+    ParallelCount workers(
+        commandLineInput_.jobs,
+        [this, &count] {
+            return std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_,
+                                               commonWords_);
+        },
+        TextFileRules{IsOn(settings_.chkUnicodeWords), utf8, false});
+    // The window shows the progress and takes a stop while the workers count.
+    const auto idle = [this, &workers, total = files.size()] {
+        ShowFilesProgress(workers, total);
+        if (context_.StopRequested()) workers.Stop();
+    };
+    std::vector<FileNote> refused;
+    for (size_t index = 0; index < files.size() && !context_.StopRequested(); ++index) {
         settings_.chkUTF8 = utf8;  // each file is asked about as if alone
-        std::optional<FileJob> job = CheckListedFile(path);
+        std::optional<FileJob> job = ListedFileJob(files[index], answers);
         if (job) {
-            workers.Add(std::move(*job));
+            job->index = index;
+            workers.Add(std::move(*job), idle);
         } else {
-            refused.push_back(path);
+            refused.push_back(FileNote{index, files[index], true, "", {}, false});
         }
     }
+    answersToAll_ = nullptr;
     settings_.chkUTF8 = utf8;
-    workers.FinishInto(count);
+    if (context_.StopRequested()) workers.Stop();
+    workers.FinishInto(count, idle);
     FinishFileScan();
-    for (const auto& [path, reason] : workers.Refused()) refused.push_back(path + " (" + reason + ")");
-    if (!refused.empty()) {
-        std::string list;
-        for (const std::string& path : refused) list += "\r\n" + path;
-        ShowWarning("Files not counted",
-                    FormatGrouped(static_cast<std::int64_t>(refused.size())) + " of " +
-                        FormatGrouped(static_cast<std::int64_t>(commandLineInput_.files.size())) +
-                        " files could not be counted:" + list);
+    ReportListedFiles(refused, workers.Notes());
+    return refused.size() < files.size();
+}
+
+// A plain-text file goes to the workers unchecked once the answer to its
+// question is known: it is then read once, where it is counted.
+std::optional<FileJob> MainController::ListedFileJob(const std::string& path, const AnswersToAll& answers) {
+    const std::string extension = GetFileExtension(path, true);
+    const std::optional<Answer> utf8 = answers.AnswerFor(std::string(kUtf8OrAnsiTitle));
+    if (!utf8 || extension == "docx" || extension == "odt") return CheckListedFile(path);
+    FileJob job;
+    job.path = path;
+    job.extension = InputExtension(path);
+    job.checkHere = true;
+    job.utf8Answer = *utf8 == Answer::Yes;
+    return job;
+}
+
+void MainController::ShowFilesProgress(const ParallelCount& workers, size_t total) {
+    const size_t done = workers.FilesDone();
+    view_.OutputBox().SetText("Counting files: " + FormatGrouped(static_cast<std::int64_t>(done)) + " of " +
+                              FormatGrouped(static_cast<std::int64_t>(total)) + " done (" +
+                              FormatFileSize(workers.BytesDone()) + ")");
+    view_.OutputBox().Repaint();
+    view_.Yield();
+}
+
+// The boxes the workers' checks would have shown, in the order of the
+// files, then the list of the files not counted.
+void MainController::ReportListedFiles(std::vector<FileNote> refused, const std::vector<FileNote>& notes) {
+    for (const FileNote& note : notes) {
+        for (const MessageBox& box : note.boxes) view_.Show(box);
+        if (note.crOnly && !classifyState_.macNoticeShown) {
+            view_.Show(*ClassificationMessage(note.path, TextScan{kTextCr}));
+            classifyState_.macNoticeShown = true;
+        }
+        if (note.refused) refused.push_back(note);
     }
-    return refused.size() < commandLineInput_.files.size();
+    if (refused.empty()) return;
+    std::stable_sort(refused.begin(), refused.end(),
+                     [](const FileNote& a, const FileNote& b) { return a.index < b.index; });
+    std::string list;
+    for (const FileNote& note : refused) {
+        list += "\r\n" + note.path + (note.reason.empty() ? "" : " (" + note.reason + ")");
+    }
+    ShowWarning("Files not counted",
+                FormatGrouped(static_cast<std::int64_t>(refused.size())) + " of " +
+                    FormatGrouped(static_cast<std::int64_t>(commandLineInput_.files.size())) +
+                    " files could not be counted:" + list);
+}
+
+Dialogs& MainController::FileQuestions() {
+    if (answersToAll_ != nullptr) return *answersToAll_;
+    return view_;
 }
 
 std::optional<FileJob> MainController::CheckListedFile(const std::string& path) {
@@ -211,6 +273,7 @@ std::optional<FileJob> MainController::CheckListedFile(const std::string& path) 
     job.lineEndingType = job.document ? kTextCrLf : state_.intLineEndingType;
     job.utf8 = IsOn(settings_.chkUTF8);
     job.xml = std::move(extracted.xml);
+    job.size = size;
     job.utf16 = utf16Input_;
     return job;
 }
@@ -256,19 +319,9 @@ bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& 
     if (!classification.ok) return false;
     state_.intLineEndingType = classification.intFileType;
 
-    std::string question;
-    if (settings_.chkUTF8 == 0 && classification.blnIsUTF8) {
-        question =
-            "This file seems to be UTF-8 encoded.\r\n"
-            "Click 'Yes' to scan it as UTF-8 encoded or 'No' to scan it as ANSI.";
-    } else if (settings_.chkUTF8 == 1 && !classification.blnIsUTF8) {
-        question =
-            "This file does not seem to be UTF-8 encoded.\r\n"
-            "Click 'Yes' to scan it as UTF-8 encoded (not advisable)\r\n"
-            "or 'No' to scan it as ANSI.";
-    }
+    const std::string question = Utf8OrAnsiQuestion(settings_.chkUTF8, classification.blnIsUTF8);
     if (!question.empty()) {
-        const Answer answer = view_.Show(
+        const Answer answer = FileQuestions().Show(
             MessageBox{std::string(kUtf8OrAnsiTitle), question, Icon::None, Buttons::YesNoCancel, 0});
         if (answer == Answer::Cancel) return false;
         if (answer == Answer::Yes) {

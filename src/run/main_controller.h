@@ -29,6 +29,8 @@ namespace lexicount {
 
 struct ExtractedXml;
 struct FileJob;
+struct FileNote;
+class ParallelCount;
 
 // What the command-line tool hands the run instead of the window's input
 // box: standard input in place of a file, and an extension that picks the
@@ -41,6 +43,9 @@ struct CommandLineInput {
     // Several input files, counted into one table by `jobs` workers.
     std::vector<std::string> files;
     int jobs = 1;
+    // The encoding question of each file is answered by the UTF-8 setting,
+    // as the command-line tool answers it: no file needs asking about.
+    bool answersBySetting = false;
 };
 
 class MainController : public MainActions {
@@ -183,6 +188,12 @@ private:
     // A file of the list checked, as a single input is; nullopt when it
     // was refused.
     std::optional<FileJob> CheckListedFile(const std::string& path);
+    std::optional<FileJob> ListedFileJob(const std::string& path, const AnswersToAll& answers);
+    void ShowFilesProgress(const ParallelCount& workers, size_t total);
+    void ReportListedFiles(std::vector<FileNote> refused, const std::vector<FileNote>& notes);
+    // The questions about a file: of a run over many files, they offer
+    // "Yes to all" and "No to all".
+    Dialogs& FileQuestions();
     void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     bool AcceptUtf16Input(const std::string& path, std::int64_t& size);
@@ -237,6 +248,7 @@ private:
     // kHeaderUtf16Le or kHeaderUtf16Be while a UTF-16 file is counted.
     std::int16_t utf16Input_ = kHeaderNone;
     CommandLineInput commandLineInput_;
+    AnswersToAll* answersToAll_ = nullptr;  // while many files are checked
     // The raw clipboard text, for the control-character check.
     std::u16string clipboardRaw_;
     // The output file was created, empty, by the early open of this run: it

@@ -1,5 +1,8 @@
 #include "run/parallel_count.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include "input/file_lines.h"
 #include "input/line_splitter.h"
 
@@ -11,9 +14,11 @@ constexpr size_t kMaxQueuedBytes = 64 << 20;
 
 }  // namespace
 
-ParallelCount::ParallelCount(int workers, std::function<std::unique_ptr<TextCount>()> makeCount)
-    : capacity_(64 * static_cast<size_t>(std::max(1, workers))) {
+ParallelCount::ParallelCount(int workers, std::function<std::unique_ptr<TextCount>()> makeCount,
+                             TextFileRules rules)
+    : capacity_(64 * static_cast<size_t>(std::max(1, workers))), rules_(rules) {
     for (int i = 0; i < std::max(1, workers); ++i) counts_.push_back(makeCount());
+    working_ = counts_.size();
     try {
         for (const auto& count : counts_) threads_.emplace_back([this, &count] { Work(*count); });
     } catch (...) {
@@ -31,15 +36,34 @@ ParallelCount::~ParallelCount() {
     }
 }
 
-void ParallelCount::Add(FileJob job) {
+template <typename Ready>
+void ParallelCount::WaitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& condition,
+                            Ready ready, const Idle& idle) {
+    if (!idle) {
+        condition.wait(lock, ready);
+        return;
+    }
+    while (!condition.wait_for(lock, std::chrono::milliseconds(50), ready)) {
+        lock.unlock();
+        idle();
+        lock.lock();
+    }
+}
+
+void ParallelCount::Add(FileJob job, const Idle& idle) {
     std::unique_lock lock(mutex_);
-    notFull_.wait(lock, [this] {
-        return (queue_.size() < capacity_ && queuedBytes_ < kMaxQueuedBytes) || queue_.empty() || stop_;
-    });
+    WaitFor(
+        lock, notFull_,
+        [this] {
+            return (queue_.size() < capacity_ && queuedBytes_ < kMaxQueuedBytes) || queue_.empty() || stop_;
+        },
+        idle);
     if (stop_) return;
     queuedBytes_ += job.xml.size();
     queue_.push_back(std::move(job));
-    notEmpty_.notify_one();
+    // A busy worker takes the next file without being woken: on a loaded
+    // machine each wake-up costs a switch of threads.
+    if (idleWorkers_ > 0) notEmpty_.notify_one();
 }
 
 void ParallelCount::Stop() {
@@ -52,32 +76,48 @@ void ParallelCount::Stop() {
     notFull_.notify_all();
 }
 
-void ParallelCount::FinishInto(TextCount& into) {
+void ParallelCount::FinishInto(TextCount& into, const Idle& idle) {
     {
-        const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         closed_ = true;
         notEmpty_.notify_all();
+        WaitFor(
+            lock, allDone_, [this] { return working_ == 0; }, idle);
     }
     for (std::thread& thread : threads_) thread.join();
     threads_.clear();
     if (failure_) std::rethrow_exception(failure_);
+    std::sort(notes_.begin(), notes_.end(),
+              [](const FileNote& a, const FileNote& b) { return a.index < b.index; });
     for (const auto& count : counts_) into.AddCount(*count);
 }
 
 void ParallelCount::Work(TextCount& count) {
+    WorkOn(count);
+    const std::lock_guard lock(mutex_);
+    --working_;
+    allDone_.notify_all();
+}
+
+void ParallelCount::WorkOn(TextCount& count) {
     while (true) {
         FileJob job;
         {
             std::unique_lock lock(mutex_);
+            ++idleWorkers_;
             notEmpty_.wait(lock, [this] { return !queue_.empty() || closed_; });
+            --idleWorkers_;
             if (queue_.empty()) return;
             job = std::move(queue_.front());
             queue_.pop_front();
             queuedBytes_ -= job.xml.size();
-            notFull_.notify_one();
+            // The run's thread is woken when half the queue is free, not for
+            // every file taken.
+            if (queue_.size() <= capacity_ / 2 && queuedBytes_ < kMaxQueuedBytes / 2) notFull_.notify_one();
         }
         try {
-            CountFile(count, job);
+            bytesDone_ += CountFile(count, job);
+            ++filesDone_;
         } catch (...) {
             {
                 const std::lock_guard lock(mutex_);
@@ -89,18 +129,39 @@ void ParallelCount::Work(TextCount& count) {
     }
 }
 
-void ParallelCount::CountFile(TextCount& count, const FileJob& job) {
+std::int64_t ParallelCount::CountFile(TextCount& count, const FileJob& job) {
     count.BeginFile(job.extension, job.lineEndingType, job.utf8);
     const auto line = [this, &count, isDocument = job.document](std::string& text) {
         if (stop_) return false;  // read without the lock: a late stop costs a line
         return count.CountFileLine(text, isDocument);
     };
     LineSplitter splitter(line);
-    if (!job.document) {
-        const std::error_code error = SplitTextFile(job.path, job.utf16, splitter);
-        if (error) Refuse(job.path, "read only in part: " + error.message());
-        return;
+    if (job.document) return CountDocument(count, job, splitter);
+    if (job.checkHere) return CheckAndCount(count, job, splitter);
+    if (const std::error_code error = SplitTextFile(job.path, job.utf16, splitter)) {
+        Note(FileNote{job.index, job.path, true, "read only in part: " + error.message(), {}, false});
     }
+    return job.size;
+}
+
+std::int64_t ParallelCount::CheckAndCount(TextCount& count, const FileJob& job, LineSplitter& splitter) {
+    ReadOnlyFile file;
+    TextFileRules rules = rules_;
+    rules.utf8Answer = job.utf8Answer;
+    TextFileCheck check = CheckTextFile(job.path, rules, file);
+    if (!check.ok) {
+        Note(FileNote{job.index, job.path, true, "", std::move(check.boxes), false});
+        return 0;
+    }
+    if (check.crOnly) Note(FileNote{job.index, job.path, false, "", {}, true});
+    count.BeginFile(job.extension, check.lineEndingType, check.utf8);
+    const std::error_code error = check.utf16 != kHeaderNone ? SplitTextFile(job.path, check.utf16, splitter)
+                                                             : SplitRestOfFile(file, check.leading, splitter);
+    if (error) Note(FileNote{job.index, job.path, true, "read only in part: " + error.message(), {}, false});
+    return static_cast<std::int64_t>(file.size());
+}
+
+std::int64_t ParallelCount::CountDocument(TextCount& count, const FileJob& job, LineSplitter& splitter) {
     // The document's questions were asked when it was checked.
     ExtractionHooks quiet;
     DefaultAnswers noQuestions;
@@ -108,15 +169,16 @@ void ParallelCount::CountFile(TextCount& count, const FileJob& job) {
         GetLineFromXMLFile(job.xml, job.kind, quiet, noQuestions, {}, count.DocumentTextEncoding());
     const long checked = CheckDocumentText(job.path, job.xml.size(), text, false, noQuestions);
     if (checked < 0) {
-        Refuse(job.path, ExtractionFailureText(checked, job.path));
-        return;
+        Note(FileNote{job.index, job.path, true, ExtractionFailureText(checked, job.path), {}, false});
+        return 0;
     }
     if (splitter.Feed(text.text)) splitter.Finish();
+    return job.size;
 }
 
-void ParallelCount::Refuse(const std::string& path, std::string reason) {
+void ParallelCount::Note(FileNote note) {
     const std::lock_guard lock(mutex_);
-    refused_.emplace_back(path, std::move(reason));
+    notes_.push_back(std::move(note));
 }
 
 }  // namespace lexicount

@@ -20,59 +20,99 @@
 #include <utility>
 #include <vector>
 
+#include "base/dialogs.h"
 #include "input/docx_reader.h"
+#include "input/line_splitter.h"
+#include "input/text_file_check.h"
 #include "run/text_count.h"
 
 namespace lexicount {
 
-// One checked file, as the count reads it.
+// One file, as the count reads it: checked by the run's thread, or a
+// plain-text file the worker checks itself (checkHere), once the answer to
+// its questions is known.
 struct FileJob {
     std::string path;
-    std::string extension;  // picks the comment and markup style
+    size_t index = 0;  // its place in the list of files
+    bool checkHere = false;
+    bool utf8Answer = false;  // with checkHere: the answer to the encoding question
+    std::string extension;    // picks the comment and markup style
     int lineEndingType = 1;
     bool utf8 = false;
     bool document = false;
     DocumentKind kind = DocumentKind::Docx;
     std::string xml;         // a document's member, read when it was checked
     std::int16_t utf16 = 0;  // kHeaderNone, kHeaderUtf16Le or kHeaderUtf16Be
+    std::int64_t size = 0;   // bytes, for the progress
+};
+
+// What a worker has to tell about a file.
+struct FileNote {
+    size_t index = 0;
+    std::string path;
+    bool refused = false;
+    std::string reason;             // why a file checked earlier could not be read
+    std::vector<MessageBox> boxes;  // what its check would have shown, alone
+    bool crOnly = false;            // counted; the notice about CR-only line ends is due
 };
 
 class ParallelCount {
 public:
     // makeCount gives each worker its count (the settings and lists of the
-    // run); workers: at least one.
-    ParallelCount(int workers, std::function<std::unique_ptr<TextCount>()> makeCount);
+    // run); workers: at least one. rules: for the files a worker checks.
+    ParallelCount(int workers, std::function<std::unique_ptr<TextCount>()> makeCount, TextFileRules rules);
     ~ParallelCount();
     ParallelCount(const ParallelCount&) = delete;
     ParallelCount& operator=(const ParallelCount&) = delete;
 
+    // Called on the run's thread about twenty times a second while it waits.
+    using Idle = std::function<void()>;
+
     // Queues a file; waits while many files, or documents of many bytes,
     // wait already, so that what is read ahead stays small.
-    void Add(FileJob job);
+    void Add(FileJob job, const Idle& idle = {});
     // Asks the workers to stop after the lines they are reading.
     void Stop();
     // Waits for the workers and merges their counts into `into`; a
     // worker's failure is thrown here.
-    void FinishInto(TextCount& into);
-    // Files a worker could not count, with why (after FinishInto).
-    const std::vector<std::pair<std::string, std::string>>& Refused() const { return refused_; }
+    void FinishInto(TextCount& into, const Idle& idle = {});
+    // Progress, read while the workers count.
+    size_t FilesDone() const { return filesDone_; }
+    std::int64_t BytesDone() const { return bytesDone_; }
+    // What the workers have to tell, in the order of the list (after
+    // FinishInto).
+    const std::vector<FileNote>& Notes() const { return notes_; }
 
 private:
     void Work(TextCount& count);
-    void CountFile(TextCount& count, const FileJob& job);
-    void Refuse(const std::string& path, std::string reason);
+    void WorkOn(TextCount& count);
+    // Each returns the bytes it read.
+    std::int64_t CountFile(TextCount& count, const FileJob& job);
+    std::int64_t CheckAndCount(TextCount& count, const FileJob& job, LineSplitter& splitter);
+    std::int64_t CountDocument(TextCount& count, const FileJob& job, LineSplitter& splitter);
+    // Waits under the lock until ready(), calling idle between waits.
+    template <typename Ready>
+    void WaitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& condition, Ready ready,
+                 const Idle& idle);
+    void Note(FileNote note);
 
     std::vector<std::unique_ptr<TextCount>> counts_;
     std::vector<std::thread> threads_;
     std::mutex mutex_;
     std::condition_variable notEmpty_;  // workers wait for a file
     std::condition_variable notFull_;   // the run's thread waits for room
+    std::condition_variable allDone_;   // the run's thread waits for the workers
+    size_t working_ = 0;
+    size_t idleWorkers_ = 0;
     std::deque<FileJob> queue_;
     size_t capacity_;
     size_t queuedBytes_ = 0;  // of the documents waiting
     bool closed_ = false;
     std::atomic<bool> stop_ = false;
-    std::vector<std::pair<std::string, std::string>> refused_;
+    std::atomic<size_t> filesDone_ = 0;
+    std::atomic<std::int64_t> bytesDone_ = 0;
+    TextFileRules rules_;
+    std::vector<FileNote> notes_;
     // The first failure of a worker (out of memory, say), rethrown on the
     // run's thread by FinishInto.
     std::exception_ptr failure_;
