@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Matches(const std::string& name, const FileChoice& choice) {
+bool Matches(const std::string& name, const FileSelection& choice) {
     const auto match = [&name](const char* pattern) {
         return ::fnmatch(pattern, name.c_str(), FNM_CASEFOLD) == 0;
     };
@@ -28,7 +28,7 @@ bool Matches(const std::string& name, const FileChoice& choice) {
 
 class Walk {
 public:
-    Walk(const FileChoice& choice, InputFiles& out) : choice_(choice), out_(out) {}
+    Walk(const FileSelection& choice, InputFiles& out) : choice_(choice), out_(out) {}
 
     void Operand(const std::string& operand) {
         const fs::path path = PathFromUtf8(operand);
@@ -84,7 +84,7 @@ private:
         out_.files.push_back(path.string());
     }
 
-    const FileChoice& choice_;
+    const FileSelection& choice_;
     InputFiles& out_;
     std::set<std::pair<dev_t, ino_t>> seenFiles_;
     std::set<fs::path> seenNames_;
@@ -92,7 +92,7 @@ private:
 
 }  // namespace
 
-InputFiles ExpandInputs(const std::vector<std::string>& operands, const FileChoice& choice) {
+InputFiles ExpandInputs(const std::vector<std::string>& operands, const FileSelection& choice) {
     InputFiles out;
     Walk walk(choice, out);
     for (const std::string& operand : operands) walk.Operand(operand);

@@ -10,7 +10,7 @@
 
 namespace lexicount {
 
-struct FileChoice {
+struct FileSelection {
     bool recursive = false;
     // Patterns on a folder's file names ("*.txt"), case ignored; none: the
     // default, text and document files. A file named itself is always taken.
@@ -28,6 +28,6 @@ struct InputFiles {
 // byte order of their paths, files before subfolders, names that begin with
 // "." left out, links to folders not followed (so no walk can loop). The
 // same file reached twice is taken once, where it was first reached.
-InputFiles ExpandInputs(const std::vector<std::string>& operands, const FileChoice& choice);
+InputFiles ExpandInputs(const std::vector<std::string>& operands, const FileSelection& choice);
 
 }  // namespace lexicount

@@ -105,6 +105,25 @@ std::optional<std::string> QtDialogPresenter::ChooseFile(QWidget* parent, const 
     return Utf8FromQString(dialog.selectedFiles().first());
 }
 
+std::vector<std::string> QtDialogPresenter::ChooseFiles(QWidget* parent, const FileChoice& choice) {
+    QFileDialog dialog(parent, QStringFromUtf8(choice.title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (!choice.filter.empty()) dialog.setNameFilter(QStringFromUtf8(choice.filter));
+    if (!choice.folder.empty()) dialog.setDirectory(QStringFromUtf8(choice.folder));
+    std::vector<std::string> files;
+    if (dialog.exec() != QDialog::Accepted) return files;
+    for (const QString& file : dialog.selectedFiles()) files.push_back(Utf8FromQString(file));
+    return files;
+}
+
+std::optional<std::string> QtDialogPresenter::ChooseFolder(QWidget* parent, const FileChoice& choice) {
+    const QString folder = QFileDialog::getExistingDirectory(parent, QStringFromUtf8(choice.title),
+                                                             QStringFromUtf8(choice.folder));
+    if (folder.isEmpty()) return std::nullopt;
+    return Utf8FromQString(folder);
+}
+
 Answer DefaultAnswerPresenter::ShowBox(QWidget*, const MessageBox& box) {
     std::cerr << "[" << BoxTitle(box.title) << "] " << DisplayLineBreaks(box.text) << "\n";
     return DefaultAnswers().Show(box);
@@ -116,6 +135,14 @@ std::optional<std::string> DefaultAnswerPresenter::AskText(QWidget*, const std::
 }
 
 std::optional<std::string> DefaultAnswerPresenter::ChooseFile(QWidget*, const FileChoice&) {
+    return std::nullopt;
+}
+
+std::vector<std::string> DefaultAnswerPresenter::ChooseFiles(QWidget*, const FileChoice&) {
+    return {};
+}
+
+std::optional<std::string> DefaultAnswerPresenter::ChooseFolder(QWidget*, const FileChoice&) {
     return std::nullopt;
 }
 

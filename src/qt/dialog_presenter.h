@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/dialogs.h"
 
@@ -30,6 +31,10 @@ public:
                                                const std::string& prompt, const std::string& value) = 0;
     // The chosen path, or nullopt when cancelled.
     virtual std::optional<std::string> ChooseFile(QWidget* parent, const FileChoice& choice) = 0;
+    // Several existing files; none when cancelled.
+    virtual std::vector<std::string> ChooseFiles(QWidget* parent, const FileChoice& choice) = 0;
+    // An existing folder, or nullopt when cancelled.
+    virtual std::optional<std::string> ChooseFolder(QWidget* parent, const FileChoice& choice) = 0;
 };
 
 // The real thing: QMessageBox, QInputDialog and QFileDialog.
@@ -39,6 +44,8 @@ public:
     std::optional<std::string> AskText(QWidget* parent, const std::string& title, const std::string& prompt,
                                        const std::string& value) override;
     std::optional<std::string> ChooseFile(QWidget* parent, const FileChoice& choice) override;
+    std::vector<std::string> ChooseFiles(QWidget* parent, const FileChoice& choice) override;
+    std::optional<std::string> ChooseFolder(QWidget* parent, const FileChoice& choice) override;
 };
 
 // For runs without a user (screenshots, timing): every box takes its default
@@ -49,6 +56,8 @@ public:
     std::optional<std::string> AskText(QWidget* parent, const std::string& title, const std::string& prompt,
                                        const std::string& value) override;
     std::optional<std::string> ChooseFile(QWidget* parent, const FileChoice& choice) override;
+    std::vector<std::string> ChooseFiles(QWidget* parent, const FileChoice& choice) override;
+    std::optional<std::string> ChooseFolder(QWidget* parent, const FileChoice& choice) override;
 };
 
 // The title a box shows: the program's name when none is given.

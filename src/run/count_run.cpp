@@ -109,7 +109,7 @@ void MainController::StartElapsedTime() {
 
 bool MainController::CountFromSource() {
     if (!commandLineInput_.countsFiles.empty()) return DoItFromCounts();
-    if (!commandLineInput_.files.empty()) return DoItFromFileList();
+    if (!commandLineInput_.files.empty() || FileListChosen()) return DoItFromFileList();
     if (commandLineInput_.standardInput) return DoItFromStandardInput();
     if (settings_.source == SourceOption::optInFile) {
         settings_.txbFile[0] = Trim(settings_.txbFile[0]);

@@ -24,6 +24,9 @@ constexpr const char* kLargeInputQuestion =
     "the "
     "text window will not hold the result. Do you wish to specify an output file?";
 
+// Files queued between two looks at the window, as long as none waits.
+constexpr size_t kFilesPerIdle = 16;
+
 }  // namespace
 
 bool MainController::IsInputFile(const std::string& path) const {
@@ -168,7 +171,7 @@ bool MainController::DoItFromCounts() {
 }
 
 bool MainController::DoItFromFileList() {
-    const std::vector<std::string>& files = commandLineInput_.files;
+    const std::vector<std::string>& files = ListedFiles();
     const std::int16_t utf8 = settings_.chkUTF8;
     TextCount& count = StartFileCount(InputExtension(files.front()), 0, false);
     count.MarkScanStart();
@@ -178,7 +181,7 @@ bool MainController::DoItFromFileList() {
     }
     answersToAll_ = &answers;
     ParallelCount workers(
-        commandLineInput_.jobs,
+        ListJobs(),
         [this, &count] {
             return std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_,
                                                commonWords_);
@@ -192,6 +195,9 @@ bool MainController::DoItFromFileList() {
     std::vector<FileNote> refused;
     for (size_t index = 0; index < files.size() && !context_.StopRequested(); ++index) {
         settings_.chkUTF8 = utf8;  // each file is asked about as if alone
+        // Progress, and a stop, also while the files come faster than the
+        // workers wait for them.
+        if (index % kFilesPerIdle == kFilesPerIdle - 1) idle();
         std::optional<FileJob> job = ListedFileJob(files[index], answers);
         if (job) {
             job->index = index;
@@ -205,8 +211,8 @@ bool MainController::DoItFromFileList() {
     if (context_.StopRequested()) workers.Stop();
     workers.FinishInto(count, idle);
     FinishFileScan();
-    ReportListedFiles(refused, workers.Notes());
-    return refused.size() < files.size();
+    const size_t notCounted = ReportListedFiles(refused, workers.Notes(), files.size());
+    return notCounted < files.size();
 }
 
 // A plain-text file goes to the workers unchecked once the answer to its
@@ -234,7 +240,8 @@ void MainController::ShowFilesProgress(const ParallelCount& workers, size_t tota
 
 // The boxes the workers' checks would have shown, in the order of the
 // files, then the list of the files not counted.
-void MainController::ReportListedFiles(std::vector<FileNote> refused, const std::vector<FileNote>& notes) {
+size_t MainController::ReportListedFiles(std::vector<FileNote> refused, const std::vector<FileNote>& notes,
+                                         size_t total) {
     for (const FileNote& note : notes) {
         for (const MessageBox& box : note.boxes) view_.Show(box);
         if (note.crOnly && !classifyState_.macNoticeShown) {
@@ -243,17 +250,17 @@ void MainController::ReportListedFiles(std::vector<FileNote> refused, const std:
         }
         if (note.refused) refused.push_back(note);
     }
-    if (refused.empty()) return;
+    if (refused.empty()) return 0;
     std::stable_sort(refused.begin(), refused.end(),
                      [](const FileNote& a, const FileNote& b) { return a.index < b.index; });
     std::string list;
     for (const FileNote& note : refused) {
         list += "\r\n" + note.path + (note.reason.empty() ? "" : " (" + note.reason + ")");
     }
-    ShowWarning("Files not counted",
-                FormatGrouped(static_cast<std::int64_t>(refused.size())) + " of " +
-                    FormatGrouped(static_cast<std::int64_t>(commandLineInput_.files.size())) +
-                    " files could not be counted:" + list);
+    ShowWarning("Files not counted", FormatGrouped(static_cast<std::int64_t>(refused.size())) + " of " +
+                                         FormatGrouped(static_cast<std::int64_t>(total)) +
+                                         " files could not be counted:" + list);
+    return refused.size();
 }
 
 Dialogs& MainController::FileQuestions() {

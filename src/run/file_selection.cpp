@@ -24,7 +24,16 @@ std::string NamePart(const std::string& path) {
 }  // namespace
 
 void MainController::cmdFile_Click(int index) {
-    UseChosenFile(index, index == 0 ? view_.ChooseInputFile() : view_.ChooseOutputFile());
+    if (index == 1) {
+        UseChosenFile(1, view_.ChooseOutputFile());
+        return;
+    }
+    const std::vector<std::string> files = view_.ChooseInputFiles();
+    if (files.size() > 1) {
+        UseChosenFiles(files, FolderLabelOf(files));
+    } else {
+        UseChosenFile(0, files.empty() ? std::nullopt : std::optional<std::string>(files.front()));
+    }
 }
 
 void MainController::OpenAndCount(const std::string& path) {
@@ -40,6 +49,7 @@ bool MainController::UseChosenFile(int index, const std::optional<std::string>& 
     view_.SetLabel(StatusLabel::lblXMLsize, "");
     if (chosen && !chosen->empty()) {
         const std::string path = *chosen;
+        if (index == 0) ForgetChosenFiles();
         settings_.txbFile[index] = path;
         view_.SettingsChanged();
         if (index == 0) {
@@ -84,6 +94,7 @@ bool MainController::UseChosenFile(int index, const std::optional<std::string>& 
 
 void MainController::txbFile_LostFocus(int index) {
     if (Busy() || IsDocxFile(settings_.txbFile[0])) return;
+    if (index == 0 && FileListChosen()) return;  // the box names the files chosen
     settings_.txbFile[index] = Trim(settings_.txbFile[index]);
     view_.SettingsChanged();
     if (index == 0) {
@@ -109,6 +120,7 @@ void MainController::txbFile_LostFocus(int index) {
 void MainController::cmdClearFile_Click(int index) {
     settings_.txbFile[index].clear();
     if (index == 0) {
+        ForgetChosenFiles();
         view_.SetLabel(StatusLabel::lblFilesize, "");
         view_.SetLabel(StatusLabel::lblXMLsize, "");
         settings_.chkUTF8 = 0;

@@ -48,6 +48,9 @@ struct CommandLineInput {
     bool answersBySetting = false;
 };
 
+// "chapters/": the last part of the folder that holds all the files.
+std::string FolderLabelOf(const std::vector<std::string>& files);
+
 class MainController : public MainActions {
 public:
     MainController(MainView& view, SettingsRecord& settings);
@@ -125,6 +128,14 @@ public:
     void OpenAndCount(const std::string& path);
     void txbFile_LostFocus(int index);
     void cmdClearFile_Click(int index);
+    // "Input folder": a folder, its subfolders and a file-name filter.
+    void cmdInputFolder_Click();
+    // Several input files at once (one is taken as "Input file" takes it);
+    // where: how the box names their place ("chapters/").
+    void UseChosenFiles(const std::vector<std::string>& files, const std::string& where);
+    // The files the next count reads in place of the input file: none
+    // unless the box still names those chosen.
+    std::vector<std::string> ChosenFiles() const;
 
     // --- For the settings window ---
 
@@ -190,10 +201,17 @@ private:
     std::optional<FileJob> CheckListedFile(const std::string& path);
     std::optional<FileJob> ListedFileJob(const std::string& path, const AnswersToAll& answers);
     void ShowFilesProgress(const ParallelCount& workers, size_t total);
-    void ReportListedFiles(std::vector<FileNote> refused, const std::vector<FileNote>& notes);
+    // Returns how many files were not counted.
+    size_t ReportListedFiles(std::vector<FileNote> refused, const std::vector<FileNote>& notes, size_t total);
     // The questions about a file: of a run over many files, they offer
     // "Yes to all" and "No to all".
     Dialogs& FileQuestions();
+    bool FileListChosen() const;
+    void ForgetChosenFiles();
+    // The files of a run over many, and its workers: the command line's or
+    // the window's.
+    const std::vector<std::string>& ListedFiles() const;
+    int ListJobs() const;
     void FinishFileScan();
     bool CheckPlainTextInput(const std::string& path, std::int64_t& size);
     bool AcceptUtf16Input(const std::string& path, std::int64_t& size);
@@ -249,6 +267,9 @@ private:
     std::int16_t utf16Input_ = kHeaderNone;
     CommandLineInput commandLineInput_;
     AnswersToAll* answersToAll_ = nullptr;  // while many files are checked
+    // Several files chosen in the window, and the box's text naming them.
+    std::vector<std::string> chosenFiles_;
+    std::string chosenFilesLabel_;
     // The raw clipboard text, for the control-character check.
     std::u16string clipboardRaw_;
     // The output file was created, empty, by the early open of this run: it

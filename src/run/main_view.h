@@ -114,6 +114,14 @@ public:
     // The input-file chooser ("Specify input file", filter "A text file or a
     // docx file", the file must exist); nullopt when cancelled.
     virtual std::optional<std::string> ChooseInputFile() = 0;
+    // Several input files at once where the window's chooser takes them;
+    // none when cancelled.
+    virtual std::vector<std::string> ChooseInputFiles() {
+        std::optional<std::string> one = ChooseInputFile();
+        return one ? std::vector<std::string>{*one} : std::vector<std::string>{};
+    }
+    // A folder to count the files of; nullopt when cancelled.
+    virtual std::optional<std::string> ChooseInputFolder() { return std::nullopt; }
     // The core changed fields of the settings record (file paths, chkUTF8,
     // chkSuppressWords, chkDisableOutputToFile, the source option, the
     // common-words fields, ...): bring the controls of both windows in line.

@@ -129,7 +129,10 @@ void MainController::StartUp() {
 }
 
 void MainController::cmdSaveState_Click() {
-    const std::string message = SaveState(settings_, state_.strCommonWordsFile, stateFile_);
+    // The box's "12 files in chapters/" names no file to restore.
+    SettingsRecord saved = settings_;
+    if (FileListChosen()) saved.txbFile[0].clear();
+    const std::string message = SaveState(saved, state_.strCommonWordsFile, stateFile_);
     if (message.empty()) {
         view_.PopUp(Text(50), 2400, 300, 2000, 6500, 5200);
     } else {

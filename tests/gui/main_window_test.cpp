@@ -556,6 +556,7 @@ TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {
     // The input box is empty, so its "Clear" button is not a stop.
     const std::vector<std::string> order = {"txbFile_0",
                                             "chkUTF8",
+                                            "cmdInputFolder",
                                             "cmdFile_1",
                                             "txbFile_1",
                                             "cmdClearFile_1",

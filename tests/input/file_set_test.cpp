@@ -45,7 +45,7 @@ TEST(FileSet, TakesTheFoldersFilesAsTheChoiceSays) {
     struct Case {
         const char* name;
         Names operands;
-        FileChoice choice;
+        FileSelection choice;
         Names expected;
     };
     const std::vector<Case> cases = {

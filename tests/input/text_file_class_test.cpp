@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <random>
 #include <thread>
 #include <vector>
 
@@ -403,6 +404,52 @@ TEST(ClassificationMessage, CodesWithoutFixtures) {
     }
     for (std::int16_t code : {kFileNoPath, kTextCrLf, kTextLf}) {
         EXPECT_FALSE(ClassificationMessage(path, TextScan{code}).has_value()) << code;
+    }
+}
+
+}  // namespace
+}  // namespace lexicount
+
+namespace lexicount {
+namespace {
+
+// A file read once for its count is classified from its bytes exactly as
+// from its path: random text with control characters here and there, at
+// sizes around the scan's limit and its first fifth, and the headers.
+TEST(ScanTextBytes, AgreesWithTheScanOfThePath) {
+    test::TempDir dir;
+    std::mt19937 random(7);
+    std::vector<std::pair<std::string, std::string>> files = {
+        {"bom.txt", "\xEF\xBB\xBFtext\r\n"},
+        {"le.txt", std::string("\xFF\xFEt\0e\0", 6)},
+        {"tiny.txt", "abc"},
+        {"rtf.txt", "{\\rtf1 x}"},
+        {"page.html", "<html>\n<meta charset=\"UTF-8\">\nwords</html>"},
+        {"x.xml", std::string("<\0x\0", 4)},
+    };
+    const std::string alphabet = "abc de\r\n\t\x01\x1F\x7F\xE9";
+    for (int i = 0; i < 60; ++i) {
+        const size_t size = std::uniform_int_distribution<size_t>(5, kScanBytes * 3 / 2)(random);
+        const double controls = i % 3 == 0 ? 0.0 : std::uniform_real_distribution<double>(0, 0.05)(random);
+        std::string text;
+        for (size_t j = 0; j < size; ++j) {
+            const bool control = std::uniform_real_distribution<double>(0, 1)(random) < controls;
+            text +=
+                control ? alphabet[9 + j % 2] : alphabet[std::uniform_int_distribution<size_t>(0, 8)(random)];
+        }
+        files.emplace_back("r" + std::to_string(i) + (i % 2 == 0 ? ".txt" : ".dat"), text);
+    }
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        const std::string path = dir.Write(name, bytes).string();
+        for (const double maxPercent : {0.0, 1.0}) {
+            const TextScan fromPath = ScanTextFile(path, kScanBytes, maxPercent, true);
+            const TextScan fromBytes = ScanTextBytes(path, bytes, bytes.size(), kScanBytes, maxPercent, true);
+            EXPECT_EQ(fromBytes.intFileType, fromPath.intFileType);
+            EXPECT_EQ(fromBytes.blnIsUTF8, fromPath.blnIsUTF8);
+            EXPECT_DOUBLE_EQ(fromBytes.dblPercent, fromPath.dblPercent);
+            EXPECT_EQ(CheckHeaderBytes(path, bytes, true), CheckFileHeader(path, true));
+        }
     }
 }
 

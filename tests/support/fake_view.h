@@ -38,6 +38,10 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> inputBoxAnswers;
     std::optional<std::string> inputFileChoice;
+    // Several files for "Input file" (inputFileChoice when unset), and the
+    // folder for "Input folder".
+    std::optional<std::vector<std::string>> inputFilesChoice;
+    std::optional<std::string> inputFolderChoice;
     std::optional<std::string> outputFileChoice;
     std::optional<std::string> contextsFileChoice;
     std::optional<std::u16string> clipboard;
@@ -82,6 +86,10 @@ public:
                                         const std::string& defaultValue) override;
     std::optional<std::string> ChooseOutputFile() override;
     std::optional<std::string> ChooseInputFile() override { return inputFileChoice; }
+    std::vector<std::string> ChooseInputFiles() override {
+        return inputFilesChoice ? *inputFilesChoice : MainView::ChooseInputFiles();
+    }
+    std::optional<std::string> ChooseInputFolder() override { return inputFolderChoice; }
     void ContextsFound(std::vector<WordContext> found) override {
         contexts.insert(contexts.end(), found.begin(), found.end());
     }

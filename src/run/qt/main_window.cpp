@@ -120,6 +120,7 @@ void MainWindow::ConnectEvents() {
                 [this, i](const QString& text) { settings_.txbFile[i] = Utf8FromQString(text); });
         connect(txbFile_[i], &QLineEdit::textChanged, this, &MainWindow::RefreshClearButtons);
     }
+    connect(cmdInputFolder_, &QPushButton::clicked, this, [this] { controller_->cmdInputFolder_Click(); });
     connect(chkUTF8_, &QCheckBox::clicked, this, [this] { settings_.chkUTF8 = ValueOf(*chkUTF8_); });
     connect(chkDisableOutputToFile_, &QCheckBox::clicked, this,
             [this] { settings_.chkDisableOutputToFile = ValueOf(*chkDisableOutputToFile_); });
@@ -299,8 +300,19 @@ std::optional<std::string> MainWindow::ChooseExportFile() {
 }
 
 std::optional<std::string> MainWindow::ChooseInputFile() {
-    return presenter_.ChooseFile(
-        this, {"Specify input file", "A text file or a docx file (*)", true, browseFolder_});
+    return presenter_.ChooseFile(this, InputFileChoice());
+}
+
+std::vector<std::string> MainWindow::ChooseInputFiles() {
+    return presenter_.ChooseFiles(this, InputFileChoice());
+}
+
+FileChoice MainWindow::InputFileChoice() const {
+    return {"Specify input file", "A text file or a docx file (*)", true, browseFolder_};
+}
+
+std::optional<std::string> MainWindow::ChooseInputFolder() {
+    return presenter_.ChooseFolder(this, {"Specify input folder", "", true, browseFolder_});
 }
 
 // --- MainView: text box, labels, buttons ---
@@ -359,8 +371,8 @@ void MainWindow::SetCountButtonEnabled(bool enabled) {
 void MainWindow::EnableControls(bool enabled) {
     controlsEnabled_ = enabled;
     for (QWidget* control : std::initializer_list<QWidget*>{
-             cmdFile_[0], cmdFile_[1], txbFile_[0], txbFile_[1], chkUTF8_, cmdSaveState_, cmdClearOutput_,
-             cboWordOrder_, cboDisplayFormat_, cmdExport_, optOnClipboard_, optInFile_}) {
+             cmdFile_[0], cmdInputFolder_, cmdFile_[1], txbFile_[0], txbFile_[1], chkUTF8_, cmdSaveState_,
+             cmdClearOutput_, cboWordOrder_, cboDisplayFormat_, cmdExport_, optOnClipboard_, optInFile_}) {
         control->setEnabled(enabled);
     }
     // Controls whose use also depends on something else come back only when

@@ -33,6 +33,7 @@ class QTimer;
 namespace lexicount {
 
 class DialogPresenter;
+struct FileChoice;
 class MainController;
 class OutputTextBox;
 class WordTablePanel;
@@ -84,6 +85,8 @@ public:
     // The charts window, built on first use (for tests: nullptr before).
     ChartsWindow* Charts() const { return charts_; }
     std::optional<std::string> ChooseInputFile() override;
+    std::vector<std::string> ChooseInputFiles() override;
+    std::optional<std::string> ChooseInputFolder() override;
     TextBox& OutputBox() override;
     void SetLabel(StatusLabel label, const std::string& text) override;
     std::string Label(StatusLabel label) const override;
@@ -126,6 +129,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    FileChoice InputFileChoice() const;
     void BuildControls();
     QWidget* BuildSourceRow();
     QWidget* BuildFileRows();
@@ -154,6 +158,7 @@ private:
     std::array<QPushButton*, 2> cmdFile_{};
     std::array<QLineEdit*, 2> txbFile_{};
     std::array<QPushButton*, 2> cmdClearFile_{};
+    QPushButton* cmdInputFolder_ = nullptr;
     QCheckBox* chkDisableOutputToFile_ = nullptr;
     QCheckBox* chkUTF8_ = nullptr;
     QCheckBox* chkSuppressWords_ = nullptr;

@@ -83,6 +83,7 @@ void MainWindow::BuildControls() {
                  txbFile_[0],
                  cmdClearFile_[0],
                  chkUTF8_,
+                 cmdInputFolder_,
                  cmdFile_[1],
                  txbFile_[1],
                  cmdClearFile_[1],
@@ -157,6 +158,9 @@ QWidget* MainWindow::BuildFileRows() {
     chkDisableOutputToFile_ = Named(new QCheckBox("Disable"), "chkDisableOutputToFile");
     chkDisableOutputToFile_->setEnabled(false);
     grid->addWidget(chkUTF8_, 0, 3);
+    // A folder of files, with its subfolders, in place of the input file.
+    cmdInputFolder_ = Button("cmdInputFolder", "Input fol&der");
+    grid->addWidget(cmdInputFolder_, 0, 4);
     grid->addWidget(chkDisableOutputToFile_, 1, 3);
     grid->setColumnStretch(1, 1);
     return rows;

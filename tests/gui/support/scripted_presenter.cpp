@@ -1,5 +1,7 @@
 #include "gui/support/scripted_presenter.h"
 
+#include <algorithm>
+
 namespace lexicount::test {
 
 Answer ScriptedPresenter::ShowBox(QWidget*, const MessageBox& box) {
@@ -33,6 +35,23 @@ std::optional<std::string> ScriptedPresenter::ChooseFile(QWidget*, const FileCho
     auto file = files.front();
     files.pop_front();
     return file;
+}
+
+std::vector<std::string> ScriptedPresenter::ChooseFiles(QWidget* parent, const FileChoice& choice) {
+    std::vector<std::string> chosen;
+    const std::optional<std::string> entry = ChooseFile(parent, choice);
+    if (!entry) return chosen;
+    size_t start = 0;
+    while (start <= entry->size()) {
+        const size_t end = std::min(entry->find('\n', start), entry->size());
+        if (end > start) chosen.push_back(entry->substr(start, end - start));
+        start = end + 1;
+    }
+    return chosen;
+}
+
+std::optional<std::string> ScriptedPresenter::ChooseFolder(QWidget* parent, const FileChoice& choice) {
+    return ChooseFile(parent, choice);
 }
 
 }  // namespace lexicount::test

@@ -19,6 +19,10 @@ public:
     std::optional<std::string> AskText(QWidget* parent, const std::string& title, const std::string& prompt,
                                        const std::string& value) override;
     std::optional<std::string> ChooseFile(QWidget* parent, const FileChoice& choice) override;
+    // Both take their answers from `files`: several files as one entry,
+    // separated by line feeds.
+    std::vector<std::string> ChooseFiles(QWidget* parent, const FileChoice& choice) override;
+    std::optional<std::string> ChooseFolder(QWidget* parent, const FileChoice& choice) override;
 
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> files;  // nullopt = cancelled

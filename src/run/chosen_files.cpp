@@ -1,0 +1,136 @@
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include "input/file_helpers.h"
+#include "input/file_set.h"
+#include "run/main_controller.h"
+#include "words/number_format.h"
+
+namespace lexicount {
+namespace {
+
+constexpr const char* kInputFolderTitle = "Input folder";
+// Names beyond these are summed up in the tool tip, which must fit a screen.
+constexpr size_t kToolTipNames = 40;
+
+std::string DefaultFilter() {
+    std::string filter;
+    for (const char* pattern : kDefaultIncludes) {
+        if (!filter.empty()) filter += ' ';
+        filter += pattern;
+    }
+    return filter;
+}
+
+std::vector<std::string> Patterns(const std::string& filter) {
+    std::vector<std::string> patterns;
+    std::istringstream words(filter);
+    for (std::string pattern; words >> pattern;) patterns.push_back(pattern);
+    return patterns;
+}
+
+// "chapters/": the last part of a folder's path, as the box shows it.
+std::string FolderLabel(const std::string& folder) {
+    std::filesystem::path path = PathFromUtf8(folder);
+    if (!path.has_filename()) path = path.parent_path();
+    const std::string name = path.filename().string();
+    std::string label = name.empty() ? path.string() : name;
+    label += '/';
+    return label;
+}
+
+}  // namespace
+
+// The folder that holds all the files, as the box names it.
+std::string FolderLabelOf(const std::vector<std::string>& files) {
+    std::filesystem::path common = PathFromUtf8(files.front()).parent_path();
+    for (const std::string& file : files) {
+        const std::filesystem::path folder = PathFromUtf8(file).parent_path();
+        while (!common.empty() &&
+               std::mismatch(common.begin(), common.end(), folder.begin(), folder.end()).first !=
+                   common.end()) {
+            const std::filesystem::path up = common.parent_path();
+            common = up == common ? std::filesystem::path() : up;  // a root has itself as parent
+        }
+    }
+    return common.empty() ? std::string("./") : FolderLabel(common.string());
+}
+
+namespace {
+
+std::string FilesToolTip(const std::vector<std::string>& files) {
+    std::string tip;
+    for (size_t i = 0; i < files.size() && i < kToolTipNames; ++i) {
+        if (i > 0) tip += '\n';
+        tip += files[i];
+    }
+    if (files.size() > kToolTipNames) {
+        tip +=
+            "\n... and " + FormatGrouped(static_cast<std::int64_t>(files.size() - kToolTipNames)) + " more";
+    }
+    return tip;
+}
+
+}  // namespace
+
+void MainController::cmdInputFolder_Click() {
+    if (Busy()) return;
+    const std::optional<std::string> folder = view_.ChooseInputFolder();
+    if (!folder || folder->empty()) return;
+    const std::optional<std::string> filter = view_.InputBox(
+        kInputFolderTitle,
+        "Count the files of this folder and its subfolders whose names match:", DefaultFilter());
+    if (!filter) return;
+    const InputFiles found = ExpandInputs({*folder}, {true, Patterns(*filter)});
+    if (found.files.empty()) {
+        ShowWarning(kInputFolderTitle, "No file in " + *folder + " has a name that matches " + *filter + ".");
+        return;
+    }
+    UseChosenFiles(found.files, FolderLabel(*folder));
+}
+
+void MainController::UseChosenFiles(const std::vector<std::string>& files, const std::string& where) {
+    if (files.size() == 1) {
+        UseChosenFile(0, files.front());
+        return;
+    }
+    chosenFiles_ = files;
+    chosenFilesLabel_ = FormatGrouped(static_cast<std::int64_t>(files.size())) + " files in " + where;
+    state_.blnWordsGot = false;
+    settings_.txbFile[0] = chosenFilesLabel_;
+    view_.SettingsChanged();
+    view_.SetLabel(StatusLabel::lblFilesize, "");
+    view_.SetLabel(StatusLabel::lblXMLsize, "");
+    view_.SetFileBoxToolTip(0, FilesToolTip(files));
+    view_.OutputBox().SetText("");
+    view_.OutputBox().Repaint();
+    SelectFileSource();
+    view_.SetTheFocus();
+}
+
+bool MainController::FileListChosen() const {
+    return !chosenFiles_.empty() && settings_.source == SourceOption::optInFile &&
+           settings_.txbFile[0] == chosenFilesLabel_;
+}
+
+std::vector<std::string> MainController::ChosenFiles() const {
+    return FileListChosen() ? chosenFiles_ : std::vector<std::string>{};
+}
+
+void MainController::ForgetChosenFiles() {
+    chosenFiles_.clear();
+    chosenFilesLabel_.clear();
+}
+
+int MainController::ListJobs() const {
+    if (!commandLineInput_.files.empty()) return commandLineInput_.jobs;
+    return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+}
+
+const std::vector<std::string>& MainController::ListedFiles() const {
+    return commandLineInput_.files.empty() ? chosenFiles_ : commandLineInput_.files;
+}
+
+}  // namespace lexicount
