@@ -69,6 +69,7 @@ enum LongOnly : int {
     kMergeCounts,
     kInclude,
     kJobs,
+    kPerFile,
 };
 
 constexpr option kLongOptions[] = {
@@ -92,6 +93,7 @@ constexpr option kLongOptions[] = {
     {"recursive", no_argument, nullptr, 'r'},
     {"include", required_argument, nullptr, kInclude},
     {"jobs", required_argument, nullptr, kJobs},
+    {"per-file", no_argument, nullptr, kPerFile},
     {nullptr, 0, nullptr, 0},
 };
 // A leading ':' reports a missing value apart from an unknown option; no
@@ -123,6 +125,7 @@ bool TakeOption(int code, const std::string& value, Options& options, std::strin
         case kMergeCounts: options.mergeCounts = true; return true;
         case 'r': options.recursive = true; return true;
         case kInclude: options.includes.push_back(value); return true;
+        case kPerFile: options.perFile = true; return true;
         case kJobs: {
             const std::optional<int> jobs = ParseInt(value);
             if (!jobs || *jobs < 1 || *jobs > 256) {
@@ -273,6 +276,10 @@ options):
                      cannot be counted is named at the end and ends nothing
   --jobs N           count several files with N workers (default: one for
                      each core); the list is the same for any N
+  --per-file         with several files, --export also writes a frequency
+                     column for each file (of up to 200 files), headed by its
+                     path below their common folder; a "files" column (in
+                     how many files a word occurs) is always written
   --save-counts FILE also write the counted words with their frequencies and
                      the settings that counted them to FILE, for a later
                      --merge-counts

@@ -17,6 +17,7 @@ struct Options {
     std::vector<std::string> inputs;
     bool recursive = false;
     int jobs = 0;                       // workers for several inputs; 0: one a core
+    bool perFile = false;               // columns by file in the exports of several inputs
     std::vector<std::string> includes;  // patterns of a folder's file names
     std::string type;                   // extension that decides comments and markup
     std::string output;

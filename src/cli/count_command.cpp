@@ -206,7 +206,7 @@ bool SaveCounts(const Options& options, const MainController& controller, std::o
 bool WriteExports(const Options& options, const MainController& controller, const SettingsRecord& settings,
                   std::ostream& err) {
     if (options.exports.empty()) return true;
-    const ExportTable table = controller.State().count->ListedRows(settings.cboWordOrder);
+    const ExportTable table = controller.State().count->ListedRows(settings.cboWordOrder, controller.CountedFileColumns());
     bool written = true;
     for (const std::string& file : options.exports) {
         const std::string failure = WriteExport(file, *ExportFormatOf(file), table);
@@ -249,6 +249,7 @@ int RunCount(const Options& options, std::ostream& out, std::ostream& err) {
     if (options.ManyInputs() && !ChooseFiles(options, files, missing, err)) return kFailure;
     CliView view(settings, err);
     MainController controller(view, settings);
+    controller.SetFileColumns(!options.exports.empty(), options.perFile);
     const std::string loadError = controller.LoadForCommandLine(
         ProgramFolder(),
         {ReadsStandardInput(options), options.type, options.countsFiles, files, Jobs(options), true});

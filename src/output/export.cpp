@@ -56,11 +56,16 @@ std::string JsonString(std::string_view text) {
     return out + '"';
 }
 
-std::vector<std::string> Fields(const ExportRow& row) {
-    return {std::to_string(row.rank),      row.word,
-            std::to_string(row.frequency), Number(row.percent),
-            Number(row.perMillion),        Number(row.cumulativePercent)};
+std::vector<std::string> Fields(const ExportTable& table, const ExportRow& row) {
+    std::vector<std::string> fields = {std::to_string(row.rank),      row.word,
+                                       std::to_string(row.frequency), Number(row.percent),
+                                       Number(row.perMillion),        Number(row.cumulativePercent)};
+    if (table.countsFiles) fields.push_back(std::to_string(row.files));
+    for (const std::int64_t count : row.byFile) fields.push_back(std::to_string(count));
+    return fields;
 }
+
+constexpr size_t kWordColumn = 1;
 
 // libxlsxwriter writes to a path: a temporary file beside the target, whose
 // bytes then replace the target as every file of the program is replaced.
@@ -71,19 +76,23 @@ std::string WriteXlsx(const std::string& path, const ExportTable& table) {
     lxw_workbook* workbook = workbook_new(temporary.string().c_str());
     if (workbook == nullptr) return "Cannot create a workbook beside " + path;
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Words");
-    const auto& columns = ExportColumns();
+    const std::vector<std::string> columns = ExportColumns(table);
     for (size_t c = 0; c < columns.size(); ++c) {
         worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), columns[c].c_str(), nullptr);
     }
     for (size_t r = 0; r < table.rows.size(); ++r) {
         const ExportRow& row = table.rows[r];
         const auto line = static_cast<lxw_row_t>(r + 1);
-        worksheet_write_number(sheet, line, 0, static_cast<double>(row.rank), nullptr);
-        worksheet_write_string(sheet, line, 1, row.word.c_str(), nullptr);
-        worksheet_write_number(sheet, line, 2, static_cast<double>(row.frequency), nullptr);
-        worksheet_write_number(sheet, line, 3, row.percent, nullptr);
-        worksheet_write_number(sheet, line, 4, row.perMillion, nullptr);
-        worksheet_write_number(sheet, line, 5, row.cumulativePercent, nullptr);
+        worksheet_write_string(sheet, line, kWordColumn, row.word.c_str(), nullptr);
+        // The other columns are numbers, which a spreadsheet must take as such.
+        std::vector<double> numbers = {static_cast<double>(row.rank), static_cast<double>(row.frequency),
+                                       row.percent, row.perMillion, row.cumulativePercent};
+        if (table.countsFiles) numbers.push_back(static_cast<double>(row.files));
+        for (const std::int64_t count : row.byFile) numbers.push_back(static_cast<double>(count));
+        for (size_t n = 0; n < numbers.size(); ++n) {
+            const auto column = static_cast<lxw_col_t>(n < kWordColumn ? n : n + 1);
+            worksheet_write_number(sheet, line, column, numbers[n], nullptr);
+        }
     }
     worksheet_freeze_panes(sheet, 1, 0);
     const lxw_error closed = workbook_close(workbook);
@@ -126,9 +135,18 @@ const std::vector<std::string>& ExportColumns() {
     return columns;
 }
 
+std::vector<std::string> ExportColumns(const ExportTable& table) {
+    std::vector<std::string> columns = ExportColumns();
+    if (table.countsFiles) columns.emplace_back("files");
+    columns.insert(columns.end(), table.fileColumns.begin(), table.fileColumns.end());
+    return columns;
+}
+
 ExportTable MakeExportTable(const WordTable& table, const WordStatistics& stats, int cboWordOrder,
-                            std::int64_t totalInstances, bool utf8Words) {
+                            std::int64_t totalInstances, bool utf8Words, const std::vector<std::string>& fileNames) {
     ExportTable out;
+    out.countsFiles = table.KnowsFiles();
+    if (out.countsFiles) out.fileColumns = fileNames;
     out.differentWords = stats.lngNumWordsIncluded;
     out.listedInstances = stats.lngNumOccurrences;
     out.totalInstances = totalInstances;
@@ -145,6 +163,14 @@ ExportTable MakeExportTable(const WordTable& table, const WordStatistics& stats,
         row.percent = 100.0 * static_cast<double>(record.Frequency) / listed;
         row.perMillion = 1e6 * static_cast<double>(record.Frequency) / listed;
         row.cumulativePercent = 100.0 * static_cast<double>(running) / listed;
+        if (out.countsFiles) {
+            const WordFiles& files = table.FilesOf(record);
+            row.files = files.files;
+            row.byFile.assign(out.fileColumns.size(), 0);
+            for (const FileCount& count : files.byFile) {
+                if (count.file < row.byFile.size()) row.byFile[count.file] = count.count;
+            }
+        }
         out.rows.push_back(std::move(row));
         return true;
     });
@@ -162,8 +188,8 @@ std::string DelimitedText(const ExportTable& table, ExportFormat format) {
         text += lineEnd;
     };
     std::string text;
-    appendLine(text, ExportColumns());
-    for (const ExportRow& row : table.rows) appendLine(text, Fields(row));
+    appendLine(text, ExportColumns(table));
+    for (const ExportRow& row : table.rows) appendLine(text, Fields(table, row));
     return text;
 }
 
@@ -172,13 +198,13 @@ std::string JsonText(const ExportTable& table) {
                        ", \"listed_instances\": " + std::to_string(table.listedInstances) +
                        ", \"total_instances\": " + std::to_string(table.totalInstances) +
                        "},\n  \"words\": [";
-    const auto& columns = ExportColumns();
+    const std::vector<std::string> columns = ExportColumns(table);
     for (size_t r = 0; r < table.rows.size(); ++r) {
-        const std::vector<std::string> fields = Fields(table.rows[r]);
+        const std::vector<std::string> fields = Fields(table, table.rows[r]);
         text += r == 0 ? "\n    {" : ",\n    {";
         for (size_t c = 0; c < fields.size(); ++c) {
             if (c > 0) text += ", ";
-            text += JsonString(columns[c]) + ": " + (c == 1 ? JsonString(fields[c]) : fields[c]);
+            text += JsonString(columns[c]) + ": " + (c == kWordColumn ? JsonString(fields[c]) : fields[c]);
         }
         text += '}';
     }

@@ -31,6 +31,10 @@ struct ExportRow {
     // The word's place in the program's alphabetical order, for sorting the
     // rows by word (not exported).
     std::int64_t alphabetical = 0;
+    // Of a count of many files: in how many the word occurs, and its count
+    // in each file that has a column.
+    std::int64_t files = 0;
+    std::vector<std::int64_t> byFile;
 };
 
 struct ExportTable {
@@ -38,13 +42,18 @@ struct ExportTable {
     std::int64_t differentWords = 0;
     std::int64_t listedInstances = 0;
     std::int64_t totalInstances = 0;  // of all words found, listed or not
+    bool countsFiles = false;         // a count of many files: the "files" column
+    std::vector<std::string> fileColumns;  // the headers of the columns by file
 };
 
 // The listed words of a finished count in the order of cboWordOrder.
 // utf8Words: the table holds UTF-8 (the Unicode text model), otherwise
 // Windows-1252, which the export turns into UTF-8.
+// fileNames: the headers of the columns by file, of a table that counted
+// its words by file; none, for no such columns.
 ExportTable MakeExportTable(const WordTable& table, const WordStatistics& stats, int cboWordOrder,
-                            std::int64_t totalInstances, bool utf8Words);
+                            std::int64_t totalInstances, bool utf8Words,
+                            const std::vector<std::string>& fileNames = {});
 
 // A field of tab-separated text: a tab or line end inside it (no word holds
 // one) becomes a space rather than break the row.
@@ -52,6 +61,8 @@ std::string TsvField(std::string_view field);
 
 // The column names of the header row, in order.
 const std::vector<std::string>& ExportColumns();
+// The columns of this table: those above, then "files" and those by file.
+std::vector<std::string> ExportColumns(const ExportTable& table);
 
 // CSV with separator ',' (fields quoted as RFC 4180 asks, lines ending in
 // CR LF) or TSV with separator '\t' (lines ending in LF).

@@ -41,10 +41,8 @@ std::string FolderLabel(const std::string& folder) {
     return label;
 }
 
-}  // namespace
-
-// The folder that holds all the files, as the box names it.
-std::string FolderLabelOf(const std::vector<std::string>& files) {
+// The folder that holds all the files.
+std::filesystem::path CommonFolder(const std::vector<std::string>& files) {
     std::filesystem::path common = PathFromUtf8(files.front()).parent_path();
     for (const std::string& file : files) {
         const std::filesystem::path folder = PathFromUtf8(file).parent_path();
@@ -55,7 +53,24 @@ std::string FolderLabelOf(const std::vector<std::string>& files) {
             common = up == common ? std::filesystem::path() : up;  // a root has itself as parent
         }
     }
+    return common;
+}
+
+}  // namespace
+
+std::string FolderLabelOf(const std::vector<std::string>& files) {
+    const std::filesystem::path common = CommonFolder(files);
     return common.empty() ? std::string("./") : FolderLabel(common.string());
+}
+
+std::vector<std::string> NamesBelowCommonFolder(const std::vector<std::string>& files) {
+    std::vector<std::string> names;
+    if (files.empty()) return names;
+    const std::filesystem::path common = CommonFolder(files);
+    for (const std::string& file : files) {
+        names.push_back(common.empty() ? file : PathFromUtf8(file).lexically_relative(common).generic_string());
+    }
+    return names;
 }
 
 namespace {

@@ -88,7 +88,8 @@ void MainController::DoIt() {
 
 void MainController::ShowWordTable() {
     if (!view_.HasWordTable()) return;
-    view_.ShowWordTable(state_.count->ListedRows(settings_.cboWordOrder), IsOn(settings_.chkCaseSignificant));
+    view_.ShowWordTable(state_.count->ListedRows(settings_.cboWordOrder, countedFileColumns_),
+                        IsOn(settings_.chkCaseSignificant));
 }
 
 bool MainController::RefuseWordsToIgnore() {
@@ -246,6 +247,9 @@ void MainController::NewCount(ScanHooks& hooks) {
     wordsToIgnore_ = WordsToIgnore(state_.strWordsToIgnore);
     state_.count =
         std::make_shared<TextCount>(settings_, allowedExtraChars_, wordsToIgnore_, commonWords_, &hooks);
+    // A count of many files names them again.
+    countedFiles_.clear();
+    countedFileColumns_.clear();
 }
 
 }  // namespace lexicount

@@ -29,7 +29,7 @@ void MainController::cmdExport_Click() {
         return;
     }
     const std::string failure =
-        WriteExport(path, *ExportFormatOf(path), state_.count->ListedRows(settings_.cboWordOrder));
+        WriteExport(path, *ExportFormatOf(path), state_.count->ListedRows(settings_.cboWordOrder, countedFileColumns_));
     if (!failure.empty())
         ShowWarning(kExportTitle, "The words could not be exported to " + path + ": " + failure);
 }

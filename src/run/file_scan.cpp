@@ -175,6 +175,11 @@ bool MainController::DoItFromFileList() {
     const std::int16_t utf8 = settings_.chkUTF8;
     TextCount& count = StartFileCount(InputExtension(files.front()), 0, false);
     count.MarkScanStart();
+    // A column for each file only for as many as a table can show.
+    const bool byFile = perFileColumns_ && files.size() <= kMaxFileColumns;
+    if (fileColumns_) count.KeepFiles();
+    countedFiles_ = NamesBelowCommonFolder(files);
+    countedFileColumns_ = byFile ? countedFiles_ : std::vector<std::string>{};
     AnswersToAll answers(view_);
     if (commandLineInput_.answersBySetting) {
         answers.AnswerAll(std::string(kUtf8OrAnsiTitle), IsOn(utf8) ? Answer::Yes : Answer::No);
@@ -182,9 +187,11 @@ bool MainController::DoItFromFileList() {
     answersToAll_ = &answers;
     ParallelCount workers(
         ListJobs(),
-        [this, &count] {
-            return std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_,
-                                               commonWords_);
+        [this, &count, byFile] {
+            auto worker =
+                std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_, commonWords_);
+            if (fileColumns_) worker->TellFilesApart(byFile);
+            return worker;
         },
         TextFileRules{IsOn(settings_.chkUnicodeWords), utf8, false});
     // The window shows the progress and takes a stop while the workers count.
@@ -210,6 +217,7 @@ bool MainController::DoItFromFileList() {
     settings_.chkUTF8 = utf8;
     if (context_.StopRequested()) workers.Stop();
     workers.FinishInto(count, idle);
+    count.SortFiles();
     FinishFileScan();
     const size_t notCounted = ReportListedFiles(refused, workers.Notes(), files.size());
     return notCounted < files.size();

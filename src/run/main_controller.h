@@ -35,6 +35,8 @@ class ParallelCount;
 // What the command-line tool hands the run instead of the window's input
 // box: standard input in place of a file, and an extension that picks the
 // comment and markup style in place of the file's own.
+inline constexpr size_t kMaxFileColumns = 200;
+
 struct CommandLineInput {
     bool standardInput = false;
     std::string type;
@@ -50,6 +52,8 @@ struct CommandLineInput {
 
 // "chapters/": the last part of the folder that holds all the files.
 std::string FolderLabelOf(const std::vector<std::string>& files);
+// Each file's path below the folder that holds them all ("sub/c.txt").
+std::vector<std::string> NamesBelowCommonFolder(const std::vector<std::string>& files);
 
 class MainController : public MainActions {
 public:
@@ -136,6 +140,21 @@ public:
     // The files the next count reads in place of the input file: none
     // unless the box still names those chosen.
     std::vector<std::string> ChosenFiles() const;
+    // The "files" column (in how many files a word occurs) and a frequency
+    // column for each file (of up to kMaxFileColumns files) in the word table
+    // and the exports of the next count of many files. Telling the files
+    // apart costs a count time: the command-line tool asks for it only when
+    // it exports.
+    void SetFileColumns(bool files, bool perFile) {
+        fileColumns_ = files || perFile;
+        perFileColumns_ = perFile;
+    }
+    bool PerFileColumns() const { return perFileColumns_; }
+    // The headers of the columns by file of the last count: the files'
+    // paths below the folder that holds them all; none without such columns.
+    const std::vector<std::string>& CountedFileColumns() const { return countedFileColumns_; }
+    // The names of the files of the last count of many, for their totals.
+    const std::vector<std::string>& CountedFiles() const { return countedFiles_; }
 
     // --- For the settings window ---
 
@@ -270,6 +289,10 @@ private:
     // Several files chosen in the window, and the box's text naming them.
     std::vector<std::string> chosenFiles_;
     std::string chosenFilesLabel_;
+    bool fileColumns_ = true;
+    bool perFileColumns_ = false;
+    std::vector<std::string> countedFiles_;
+    std::vector<std::string> countedFileColumns_;
     // The raw clipboard text, for the control-character check.
     std::u16string clipboardRaw_;
     // The output file was created, empty, by the early open of this run: it

@@ -116,7 +116,9 @@ void ParallelCount::WorkOn(TextCount& count) {
             if (queue_.size() <= capacity_ / 2 && queuedBytes_ < kMaxQueuedBytes / 2) notFull_.notify_one();
         }
         try {
+            count.OpenFile(static_cast<std::uint32_t>(job.index));
             bytesDone_ += CountFile(count, job);
+            count.CloseFile();
             ++filesDone_;
         } catch (...) {
             {

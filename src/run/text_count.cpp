@@ -61,9 +61,35 @@ void TextCount::AddCounts(const CountsFile& counts) {
 void TextCount::AddCount(const TextCount& other) {
     if (!scanStarted_) MarkScanStart();
     const std::vector<WordRecord>& records = other.table_.Records();
-    for (size_t i = 1; i < records.size(); ++i) table_.AddWordCount(records[i].Word, records[i].Frequency);
+    for (size_t i = 1; i < records.size(); ++i) {
+        const std::int64_t at = table_.AddWordCount(records[i].Word, records[i].Frequency);
+        if (at != 0 && other.KnowsFiles()) table_.AddFiles(at, other.table_.FilesOf(records[i]));
+    }
+    if (other.KnowsFiles()) table_.KeepFiles();
     counter_.lngTotalNumOccurrences += other.lngTotalNumOccurrences();
     lettersOutsideCp1252_ += other.lettersOutsideCp1252_;
+    fileTotals_.insert(fileTotals_.end(), other.fileTotals_.begin(), other.fileTotals_.end());
+}
+
+void TextCount::TellFilesApart(bool byFile) {
+    table_.TellFilesApart(byFile);
+}
+
+void TextCount::OpenFile(std::uint32_t file) {
+    table_.BeginFile(file);
+    openFile_ = file;
+    instancesBeforeFile_ = lngTotalNumOccurrences();
+}
+
+void TextCount::CloseFile() {
+    const std::int64_t words = table_.EndFile();
+    fileTotals_.push_back(FileTotal{openFile_, words, lngTotalNumOccurrences() - instancesBeforeFile_});
+}
+
+void TextCount::SortFiles() {
+    table_.SortByFile();
+    std::sort(fileTotals_.begin(), fileTotals_.end(),
+              [](const FileTotal& a, const FileTotal& b) { return a.file < b.file; });
 }
 
 void TextCount::BeginClipboard() {
@@ -208,8 +234,8 @@ void TextCount::CaptureContexts(std::string word, int width, std::function<void(
     }
 }
 
-ExportTable TextCount::ListedRows(int cboWordOrder) const {
-    return MakeExportTable(table_, stats_, cboWordOrder, lngTotalNumOccurrences(), unicode_ != nullptr);
+ExportTable TextCount::ListedRows(int cboWordOrder, const std::vector<std::string>& fileNames) const {
+    return MakeExportTable(table_, stats_, cboWordOrder, lngTotalNumOccurrences(), unicode_ != nullptr, fileNames);
 }
 
 void TextCount::SortTable() {

@@ -39,6 +39,13 @@ public:
 
 inline constexpr std::int64_t kStopConfirmationWords = 2000;
 
+// What one file of a count of many holds.
+struct FileTotal {
+    std::uint32_t file = 0;  // its place in the list of files
+    std::int64_t words = 0;  // different words
+    std::int64_t instances = 0;
+};
+
 class TextCount {
 public:
     // The settings are copied: the count keeps to the values it started with.
@@ -65,6 +72,21 @@ public:
     void AddCounts(const CountsFile& counts);
     // Another count's words and totals (a worker's, of other files).
     void AddCount(const TextCount& other);
+
+    // Of a count of many files: each file's words are told apart from the
+    // others' (in how many files a word occurs; with byFile, its count in
+    // each), and each file's totals are kept.
+    void TellFilesApart(bool byFile);
+    // What is counted from OpenFile to CloseFile is the file's of that place
+    // in the list of files.
+    void OpenFile(std::uint32_t file);
+    void CloseFile();
+    // Puts what was merged from the workers in the order of the files.
+    void SortFiles();
+    bool KnowsFiles() const { return table_.KnowsFiles(); }
+    // Makes the count one of many files, whose files come from others.
+    void KeepFiles() { table_.KeepFiles(); }
+    const std::vector<FileTotal>& FileTotals() const { return fileTotals_; }
 
     // One raw line of a file: counted for the progress bar, trimmed, folded
     // from UTF-8 (unless the text comes from a document, which is folded
@@ -108,8 +130,8 @@ public:
     const SettingsRecord& Settings() const { return settings_; }
     std::int64_t lngTotalNumOccurrences() const { return counter_.lngTotalNumOccurrences; }
     // The listed words, in the word order given, for the word table and the
-    // exports.
-    ExportTable ListedRows(int cboWordOrder) const;
+    // exports; fileNames: the headers of the columns by file, if any.
+    ExportTable ListedRows(int cboWordOrder, const std::vector<std::string>& fileNames = {}) const;
     std::int64_t bytesRead() const { return bytesRead_; }
     // Seconds from the first line counted to the end of the scan (the call
     // of SortTable): what a scan costs, without start-up or listing.
@@ -148,6 +170,9 @@ private:
     std::int64_t bytesRead_ = 0;
     std::int64_t linesRead_ = 0;
     std::int64_t lettersOutsideCp1252_ = 0;
+    std::vector<FileTotal> fileTotals_;
+    std::int64_t instancesBeforeFile_ = 0;
+    std::uint32_t openFile_ = 0;
     int intLineEndingType_ = 1;
     std::chrono::steady_clock::time_point scanStart_;
     std::chrono::steady_clock::time_point scanEnd_;

@@ -124,7 +124,16 @@ void WordTable::Clear() {
     records_.emplace_back();  // record 0 is never used
     slots_.assign(1024, IndexSlot{});
     indexValid_ = true;
-    countsPending_ = false;
+    touched_.clear();
+    tallies_.clear();
+    byFileCounts_.clear();
+    files_.clear();
+    fileWords_ = 0;
+    openFile_ = 0;
+    tellsFiles_ = false;
+    byFile_ = false;
+    knowsFiles_ = false;
+    talliesPending_ = false;
 }
 
 size_t WordTable::Slot(std::string_view word, std::uint64_t key, std::uint64_t hash) const {
@@ -144,13 +153,106 @@ size_t WordTable::Slot(std::string_view word, std::uint64_t key, std::uint64_t h
 }
 
 void WordTable::SyncCounts() const {
-    if (!countsPending_) return;
-    for (IndexSlot& slot : slots_) {
-        if (slot.pending == 0) continue;
-        records_[slot.record & ~kLongWord].Frequency += slot.pending;
-        slot.pending = 0;
+    for (const std::uint32_t slot : touched_) MoveToRecord(slots_[slot]);
+    touched_.clear();
+    FoldTallies();
+}
+
+void WordTable::MoveToRecord(IndexSlot& slot) const {
+    if (slot.pending == 0) return;
+    const size_t r = slot.record & ~kLongWord;
+    if (tellsFiles_) {
+        MoveToTally(r, slot.pending);
+    } else {
+        records_[r].Frequency += slot.pending;
     }
-    countsPending_ = false;
+    slot.pending = 0;
+}
+
+void WordTable::MoveToTally(size_t record, std::uint32_t count) const {
+    Tally& tally = tallies_[record];
+    tally.count += count;
+    talliesPending_ = true;
+    if (openFile_ == 0) return;  // counted outside the files
+    // A word's counts of one file may come in parts, when the index is
+    // rebuilt during the file.
+    if (tally.lastFile == openFile_) {
+        if (byFile_) byFileCounts_[record].back().count += count;
+        return;
+    }
+    tally.lastFile = openFile_;
+    ++tally.files;
+    ++fileWords_;
+    if (byFile_) byFileCounts_[record].push_back(FileCount{openFile_ - 1, count});
+}
+
+void WordTable::FoldTallies() const {
+    if (!talliesPending_) return;
+    for (size_t r = 1; r < records_.size(); ++r) {
+        Tally& tally = tallies_[r];
+        WordRecord& record = records_[r];
+        record.Frequency += tally.count;
+        WordFiles& files = files_[record.Id];
+        files.files += tally.files;
+        tally.count = 0;
+        tally.files = 0;
+        if (byFile_) {
+            files.byFile.insert(files.byFile.end(), byFileCounts_[r].begin(), byFileCounts_[r].end());
+            byFileCounts_[r].clear();
+        }
+    }
+    talliesPending_ = false;
+}
+
+void WordTable::TellFilesApart(bool byFile) {
+    SyncCounts();
+    tellsFiles_ = true;
+    knowsFiles_ = true;
+    byFile_ = byFile;
+    tallies_.assign(records_.size(), Tally{});
+    if (byFile) byFileCounts_.assign(records_.size(), {});
+    files_.resize(records_.size());
+}
+
+void WordTable::BeginFile(std::uint32_t file) {
+    openFile_ = file + 1;
+    fileWords_ = 0;
+}
+
+std::int64_t WordTable::EndFile() {
+    if (!tellsFiles_) return 0;
+    // Only the slots this file touched: no walk over the whole index.
+    for (const std::uint32_t slot : touched_) MoveToRecord(slots_[slot]);
+    touched_.clear();
+    openFile_ = 0;
+    return fileWords_;
+}
+
+const WordFiles& WordTable::FilesOf(const WordRecord& record) const {
+    static const WordFiles kNone;
+    return record.Id < files_.size() ? files_[record.Id] : kNone;
+}
+
+void WordTable::AddFiles(std::int64_t record, const WordFiles& files) {
+    const std::uint32_t id = records_[static_cast<size_t>(record)].Id;
+    knowsFiles_ = true;
+    if (files_.size() <= id) files_.resize(records_.size());
+    WordFiles& into = files_[id];
+    into.files += files.files;
+    into.byFile.insert(into.byFile.end(), files.byFile.begin(), files.byFile.end());
+}
+
+void WordTable::SortByFile() {
+    for (WordFiles& files : files_) {
+        std::sort(files.byFile.begin(), files.byFile.end(),
+                  [](const FileCount& a, const FileCount& b) { return a.file < b.file; });
+    }
+}
+
+// Out of the counting loop: it is reached once for each word between two
+// moves of the counts.
+__attribute__((noinline)) void WordTable::Touched(size_t slot) const {
+    touched_.push_back(static_cast<std::uint32_t>(slot));
 }
 
 void WordTable::InvalidateIndex() const {
@@ -207,12 +309,12 @@ bool WordTable::AddWordToList(std::string_view word) {
     const std::uint64_t hash = Hash(word, key);
     const size_t at = Slot(word, key, hash);
     IndexSlot& slot = slots_[at];
-    countsPending_ = true;
     if (slot.record != 0) {
-        // A count too large for the slot moves on to the record.
-        if (++slot.pending == UINT32_MAX) {
-            records_[slot.record & ~kLongWord].Frequency += slot.pending;
-            slot.pending = 0;
+        const std::uint32_t pending = ++slot.pending;
+        if (pending == 1) [[unlikely]] {
+            Touched(at);
+        } else if (pending == UINT32_MAX) [[unlikely]] {
+            MoveToRecord(slot);  // a count too large for the slot
         }
         return false;
     }
@@ -222,8 +324,15 @@ bool WordTable::AddWordToList(std::string_view word) {
     r.SortKey = SortKeyOf(word);
     r.Frequency = 0;
     r.Included = true;
+    r.Id = static_cast<std::uint32_t>(records_.size() - 1);
+    if (tellsFiles_) {
+        tallies_.emplace_back();
+        files_.emplace_back();
+        if (byFile_) byFileCounts_.emplace_back();
+    }
     slot = IndexSlot{key,
                      static_cast<std::uint32_t>(records_.size() - 1) | (word.size() >= 8 ? kLongWord : 0), 1};
+    Touched(at);
     // A walk past the bound means colliding words, by chance or by design:
     // a new seed scatters them.
     if (((at - static_cast<size_t>(hash)) & (slots_.size() - 1)) > kMaxProbeRun) {
@@ -235,11 +344,13 @@ bool WordTable::AddWordToList(std::string_view word) {
     return true;
 }
 
-void WordTable::AddWordCount(std::string_view word, std::int64_t count) {
-    if (count <= 0 || word.size() > maxWordBytes_) return;
+std::int64_t WordTable::AddWordCount(std::string_view word, std::int64_t count) {
+    if (count <= 0 || word.size() > maxWordBytes_) return 0;
     AddWordToList(word);
     // The one occurrence waits in the index; the rest go to the record.
-    records_[static_cast<size_t>(Find(word))].Frequency += count - 1;
+    const std::int64_t r = Find(word);
+    records_[static_cast<size_t>(r)].Frequency += count - 1;
+    return r;
 }
 
 void WordTable::PutInOrdinalOrder() {

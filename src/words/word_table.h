@@ -12,6 +12,12 @@
 
 namespace lexicount {
 
+// A word's occurrences in one file of a count of many.
+struct FileCount {
+    std::uint32_t file = 0;  // the file's place in the list of files
+    std::int64_t count = 0;
+};
+
 struct WordRecord {
     std::string Word;
     std::string SortKey;
@@ -19,6 +25,17 @@ struct WordRecord {
     std::int64_t FreqRank = 0;
     std::int64_t NextByFreq = 0;
     bool Included = true;
+    // The record's place when it was made, which keys what the table knows
+    // of it beside the record (kept out of it: a record is read for every
+    // long word counted, and stays small).
+    std::uint32_t Id = 0;
+};
+
+// Of a count of many files that tells them apart: in how many a word occurs
+// and, when asked for, its count in each (by file, ascending).
+struct WordFiles {
+    std::int64_t files = 0;
+    std::vector<FileCount> byFile;
 };
 
 class WordTable {
@@ -47,8 +64,26 @@ public:
 
     // Counts one occurrence; returns true when the word is new.
     bool AddWordToList(std::string_view word);
-    // Counts `count` occurrences at once (counts merged from elsewhere).
-    void AddWordCount(std::string_view word, std::int64_t count);
+    // Counts `count` occurrences at once (counts merged from elsewhere);
+    // returns the word's record, 0 when it is not kept.
+    std::int64_t AddWordCount(std::string_view word, std::int64_t count);
+
+    // Tells the files of a count apart from now on: what is counted between
+    // BeginFile and EndFile is that file's, which adds to the files of its
+    // words and, with byFile, to their counts by file.
+    void TellFilesApart(bool byFile);
+    void BeginFile(std::uint32_t file);
+    // Returns the number of different words the file holds.
+    std::int64_t EndFile();
+    // The table knows its words' files (it told them apart, or was given them).
+    bool KnowsFiles() const { return knowsFiles_; }
+    void KeepFiles() { knowsFiles_ = true; }
+    // A record's files (nothing unless files are told apart).
+    const WordFiles& FilesOf(const WordRecord& record) const;
+    // Adds another table's files of a word to its record here.
+    void AddFiles(std::int64_t record, const WordFiles& files);
+    // Puts each word's counts by file in the order of the files.
+    void SortByFile();
     // Starts loading the index slot where the word's search begins, so that
     // counting it a little later need not wait for memory.
     void Prefetch(std::string_view word) const;
@@ -101,6 +136,8 @@ private:
     size_t Slot(std::string_view word, std::uint64_t key, std::uint64_t hash) const;
     // Moves the pending counts into the records, before anyone reads them.
     void SyncCounts() const;
+    void MoveToRecord(IndexSlot& slot) const;
+    void Touched(size_t slot) const;
 
     mutable std::vector<WordRecord> records_;
     mutable std::vector<IndexSlot> slots_;
@@ -108,7 +145,30 @@ private:
     mutable std::uint64_t multiplier_;
     size_t maxWordBytes_ = intMaxWordLength;
     mutable bool indexValid_ = true;
-    mutable bool countsPending_ = false;
+    // The slots whose pending count has grown from 0 since the counts were
+    // last moved: moving them costs no walk over the whole index.
+    mutable std::vector<std::uint32_t> touched_;
+
+    // While files are told apart, the counts go from the index to a small
+    // tally for each record (by record index: records keep their places
+    // during a count), which is read far more often than the records are;
+    // they reach the records when these are read.
+    struct Tally {
+        std::int64_t count = 0;
+        std::uint32_t files = 0;
+        std::uint32_t lastFile = 0;  // the file that last counted the word, from 1
+    };
+    void MoveToTally(size_t record, std::uint32_t count) const;
+    void FoldTallies() const;
+    mutable std::vector<Tally> tallies_;
+    mutable std::vector<std::vector<FileCount>> byFileCounts_;  // by record index, with byFile
+    mutable std::vector<WordFiles> files_;                      // by record Id
+    mutable std::int64_t fileWords_ = 0;                        // different words of the open file
+    std::uint32_t openFile_ = 0;                                // from 1; 0 while none is open
+    bool tellsFiles_ = false;
+    bool byFile_ = false;
+    bool knowsFiles_ = false;
+    mutable bool talliesPending_ = false;
 };
 
 // The index hash of a word under a seed.

@@ -724,18 +724,44 @@ TEST(Cli, SeveralWorkersListWhatOneLists) {
         {"--unicode"},
         {"--set", "chkDropFinalS=1", "--set", "chkCaseSignificant=1"},
         {"--include", "*.txt"}};
+    const std::string exportOne = (dir.path() / "one.tsv").string();
+    const std::string exportThree = (dir.path() / "three.tsv").string();
     for (const std::vector<std::string>& options : settings) {
         std::vector<std::string> one = options;
-        one.insert(one.end(), {"--summary", "--jobs", "1", folder});
+        one.insert(one.end(), {"--summary", "--per-file", "--export", exportOne, "--jobs", "1", folder});
         std::vector<std::string> three = options;
-        three.insert(three.end(), {"--summary", "--jobs", "3", folder});
+        three.insert(three.end(), {"--summary", "--per-file", "--export", exportThree, "--jobs", "3", folder});
         const CliResult a = RunCli(one);
         const CliResult b = RunCli(three);
         EXPECT_EQ(a.status, 0) << a.err;
         EXPECT_GT(a.out.size(), 100u);
         EXPECT_EQ(a.out, b.out) << (options.empty() ? "defaults" : options[0]);
         EXPECT_EQ(a.err, b.err) << (options.empty() ? "defaults" : options[0]);
+        EXPECT_EQ(ReadFileBytes(exportOne), ReadFileBytes(exportThree));
     }
+    // Each word's counts by file add up to its frequency, and "files" is
+    // the number of files that hold it.
+    std::istringstream rows(ReadFileBytes(exportOne));
+    std::string line;
+    std::getline(rows, line);
+    EXPECT_NE(line.find("\tfiles\t1.txt\t10.txt\t"), std::string::npos) << line;  // *.txt only
+    int checked = 0;
+    while (std::getline(rows, line)) {
+        std::vector<std::string> cells;
+        std::istringstream fields(line);
+        for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+        ASSERT_GT(cells.size(), 8u) << line;
+        long long sum = 0;
+        long long holding = 0;
+        for (size_t c = 7; c < cells.size(); ++c) {
+            sum += std::stoll(cells[c]);
+            holding += cells[c] != "0" ? 1 : 0;
+        }
+        EXPECT_EQ(sum, std::stoll(cells[2])) << line;
+        EXPECT_EQ(holding, std::stoll(cells[6])) << line;
+        ++checked;
+    }
+    EXPECT_GT(checked, 5);
 }
 
 }  // namespace
