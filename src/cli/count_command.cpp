@@ -206,7 +206,8 @@ bool SaveCounts(const Options& options, const MainController& controller, std::o
 bool WriteExports(const Options& options, const MainController& controller, const SettingsRecord& settings,
                   std::ostream& err) {
     if (options.exports.empty()) return true;
-    const ExportTable table = controller.State().count->ListedRows(settings.cboWordOrder, controller.CountedFileColumns());
+    const ExportTable table =
+        controller.State().count->ListedRows(settings.cboWordOrder, controller.CountedFileColumns());
     bool written = true;
     for (const std::string& file : options.exports) {
         const std::string failure = WriteExport(file, *ExportFormatOf(file), table);

@@ -143,7 +143,8 @@ std::vector<std::string> ExportColumns(const ExportTable& table) {
 }
 
 ExportTable MakeExportTable(const WordTable& table, const WordStatistics& stats, int cboWordOrder,
-                            std::int64_t totalInstances, bool utf8Words, const std::vector<std::string>& fileNames) {
+                            std::int64_t totalInstances, bool utf8Words,
+                            const std::vector<std::string>& fileNames) {
     ExportTable out;
     out.countsFiles = table.KnowsFiles();
     if (out.countsFiles) out.fileColumns = fileNames;

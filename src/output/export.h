@@ -37,12 +37,15 @@ struct ExportRow {
     std::vector<std::int64_t> byFile;
 };
 
+// A count of many files keeps a column for each file for this many at most.
+inline constexpr size_t kMaxFileColumns = 200;
+
 struct ExportTable {
     std::vector<ExportRow> rows;  // in the listing's order
     std::int64_t differentWords = 0;
     std::int64_t listedInstances = 0;
-    std::int64_t totalInstances = 0;  // of all words found, listed or not
-    bool countsFiles = false;         // a count of many files: the "files" column
+    std::int64_t totalInstances = 0;       // of all words found, listed or not
+    bool countsFiles = false;              // a count of many files: the "files" column
     std::vector<std::string> fileColumns;  // the headers of the columns by file
 };
 

@@ -68,7 +68,8 @@ std::vector<std::string> NamesBelowCommonFolder(const std::vector<std::string>& 
     if (files.empty()) return names;
     const std::filesystem::path common = CommonFolder(files);
     for (const std::string& file : files) {
-        names.push_back(common.empty() ? file : PathFromUtf8(file).lexically_relative(common).generic_string());
+        names.push_back(common.empty() ? file
+                                       : PathFromUtf8(file).lexically_relative(common).generic_string());
     }
     return names;
 }

@@ -82,6 +82,12 @@ void MainController::FindContexts(const std::string& typed, int width) {
         view_.ContextsEnded("Count the words first: contexts are of the words of the last count.");
         return;
     }
+    if (!countedPaths_.empty()) {
+        view_.ContextsEnded(
+            "Contexts are found in one file or in the clipboard's text; the last count was of " +
+            FormatGrouped(static_cast<std::int64_t>(countedPaths_.size())) + " files.");
+        return;
+    }
     const bool fromFile = !countedInputFile_.empty();
     if (!fromFile && state_.strClipboardText.empty()) {
         view_.ContextsEnded("The text of the last count cannot be read again.");

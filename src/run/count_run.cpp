@@ -214,9 +214,13 @@ void MainController::ShowSummaryFigures() {
                                                       ignoresListedWords, state_.blnPartialCount);
     view_.SetLabel(StatusLabel::lblNumberOfWords, labels.lblNumberOfWords);
     view_.ShowLabel(StatusLabel::lblNumberOfWords, true);
-    view_.SetLabel(StatusLabel::lblStatistics,
-                   VocabularyLine(ComputeVocabulary(count.Table(), count.Statistics(),
-                                                    IsOn(settings_.chkUnicodeWords))));
+    std::string statistics =
+        VocabularyLine(ComputeVocabulary(count.Table(), count.Statistics(), IsOn(settings_.chkUnicodeWords)));
+    FileTotalsText files;
+    if (count.KnowsFiles()) files = DescribeFileTotals(countedFiles_, count.FileTotals());
+    if (!files.line.empty()) statistics += "   " + files.line;
+    view_.SetLabel(StatusLabel::lblStatistics, statistics);
+    view_.SetStatisticsToolTip(files.list);
     view_.ShowLabel(StatusLabel::lblStatistics, true);
     view_.SetLabel(StatusLabel::lblNumWordsExcluded, labels.lblNumWordsExcluded);
     view_.ShowLabel(StatusLabel::lblNumWordsExcluded, true);
@@ -248,6 +252,7 @@ void MainController::NewCount(ScanHooks& hooks) {
     state_.count =
         std::make_shared<TextCount>(settings_, allowedExtraChars_, wordsToIgnore_, commonWords_, &hooks);
     // A count of many files names them again.
+    countedPaths_.clear();
     countedFiles_.clear();
     countedFileColumns_.clear();
 }

@@ -28,8 +28,8 @@ void MainController::cmdExport_Click() {
         ShowWarning(kExportTitle, "An export file cannot be the same as the input file.");
         return;
     }
-    const std::string failure =
-        WriteExport(path, *ExportFormatOf(path), state_.count->ListedRows(settings_.cboWordOrder, countedFileColumns_));
+    const std::string failure = WriteExport(
+        path, *ExportFormatOf(path), state_.count->ListedRows(settings_.cboWordOrder, countedFileColumns_));
     if (!failure.empty())
         ShowWarning(kExportTitle, "The words could not be exported to " + path + ": " + failure);
 }

@@ -8,6 +8,7 @@
 #include "input/file_lines.h"
 #include "input/line_splitter.h"
 #include "output/counts_file.h"
+#include "output/export.h"
 #include "output/output_file.h"
 #include "run/main_controller.h"
 #include "run/parallel_count.h"
@@ -34,7 +35,9 @@ bool MainController::IsInputFile(const std::string& path) const {
     auto same = [&path](const std::string& input) {
         return !input.empty() && SameFile(PathFromUtf8(input), PathFromUtf8(path));
     };
-    return same(countedInputFile_) ||
+    const std::vector<std::string> chosen = ChosenFiles();
+    return same(countedInputFile_) || std::any_of(countedPaths_.begin(), countedPaths_.end(), same) ||
+           std::any_of(chosen.begin(), chosen.end(), same) ||
            (settings_.source == SourceOption::optInFile && same(settings_.txbFile[0]));
 }
 
@@ -76,8 +79,9 @@ bool MainController::CheckFileInput(const std::string& path, std::int64_t& size,
     state_.blnInputIsDocx = IsDocxFile(path);
     state_.blnInputIsOdt = !state_.blnInputIsDocx && IsOdtFile(path);
     countedInputFile_ = path;
-    // Checked for every kind of input and by identity, not by spelling.
-    if (RefuseInputAsOutput(settings_.txbFile[1])) return fail();
+    // Checked for every kind of input and by identity, not by spelling; a
+    // run over many files checks them all at once, before the first.
+    if (answersToAll_ == nullptr && RefuseInputAsOutput(settings_.txbFile[1])) return fail();
     if (!state_.blnInputIsDocx && !state_.blnInputIsOdt) {
         if (!CheckPlainTextInput(path, size)) return fail();
     } else {
@@ -173,11 +177,16 @@ bool MainController::DoItFromCounts() {
 bool MainController::DoItFromFileList() {
     const std::vector<std::string>& files = ListedFiles();
     const std::int16_t utf8 = settings_.chkUTF8;
+    // The output file is checked against all the files at once, before the
+    // first; the check of each file leaves it out.
+    countedPaths_ = files;
+    if (RefuseInputAsOutput(settings_.txbFile[1])) return false;
     TextCount& count = StartFileCount(InputExtension(files.front()), 0, false);
     count.MarkScanStart();
     // A column for each file only for as many as a table can show.
     const bool byFile = perFileColumns_ && files.size() <= kMaxFileColumns;
     if (fileColumns_) count.KeepFiles();
+    countedPaths_ = files;
     countedFiles_ = NamesBelowCommonFolder(files);
     countedFileColumns_ = byFile ? countedFiles_ : std::vector<std::string>{};
     AnswersToAll answers(view_);
@@ -188,8 +197,8 @@ bool MainController::DoItFromFileList() {
     ParallelCount workers(
         ListJobs(),
         [this, &count, byFile] {
-            auto worker =
-                std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_, commonWords_);
+            auto worker = std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_,
+                                                      commonWords_);
             if (fileColumns_) worker->TellFilesApart(byFile);
             return worker;
         },

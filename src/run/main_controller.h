@@ -35,8 +35,6 @@ class ParallelCount;
 // What the command-line tool hands the run instead of the window's input
 // box: standard input in place of a file, and an extension that picks the
 // comment and markup style in place of the file's own.
-inline constexpr size_t kMaxFileColumns = 200;
-
 struct CommandLineInput {
     bool standardInput = false;
     std::string type;
@@ -291,6 +289,7 @@ private:
     std::string chosenFilesLabel_;
     bool fileColumns_ = true;
     bool perFileColumns_ = false;
+    std::vector<std::string> countedPaths_;  // of the last count of many files
     std::vector<std::string> countedFiles_;
     std::vector<std::string> countedFileColumns_;
     // The raw clipboard text, for the control-character check.

@@ -76,6 +76,8 @@ public:
     virtual size_t OutputBoxCapacity() const { return kMaxTextLength; }
 
     virtual void SetLabel(StatusLabel label, const std::string& text) = 0;
+    // The totals of each file of a count of many, shown over the statistics.
+    virtual void SetStatisticsToolTip(const std::string& /*text*/) {}
     virtual std::string Label(StatusLabel label) const = 0;
     virtual void ShowLabel(StatusLabel label, bool visible) = 0;
     // lblTotalNumOccurrences as the file scan's progress bar (fixed pitch,

@@ -1,5 +1,7 @@
 #include "run/summary.h"
 
+#include <algorithm>
+
 #include <charconv>
 
 #include "words/number_format.h"
@@ -49,6 +51,31 @@ std::string ScanTimeLine(double seconds) {
     char number[32];
     const auto end = std::to_chars(number, number + sizeof number, seconds, std::chars_format::fixed, 3).ptr;
     return "Scan time: " + std::string(number, end) + " s";
+}
+
+FileTotalsText DescribeFileTotals(const std::vector<std::string>& names,
+                                  const std::vector<FileTotal>& totals) {
+    FileTotalsText text;
+    if (totals.empty()) return text;
+    const auto [fewestWords, mostWords] =
+        std::minmax_element(totals.begin(), totals.end(),
+                            [](const FileTotal& a, const FileTotal& b) { return a.words < b.words; });
+    const auto [fewestInstances, mostInstances] =
+        std::minmax_element(totals.begin(), totals.end(),
+                            [](const FileTotal& a, const FileTotal& b) { return a.instances < b.instances; });
+    const auto range = [](std::int64_t low, std::int64_t high) {
+        return low == high ? FormatGrouped(low) : FormatGrouped(low) + " to " + FormatGrouped(high);
+    };
+    text.line = FormatGrouped(static_cast<std::int64_t>(totals.size())) +
+                " files: " + range(fewestWords->words, mostWords->words) + " different words, " +
+                range(fewestInstances->instances, mostInstances->instances) + " instances each";
+    for (const FileTotal& total : totals) {
+        if (!text.list.empty()) text.list += '\n';
+        text.list += (total.file < names.size() ? names[total.file] : "?") + ": " +
+                     FormatGrouped(total.words) + " different words, " + FormatGrouped(total.instances) +
+                     " instances";
+    }
+    return text;
 }
 
 }  // namespace lexicount

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "run/text_count.h"
 #include "words/post_scan.h"
 
 namespace lexicount {
@@ -26,5 +28,15 @@ std::string FormatElapsedTime(std::int64_t seconds);
 // "Scan time: 0.123 s", as lexicount-cli --time and the unattended window
 // report it.
 std::string ScanTimeLine(double seconds);
+
+// The totals of the files of a count of many: a line for the statistics
+// ("3 files: 120 to 560 different words, 300 to 1,200 instances each") and
+// a line for each file ("a.txt: 120 different words, 300 instances").
+struct FileTotalsText {
+    std::string line;
+    std::string list;
+};
+FileTotalsText DescribeFileTotals(const std::vector<std::string>& names,
+                                  const std::vector<FileTotal>& totals);
 
 }  // namespace lexicount

@@ -235,7 +235,8 @@ void TextCount::CaptureContexts(std::string word, int width, std::function<void(
 }
 
 ExportTable TextCount::ListedRows(int cboWordOrder, const std::vector<std::string>& fileNames) const {
-    return MakeExportTable(table_, stats_, cboWordOrder, lngTotalNumOccurrences(), unicode_ != nullptr, fileNames);
+    return MakeExportTable(table_, stats_, cboWordOrder, lngTotalNumOccurrences(), unicode_ != nullptr,
+                           fileNames);
 }
 
 void TextCount::SortTable() {

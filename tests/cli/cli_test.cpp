@@ -730,7 +730,8 @@ TEST(Cli, SeveralWorkersListWhatOneLists) {
         std::vector<std::string> one = options;
         one.insert(one.end(), {"--summary", "--per-file", "--export", exportOne, "--jobs", "1", folder});
         std::vector<std::string> three = options;
-        three.insert(three.end(), {"--summary", "--per-file", "--export", exportThree, "--jobs", "3", folder});
+        three.insert(three.end(),
+                     {"--summary", "--per-file", "--export", exportThree, "--jobs", "3", folder});
         const CliResult a = RunCli(one);
         const CliResult b = RunCli(three);
         EXPECT_EQ(a.status, 0) << a.err;

@@ -460,6 +460,38 @@ TEST_F(MainWindowTest, WordTableSortsFiltersAndCopies) {
 // Choosing a word in the word table lists its contexts after a short pause;
 // typing one and pressing Enter does too. They sort by either side, copy and
 // export as tab-separated rows.
+// A folder chosen with "Input folder" and its filter, counted with a
+// column for each file.
+TEST_F(MainWindowTest, AFolderIsCountedWithAColumnForEachFile) {
+    ASSERT_EQ(Start(), "");
+    std::filesystem::create_directories(files.path() / "book" / "part");
+    files.Write("book/one.txt", "the cat\n");
+    files.Write("book/part/two.txt", "the dog and the cat\n");
+    files.Write("book/notes.md", "skipped\n");
+    Find<QCheckBox>("chkPerFile")->setChecked(true);
+    presenter.files.push_back((files.path() / "book").string());
+    presenter.texts.push_back("*.txt");
+    Click("cmdInputFolder");
+    EXPECT_EQ(Utf8FromQString(Find<QLineEdit>("txbFile_0")->text()), "2 files in book/");
+    EXPECT_NE(Find<QLineEdit>("txbFile_0")->toolTip().indexOf(QStringLiteral("two.txt")), -1);
+    Click("cmdListWords");
+    EXPECT_TRUE(presenter.unexpected.empty()) << presenter.unexpected.front();
+
+    auto* table = Find<QTableView>("tblWords");
+    const QAbstractItemModel& model = *table->model();
+    ASSERT_EQ(model.columnCount(), 9);
+    std::string headers;
+    for (int c = 6; c < 9; ++c)
+        headers += Utf8FromQString(model.headerData(c, Qt::Horizontal).toString()) + "|";
+    EXPECT_EQ(headers, "Files|one.txt|part/two.txt|");
+    std::string the;  // the first row: "the", 3 times in 2 files
+    for (const int c : {1, 2, 6, 7, 8}) the += Utf8FromQString(model.index(0, c).data().toString()) + "|";
+    EXPECT_EQ(the, "the|3|2|1|2|");
+    EXPECT_NE(LabelText("lblStatistics").find("2 files:"), std::string::npos);
+    EXPECT_EQ(Utf8FromQString(Find<QLabel>("lblStatistics")->toolTip()),
+              "one.txt: 2 different words, 2 instances\npart/two.txt: 4 different words, 5 instances");
+}
+
 TEST_F(MainWindowTest, ContextsOfTheChosenWordSortCopyAndExport) {
     ASSERT_EQ(Start(), "");
     ChooseInput(files.Write("in.txt", "the black cat\nA white cat sat\nno dog\n"));
@@ -574,6 +606,7 @@ TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrderAndShiftTabGoesBack) {
                                             "txbOutput",
                                             "txbFilter",
                                             "cboFilterMode",
+                                            "chkPerFile",
                                             "tblWords",
                                             "txbContextWord",
                                             "cmdFindContexts",

@@ -65,7 +65,8 @@ TEST(Export, DelimitedAndJsonTexts) {
     table.differentWords = 2;
     table.listedInstances = 4;
     table.totalInstances = 5;
-    table.rows = {{1, "say \"hi\", x", 3, 75, 750000, 75, 0, 0, {}}, {2, "tab\there", 1, 25, 250000, 100, 0, 0, {}}};
+    table.rows = {{1, "say \"hi\", x", 3, 75, 750000, 75, 0, 0, {}},
+                  {2, "tab\there", 1, 25, 250000, 100, 0, 0, {}}};
     EXPECT_EQ(DelimitedText(table, ExportFormat::Csv),
               "rank,word,frequency,percent,per_million,cumulative_percent\r\n"
               "1,\"say \"\"hi\"\", x\",3,75,750000,75\r\n"
@@ -94,8 +95,9 @@ TEST(Export, DelimitedAndJsonTexts) {
               "rank,word,frequency,percent,per_million,cumulative_percent,files,a.txt,\"sub/b, c.txt\"\r\n"
               "1,\"say \"\"hi\"\", x\",3,75,750000,75,2,1,2\r\n"
               "2,tab\there,1,25,250000,100,1,0,1\r\n");
-    EXPECT_NE(JsonText(table).find("\"cumulative_percent\": 100, \"files\": 1, \"a.txt\": 0, \"sub/b, c.txt\": 1}"),
-              std::string::npos)
+    EXPECT_NE(
+        JsonText(table).find("\"cumulative_percent\": 100, \"files\": 1, \"a.txt\": 0, \"sub/b, c.txt\": 1}"),
+        std::string::npos)
         << JsonText(table);
     EXPECT_EQ(JsonText(ExportTable{}),
               "{\n  \"summary\": {\"different_words\": 0, \"listed_instances\": 0, \"total_instances\": 0},\n"

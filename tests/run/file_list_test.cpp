@@ -203,5 +203,54 @@ TEST(FileList, AStopDuringTheCountKeepsWhatWasCounted) {
     EXPECT_TRUE(h.view.controlsEnabled);
 }
 
+TEST(FileList, FilesAndTheirColumnsInTheTableAndTheStatistics) {
+    for (const bool perFile : {false, true}) {
+        SCOPED_TRACE(perFile);
+        ControllerHarness h;
+        const auto paths = Write(h, {{"a.txt", "cat cat dog\r\n"}, {"sub/b.txt", "cat bird\r\n"}});
+        h.controller.SetFileColumns(true, perFile);
+        CountChosen(h, paths);
+        const ExportTable& table = h.view.wordTable;
+        EXPECT_TRUE(table.countsFiles);
+        const std::vector<std::string> columns = {"a.txt", "sub/b.txt"};
+        const std::vector<std::int64_t> counts = {2, 1};
+        EXPECT_EQ(table.fileColumns, perFile ? columns : std::vector<std::string>());
+        ASSERT_EQ(table.rows.size(), 3u);
+        EXPECT_EQ(table.rows[0].word, "cat");
+        EXPECT_EQ(table.rows[0].files, 2);
+        EXPECT_EQ(table.rows[0].byFile, perFile ? counts : std::vector<std::int64_t>());
+        EXPECT_NE(h.view.Label(StatusLabel::lblStatistics)
+                      .find("2 files: 2 different words, 2 to 3 instances each"),
+                  std::string::npos)
+            << h.view.Label(StatusLabel::lblStatistics);
+        EXPECT_EQ(h.view.statisticsTip,
+                  "a.txt: 2 different words, 3 instances\nsub/b.txt: 2 different words, 2 instances");
+    }
+    // A count of one file has neither.
+    ControllerHarness one;
+    one.UseInput("a.txt", "cat\r\n");
+    one.controller.cmdListWords_Click();
+    EXPECT_FALSE(one.view.wordTable.countsFiles);
+    EXPECT_EQ(one.view.statisticsTip, "");
+}
+
+TEST(FileList, NothingIsWrittenOverAChosenFileAndContextsAreOfOneFile) {
+    ControllerHarness h;
+    const auto paths = Write(h, {{"a.txt", "cat\r\n"}, {"b.txt", "dog\r\n"}});
+    h.settings.txbFile[1] = paths[1];
+    CountChosen(h, paths);
+    ASSERT_EQ(h.view.Titles(), std::vector<std::string>{T(34)});
+    EXPECT_EQ(h.view.boxes[0].text, "Output file cannot be the same as the input file.");
+    EXPECT_EQ(ReadFileBytes(paths[1]), "dog\r\n");
+
+    h.settings.txbFile[1].clear();
+    h.controller.cmdListWords_Click();
+    ASSERT_TRUE(h.controller.State().blnListShown) << h.view.Titles().back() << h.view.box.Text();
+    h.controller.FindContexts("cat", 40);
+    ASSERT_FALSE(h.view.contextStatuses.empty());
+    EXPECT_EQ(h.view.contextStatuses.back(),
+              "Contexts are found in one file or in the clipboard's text; the last count was of 2 files.");
+}
+
 }  // namespace
 }  // namespace lexicount::test

@@ -74,12 +74,14 @@ public:
     int settingsWindowShown = 0;
     int settingsChanged = 0;
     std::map<int, std::string> fileBoxTips, fileButtonTips;
+    std::string statisticsTip;
     std::string suppressWordsTip = "unset";
     std::string browseFolder;
     std::vector<std::string> popUps;
     int outputChooserCalls = 0;
     std::vector<WordContext> contexts;  // all reported, in order
     std::vector<std::string> contextStatuses;
+    ExportTable wordTable;  // as last shown
 
     Answer Show(const MessageBox& box) override;
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
@@ -90,10 +92,13 @@ public:
         return inputFilesChoice ? *inputFilesChoice : MainView::ChooseInputFiles();
     }
     std::optional<std::string> ChooseInputFolder() override { return inputFolderChoice; }
+    void SetStatisticsToolTip(const std::string& text) override { statisticsTip = text; }
     void ContextsFound(std::vector<WordContext> found) override {
         contexts.insert(contexts.end(), found.begin(), found.end());
     }
     void ContextsEnded(const std::string& status) override { contextStatuses.push_back(status); }
+    void ShowWordTable(const ExportTable& rows, bool /*caseSignificant*/) override { wordTable = rows; }
+    bool HasWordTable() const override { return true; }
     std::optional<std::string> ChooseContextsFile() override { return contextsFileChoice; }
     TextBox& OutputBox() override { return box; }
     void SetLabel(StatusLabel label, const std::string& text) override { labels[label] = text; }

@@ -1,5 +1,7 @@
 #include "run/qt/main_window.h"
 
+#include <QStringList>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -31,6 +33,7 @@
 #include "run/qt/output_text_box.h"
 #include "run/qt/word_table_panel.h"
 #include "support/pop_up.h"
+#include "words/number_format.h"
 
 namespace lexicount {
 
@@ -121,6 +124,8 @@ void MainWindow::ConnectEvents() {
         connect(txbFile_[i], &QLineEdit::textChanged, this, &MainWindow::RefreshClearButtons);
     }
     connect(cmdInputFolder_, &QPushButton::clicked, this, [this] { controller_->cmdInputFolder_Click(); });
+    connect(wordTable_->PerFileBox(), &QCheckBox::toggled, this,
+            [this](bool on) { controller_->SetFileColumns(true, on); });
     connect(chkUTF8_, &QCheckBox::clicked, this, [this] { settings_.chkUTF8 = ValueOf(*chkUTF8_); });
     connect(chkDisableOutputToFile_, &QCheckBox::clicked, this,
             [this] { settings_.chkDisableOutputToFile = ValueOf(*chkDisableOutputToFile_); });
@@ -332,6 +337,18 @@ void MainWindow::SetLabel(StatusLabel label, const std::string& text) {
     if (kept == text) return;
     kept = text;
     StatusLabelControl(label)->setText(QStringFromUtf8(text));
+}
+
+void MainWindow::SetStatisticsToolTip(const std::string& text) {
+    // A tip of a few screens at most: the first files, and how many more.
+    constexpr int kLines = 40;
+    QStringList lines = QStringFromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (lines.size() > kLines) {
+        const auto more = static_cast<std::int64_t>(lines.size() - kLines);
+        lines = lines.mid(0, kLines);
+        lines << QStringFromUtf8("... and " + FormatGrouped(more) + " more");
+    }
+    StatusLabelControl(StatusLabel::lblStatistics)->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 std::string MainWindow::Label(StatusLabel label) const {

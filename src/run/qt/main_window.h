@@ -86,6 +86,7 @@ public:
     ChartsWindow* Charts() const { return charts_; }
     std::optional<std::string> ChooseInputFile() override;
     std::vector<std::string> ChooseInputFiles() override;
+    void SetStatisticsToolTip(const std::string& text) override;
     std::optional<std::string> ChooseInputFolder() override;
     TextBox& OutputBox() override;
     void SetLabel(StatusLabel label, const std::string& text) override;

@@ -102,6 +102,7 @@ void MainWindow::BuildControls() {
                  txbOutput_,
                  wordTable_->FilterBox(),
                  wordTable_->FilterMode(),
+                 wordTable_->PerFileBox(),
                  wordTable_->View(),
                  contexts_->WordBox(),
                  contexts_->FindButton(),

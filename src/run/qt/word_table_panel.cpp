@@ -1,6 +1,7 @@
 #include "run/qt/word_table_panel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -28,8 +29,18 @@ constexpr const char* kHeaders[kColumnCount] = {"Rank",    "Word",        "Frequ
 
 enum FilterMode { kContains, kWholeWord, kRegularExpression };
 
+// Past the fixed columns: "Files", then one for each file.
+constexpr int kFiles = kColumnCount;
+
+std::int64_t FileCell(const ExportRow& row, int column) {
+    if (column == kFiles) return row.files;
+    const auto k = static_cast<size_t>(column - kFiles - 1);
+    return k < row.byFile.size() ? row.byFile[k] : 0;
+}
+
 // The value a column sorts by.
 double SortValue(const ExportRow& row, int column) {
+    if (column >= kFiles) return static_cast<double>(FileCell(row, column));
     switch (column) {
         case kRank: return static_cast<double>(row.rank);
         case kWord: return static_cast<double>(row.alphabetical);
@@ -41,6 +52,7 @@ double SortValue(const ExportRow& row, int column) {
 }
 
 QString CellText(const ExportRow& row, int column) {
+    if (column >= kFiles) return QStringFromUtf8(FormatGrouped(FileCell(row, column)));
     switch (column) {
         case kRank: return QStringFromUtf8(FormatGrouped(row.rank));
         case kWord: return QStringFromUtf8(row.word);
@@ -92,7 +104,8 @@ int WordTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int WordTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnCount;
+    if (parent.isValid()) return 0;
+    return kColumnCount + (table_.countsFiles ? 1 : 0) + static_cast<int>(table_.fileColumns.size());
 }
 
 QVariant WordTableModel::data(const QModelIndex& index, int role) const {
@@ -106,9 +119,12 @@ QVariant WordTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant WordTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumnCount) {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount()) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
+    if (section == kFiles) return QStringLiteral("Files");
+    if (section > kFiles)
+        return QStringFromUtf8(table_.fileColumns[static_cast<size_t>(section - kFiles - 1)]);
     return QString::fromLatin1(kHeaders[section]);
 }
 
@@ -123,7 +139,8 @@ WordTablePanel::WordTablePanel(QWidget* parent)
       txbFilter_(new QLineEdit),
       cboFilterMode_(new QComboBox),
       view_(new QTableView),
-      lblTableStatus_(new QLabel) {
+      lblTableStatus_(new QLabel),
+      chkPerFile_(new QCheckBox(QStringLiteral("Per-&file columns"))) {
     setObjectName(QStringLiteral("WordTable"));
     txbFilter_->setObjectName(QStringLiteral("txbFilter"));
     txbFilter_->setPlaceholderText(QStringLiteral("Filter the words"));
@@ -161,6 +178,12 @@ WordTablePanel::WordTablePanel(QWidget* parent)
     filterRow->setContentsMargins(0, 0, 0, 0);
     filterRow->addWidget(txbFilter_, 1);
     filterRow->addWidget(cboFilterMode_);
+    chkPerFile_->setObjectName(QStringLiteral("chkPerFile"));
+    chkPerFile_->setToolTip(
+        QStringLiteral(
+            "A frequency column for each file, from the next count of several files (up to %1 files)")
+            .arg(static_cast<qulonglong>(kMaxFileColumns)));
+    filterRow->addWidget(chkPerFile_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(filterRow);
@@ -175,6 +198,11 @@ void WordTablePanel::Show(ExportTable table, bool caseSignificant) {
     caseSignificant_ = caseSignificant;
     view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     model_.SetRows(std::move(table));
+    // The columns of files are narrow: their counts are short.
+    const int width = 8 * view_->fontMetrics().averageCharWidth() + 12;
+    for (int column = kColumnCount; column < model_.columnCount(); ++column) {
+        view_->horizontalHeader()->resizeSection(column, width);
+    }
     ApplyFilter();
 }
 
@@ -214,11 +242,13 @@ QString WordTablePanel::SelectedText() const {
               [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     QStringList lines;
     QStringList header;
-    for (const char* name : kHeaders) header << QString::fromLatin1(name);
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        header << model_.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
     lines << header.join(QLatin1Char('\t'));
     for (const QModelIndex& index : selected) {
         QStringList cells;
-        for (int column = 0; column < kColumnCount; ++column) {
+        for (int column = 0; column < model_.columnCount(); ++column) {
             cells << model_.data(model_.index(index.row(), column), Qt::DisplayRole).toString();
         }
         lines << cells.join(QLatin1Char('\t'));

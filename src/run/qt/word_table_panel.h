@@ -14,6 +14,7 @@
 
 #include "output/export.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -75,6 +76,8 @@ public:
     QLineEdit* FilterBox() const { return txbFilter_; }
     QComboBox* FilterMode() const { return cboFilterMode_; }
     QLabel* StatusLine() const { return lblTableStatus_; }
+    // Asks for a column for each file in the next count of several.
+    QCheckBox* PerFileBox() const { return chkPerFile_; }
     WordTableModel& Model() { return model_; }
 
 private:
@@ -85,6 +88,7 @@ private:
     QComboBox* cboFilterMode_;
     QTableView* view_;
     QLabel* lblTableStatus_;
+    QCheckBox* chkPerFile_;
     bool caseSignificant_ = false;
 };
 
