@@ -46,7 +46,9 @@ struct FileTotal {
     std::int64_t instances = 0;
 };
 
-class TextCount {
+// On cache lines of its own: the counts of several workers, made one after
+// another, must not share a line that one writes for every line it reads.
+class alignas(64) TextCount {
 public:
     // The settings are copied: the count keeps to the values it started with.
     TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars,
