@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
     if (!message.empty()) return ShowLoadFailure(presenter, message);
     if (!file.empty()) {
         const std::string path = std::filesystem::absolute(std::filesystem::path(file)).string();
-        QTimer::singleShot(0, &window, [&window, path] { window.Controller().OpenAndCount(path); });
+        QTimer::singleShot(0, &window, [&window, path] { window.Controller().OpenAndCount({path}); });
     }
     return QApplication::exec();
 }

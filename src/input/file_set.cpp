@@ -26,6 +26,19 @@ bool Matches(const std::string& name, const FileSelection& choice) {
                        [&match](const std::string& pattern) { return match(pattern.c_str()); });
 }
 
+// Paths of one folder in the order of their paths, which is that of their
+// names: each name is taken once, not for every comparison.
+void SortByName(std::vector<fs::path>& paths) {
+    std::vector<std::pair<fs::path::string_type, size_t>> names;
+    names.reserve(paths.size());
+    for (size_t i = 0; i < paths.size(); ++i) names.emplace_back(paths[i].filename().native(), i);
+    std::sort(names.begin(), names.end());
+    std::vector<fs::path> sorted;
+    sorted.reserve(paths.size());
+    for (const auto& name : names) sorted.push_back(std::move(paths[name.second]));
+    paths = std::move(sorted);
+}
+
 class Walk {
 public:
     Walk(const FileSelection& choice, InputFiles& out) : choice_(choice), out_(out) {}
@@ -65,8 +78,8 @@ private:
             }
         }
         if (error) out_.refused.emplace_back(folder.string(), "cannot be read: " + error.message());
-        std::sort(files.begin(), files.end());
-        std::sort(folders.begin(), folders.end());
+        SortByName(files);
+        SortByName(folders);
         for (const fs::path& file : files) Take(file);
         for (const fs::path& sub : folders) Folder(sub);
     }

@@ -185,10 +185,12 @@ bool MainController::DoItFromFileList() {
     count.MarkScanStart();
     // A column for each file only for as many as a table can show.
     const bool byFile = perFileColumns_ && files.size() <= kMaxFileColumns;
-    if (fileColumns_) count.KeepFiles();
     countedPaths_ = files;
-    countedFiles_ = NamesBelowCommonFolder(files);
-    countedFileColumns_ = byFile ? countedFiles_ : std::vector<std::string>{};
+    if (fileColumns_) {
+        count.KeepFiles();
+        countedFiles_ = NamesBelowCommonFolder(files);
+        if (byFile) countedFileColumns_ = countedFiles_;
+    }
     AnswersToAll answers(view_);
     if (commandLineInput_.answersBySetting) {
         answers.AnswerAll(std::string(kUtf8OrAnsiTitle), IsOn(utf8) ? Answer::Yes : Answer::No);

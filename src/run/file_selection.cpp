@@ -36,11 +36,16 @@ void MainController::cmdFile_Click(int index) {
     }
 }
 
-void MainController::OpenAndCount(const std::string& path) {
+void MainController::OpenAndCount(const std::vector<std::string>& paths) {
     // Not during a count, nor during a search of the last count's contexts.
-    if (Busy() || findingContexts_) return;
+    if (Busy() || findingContexts_ || paths.empty()) return;
+    if (paths.size() > 1) {
+        UseChosenFiles(paths, FolderLabelOf(paths));
+        cmdListWords_Click();
+        return;
+    }
     // A file refused by the checks has been reported once: it is not counted.
-    if (UseChosenFile(0, path)) cmdListWords_Click();
+    if (UseChosenFile(0, paths.front())) cmdListWords_Click();
 }
 
 bool MainController::UseChosenFile(int index, const std::optional<std::string>& chosen) {

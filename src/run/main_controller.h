@@ -124,10 +124,10 @@ public:
     // --- Input and output file (index 0 input, 1 output) ---
 
     void cmdFile_Click(int index);
-    // A file named on the command line or dropped on the window: taken as
-    // if chosen with "Input file" (its checks and questions), then counted
-    // when it was accepted. Ignored while a count runs.
-    void OpenAndCount(const std::string& path);
+    // Files named on the command line or dropped on the window: taken as if
+    // chosen with "Input file" (a file's checks and questions), then counted
+    // when accepted. Ignored while a count runs.
+    void OpenAndCount(const std::vector<std::string>& paths);
     void txbFile_LostFocus(int index);
     void cmdClearFile_Click(int index);
     // "Input folder": a folder, its subfolders and a file-name filter.

@@ -132,14 +132,14 @@ void ParallelCount::WorkOn(TextCount& count) {
 }
 
 std::int64_t ParallelCount::CountFile(TextCount& count, const FileJob& job) {
-    count.BeginFile(job.extension, job.lineEndingType, job.utf8);
     const auto line = [this, &count, isDocument = job.document](std::string& text) {
         if (stop_) return false;  // read without the lock: a late stop costs a line
         return count.CountFileLine(text, isDocument);
     };
     LineSplitter splitter(line);
-    if (job.document) return CountDocument(count, job, splitter);
     if (job.checkHere) return CheckAndCount(count, job, splitter);
+    count.BeginFile(job.extension, job.lineEndingType, job.utf8);
+    if (job.document) return CountDocument(count, job, splitter);
     if (const std::error_code error = SplitTextFile(job.path, job.utf16, splitter)) {
         Note(FileNote{job.index, job.path, true, "read only in part: " + error.message(), {}, false});
     }

@@ -166,14 +166,14 @@ TEST_F(MainWindowTest, CountsAChosenFileAndShowsListLabelsAndCaption) {
 TEST_F(MainWindowTest, CountsANamedOrDroppedFile) {
     ASSERT_EQ(Start(), "");
     presenter.answers.push_back(Answer::Ok);
-    window->Controller().OpenAndCount((files.path() / "missing.txt").string());
+    window->Controller().OpenAndCount({(files.path() / "missing.txt").string()});
     EXPECT_EQ(BoxTitles(), std::vector<std::string>{"File not found"});  // once, and nothing counted
     EXPECT_EQ(OutputText(), "");
     presenter.boxes.clear();
 
     const auto path = SmallText();
     presenter.answers.push_back(Answer::No);
-    window->Controller().OpenAndCount(path.string());
+    window->Controller().OpenAndCount({path.string()});
     EXPECT_EQ(BoxTitles(), std::vector<std::string>{"Ignore common words?"});
     EXPECT_TRUE(HasLine(OutputText(), "3", "the")) << OutputText();
 
@@ -193,6 +193,16 @@ TEST_F(MainWindowTest, CountsANamedOrDroppedFile) {
     QApplication::sendEvent(window.get(), &drop);
     presenter.answers.push_back(Answer::No);
     QTRY_VERIFY(HasLine(OutputText(), "2", "cat"));
+
+    // Several files dropped at once are counted together.
+    const auto other = files.Write("other.txt", "cat cat\n");
+    QMimeData two;
+    two.setUrls({QUrl::fromLocalFile(QStringFromUtf8(path.string())),
+                 QUrl::fromLocalFile(QStringFromUtf8(other.string()))});
+    QDropEvent dropTwo(QPointF(5, 5), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &dropTwo);
+    QTRY_VERIFY(HasLine(OutputText(), "4", "cat"));
+    EXPECT_EQ(Utf8FromQString(Find<QLineEdit>("txbFile_0")->text()).substr(0, 11), "2 files in ");
 }
 
 TEST_F(MainWindowTest, ChangingOrderOrFormatRelistsOnlyAfterACompleteCount) {

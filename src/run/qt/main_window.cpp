@@ -189,26 +189,28 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 namespace {
 
 // The first local file among dropped URLs; "" when there is none.
-std::string DroppedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls()) return "";
+// The local files of a drop; several are counted together.
+std::vector<std::string> DroppedFiles(const QMimeData* data) {
+    std::vector<std::string> files;
+    if (data == nullptr || !data->hasUrls()) return files;
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) return Utf8FromQString(url.toLocalFile());
+        if (url.isLocalFile()) files.push_back(Utf8FromQString(url.toLocalFile()));
     }
-    return "";
+    return files;
 }
 
 }  // namespace
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event->mimeData()).empty()) event->acceptProposedAction();
+    if (!DroppedFiles(event->mimeData()).empty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    const std::string path = DroppedFile(event->mimeData());
-    if (path.empty()) return;
+    const std::vector<std::string> paths = DroppedFiles(event->mimeData());
+    if (paths.empty()) return;
     event->acceptProposedAction();
     // Counted once the drop has ended, so the file manager is not kept waiting.
-    QTimer::singleShot(0, this, [this, path] { controller_->OpenAndCount(path); });
+    QTimer::singleShot(0, this, [this, paths] { controller_->OpenAndCount(paths); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
