@@ -40,14 +40,15 @@ TextFileCheck CheckTextFile(const std::string& path, const TextFileRules& rules,
         check.boxes.push_back(Warning("Empty file", "Input file is zero-length."));
         return check;
     }
-    check.leading.resize(static_cast<size_t>(std::min<std::uint64_t>(file.size(), kFirstLinesReadLimit)));
+    const auto wanted = static_cast<size_t>(std::min<std::uint64_t>(file.size(), kFirstLinesReadLimit));
+    check.buffer = std::make_unique_for_overwrite<char[]>(wanted);
     std::error_code error;
-    check.leading.resize(file.Read(check.leading.data(), check.leading.size(), error));
+    check.length = file.Read(check.buffer.get(), wanted, error);
     if (error) {
         check.boxes.push_back(OpenFailure(path, error));
         return check;
     }
-    const std::int16_t header = CheckHeaderBytes(path, check.leading, true);
+    const std::int16_t header = CheckHeaderBytes(path, check.Leading(), true);
     if (rules.unicodeWords && (header == kHeaderUtf16Le || header == kHeaderUtf16Be)) {
         check.ok = true;
         check.utf16 = header;
@@ -57,7 +58,7 @@ TextFileCheck CheckTextFile(const std::string& path, const TextFileRules& rules,
     }
     ClassifyState silent;
     BoxRecorder recorder(check.boxes);
-    const TextScan scan = ScanTextBytes(path, check.leading, file.size(), kScanBytes, 0, true);
+    const TextScan scan = ScanTextBytes(path, check.Leading(), file.size(), kScanBytes, 0, true);
     const Classification classification = ClassifyScan(path, scan, true, silent, recorder);
     if (!classification.ok) return check;
     check.ok = true;

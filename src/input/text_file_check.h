@@ -5,6 +5,7 @@
 // beforehand, and the boxes they would show kept for the run's thread.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,11 @@ struct TextFileCheck {
     bool utf8 = false;
     bool crOnly = false;            // taken, with the notice about CR-only line ends due
     std::vector<MessageBox> boxes;  // what the refusal shows
-    std::string leading;            // the bytes read: the whole file, or its first megabyte
+    // The bytes read: the whole file, or its first megabyte (not cleared
+    // before the read: of a folder of small files, each would be twice).
+    std::unique_ptr<char[]> buffer;
+    size_t length = 0;
+    std::string_view Leading() const { return {buffer.get(), length}; }
 };
 
 // Opens the file and checks it from its leading bytes, which are kept for

@@ -1,5 +1,9 @@
 #include "input/text_file_class.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -103,11 +107,21 @@ private:
 };
 
 // Where the next byte below 32 is, from `from` on; the end if there is none.
-// Eight bytes are looked at together: the lowest byte the test marks is
-// always one below 32.
+// Sixteen bytes are looked at together where the processor allows, else
+// eight: the lowest byte the eight-byte test marks is always one below 32.
 size_t NextControlByte(std::string_view bytes, size_t from) {
-    constexpr std::uint64_t kOnes = ~std::uint64_t{0} / 255;
     size_t i = from;
+#ifdef __SSE2__
+    const __m128i limit = _mm_set1_epi8(31);
+    for (; i + 16 <= bytes.size(); i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
+        // A byte is below 32 where the larger of it and 31 is 31.
+        const auto below =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(block, limit), limit)));
+        if (below != 0) return i + static_cast<size_t>(std::countr_zero(below));
+    }
+#endif
+    constexpr std::uint64_t kOnes = ~std::uint64_t{0} / 255;
     for (; i + 8 <= bytes.size(); i += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, bytes.data() + i, sizeof word);

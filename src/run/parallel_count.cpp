@@ -89,7 +89,7 @@ void ParallelCount::FinishInto(TextCount& into, const Idle& idle) {
     if (failure_) std::rethrow_exception(failure_);
     std::sort(notes_.begin(), notes_.end(),
               [](const FileNote& a, const FileNote& b) { return a.index < b.index; });
-    for (const auto& count : counts_) into.AddCount(*count);
+    for (const auto& count : counts_) into.TakeCount(*count);
 }
 
 void ParallelCount::Work(TextCount& count) {
@@ -157,8 +157,9 @@ std::int64_t ParallelCount::CheckAndCount(TextCount& count, const FileJob& job, 
     }
     if (check.crOnly) Note(FileNote{job.index, job.path, false, "", {}, true});
     count.BeginFile(job.extension, check.lineEndingType, check.utf8);
-    const std::error_code error = check.utf16 != kHeaderNone ? SplitTextFile(job.path, check.utf16, splitter)
-                                                             : SplitRestOfFile(file, check.leading, splitter);
+    const std::error_code error = check.utf16 != kHeaderNone
+                                      ? SplitTextFile(job.path, check.utf16, splitter)
+                                      : SplitRestOfFile(file, check.Leading(), splitter);
     if (error) Note(FileNote{job.index, job.path, true, "read only in part: " + error.message(), {}, false});
     return static_cast<std::int64_t>(file.size());
 }

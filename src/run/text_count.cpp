@@ -58,6 +58,21 @@ void TextCount::AddCounts(const CountsFile& counts) {
     lettersOutsideCp1252_ += counts.outsideCp1252;
 }
 
+void TextCount::TakeCount(TextCount& other) {
+    if (table_.lngNumWords() != 0) {
+        AddCount(other);
+        return;
+    }
+    // Nothing here yet: the other's table is taken whole, not word by word.
+    if (!scanStarted_) MarkScanStart();
+    const bool knowsFiles = table_.KnowsFiles();
+    std::swap(table_, other.table_);
+    if (knowsFiles) table_.KeepFiles();
+    counter_.lngTotalNumOccurrences += other.lngTotalNumOccurrences();
+    lettersOutsideCp1252_ += other.lettersOutsideCp1252_;
+    fileTotals_.insert(fileTotals_.end(), other.fileTotals_.begin(), other.fileTotals_.end());
+}
+
 void TextCount::AddCount(const TextCount& other) {
     if (!scanStarted_) MarkScanStart();
     const std::vector<WordRecord>& records = other.table_.Records();

@@ -74,6 +74,9 @@ public:
     void AddCounts(const CountsFile& counts);
     // Another count's words and totals (a worker's, of other files).
     void AddCount(const TextCount& other);
+    // The same, taking the other's table when this one is empty (the other
+    // is left to be thrown away).
+    void TakeCount(TextCount& other);
 
     // Of a count of many files: each file's words are told apart from the
     // others' (in how many files a word occurs; with byFile, its count in
