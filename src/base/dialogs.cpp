@@ -24,12 +24,17 @@ Answer DefaultAnswers::Show(const MessageBox& box) {
 }
 
 Answer AnswersToAll::Show(const MessageBox& box) {
+    last_ = box;
     if (box.buttons != Buttons::YesNo && box.buttons != Buttons::YesNoCancel) return dialogs_.Show(box);
-    if (const auto given = AnswerFor(box.title)) return *given;
+    if (const auto given = AnswerFor(box.title)) {
+        last_.reset();  // a question answered is no refusal
+        return *given;
+    }
     MessageBox asked = box;
     asked.buttons = box.buttons == Buttons::YesNo ? Buttons::YesNoToAll : Buttons::YesNoToAllCancel;
     asked.defaultButton = box.defaultButton * 2;  // past the "to all" buttons
     const Answer answer = dialogs_.Show(asked);
+    if (answer != Answer::Cancel) last_.reset();
     if (answer == Answer::YesToAll || answer == Answer::NoToAll) {
         const Answer each = answer == Answer::YesToAll ? Answer::Yes : Answer::No;
         AnswerAll(box.title, each);

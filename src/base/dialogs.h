@@ -49,10 +49,15 @@ public:
     // Yes or No, given to all the questions of this title, if it was.
     std::optional<Answer> AnswerFor(const std::string& title) const;
     void AnswerAll(const std::string& title, Answer answer) { answers_[title] = answer; }
+    // The last box shown since ForgetLast, unless it was a question answered
+    // otherwise than with Cancel: what a file not taken was refused with.
+    const std::optional<MessageBox>& LastShown() const { return last_; }
+    void ForgetLast() { last_.reset(); }
 
 private:
     Dialogs& dialogs_;
     std::map<std::string, Answer> answers_;
+    std::optional<MessageBox> last_;
 };
 
 }  // namespace lexicount

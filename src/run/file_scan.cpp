@@ -25,6 +25,23 @@ constexpr const char* kLargeInputQuestion =
     "the "
     "text window will not hold the result. Do you wish to specify an output file?";
 
+// Why a file of many was not counted, from the box it was refused with: its
+// first line without the file's name ("is an RTF file."); "declined" when
+// the box was a question.
+std::string RefusalReason(const std::optional<MessageBox>& box, const std::string& path) {
+    if (!box) return "";
+    if (box->buttons != Buttons::Ok) return "declined";
+    std::string text = box->text;
+    for (const std::string& name : {"File " + path, path}) {
+        for (size_t at = text.find(name); at != std::string::npos; at = text.find(name))
+            text.erase(at, name.size());
+    }
+    size_t start = text.find_first_not_of(" \r\n");
+    if (start == std::string::npos) return "";
+    const size_t end = text.find_first_of("\r\n", start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
 // Files queued between two looks at the window, as long as none waits.
 constexpr size_t kFilesPerIdle = 16;
 
@@ -216,12 +233,14 @@ bool MainController::DoItFromFileList() {
         // Progress, and a stop, also while the files come faster than the
         // workers wait for them.
         if (index % kFilesPerIdle == kFilesPerIdle - 1) idle();
+        answers.ForgetLast();
         std::optional<FileJob> job = ListedFileJob(files[index], answers);
         if (job) {
             job->index = index;
             workers.Add(std::move(*job), idle);
         } else {
-            refused.push_back(FileNote{index, files[index], true, "", {}, false});
+            refused.push_back(FileNote{
+                index, files[index], true, RefusalReason(answers.LastShown(), files[index]), {}, false});
         }
     }
     answersToAll_ = nullptr;
@@ -261,13 +280,15 @@ void MainController::ShowFilesProgress(const ParallelCount& workers, size_t tota
 // files, then the list of the files not counted.
 size_t MainController::ReportListedFiles(std::vector<FileNote> refused, const std::vector<FileNote>& notes,
                                          size_t total) {
-    for (const FileNote& note : notes) {
+    for (FileNote note : notes) {
         for (const MessageBox& box : note.boxes) view_.Show(box);
+        if (note.reason.empty() && !note.boxes.empty())
+            note.reason = RefusalReason(note.boxes.front(), note.path);
         if (note.crOnly && !classifyState_.macNoticeShown) {
             view_.Show(*ClassificationMessage(note.path, TextScan{kTextCr}));
             classifyState_.macNoticeShown = true;
         }
-        if (note.refused) refused.push_back(note);
+        if (note.refused) refused.push_back(std::move(note));
     }
     if (refused.empty()) return 0;
     std::stable_sort(refused.begin(), refused.end(),
@@ -368,9 +389,11 @@ bool MainController::CheckPlainTextInput(const std::string& path, std::int64_t& 
 // the input is forgotten, so the user has to choose a file again.
 void MainController::RefuseDocument(const std::string& path, long result) {
     if (result == kMemberTooLarge) {
-        view_.Show(MessageBox{"File too big", ExtractionFailureText(result, PathFromUtf8(path)),
-                              Icon::Information, Buttons::Ok, 0});
+        FileQuestions().Show(MessageBox{"File too big", ExtractionFailureText(result, PathFromUtf8(path)),
+                                        Icon::Information, Buttons::Ok, 0});
     }
+    // One of many files is only left out; the run goes on.
+    if (answersToAll_ != nullptr) return;
     view_.SetLabel(StatusLabel::lblXMLsize, "");
     view_.SetLabel(StatusLabel::lblFilesize, "");
     view_.SetTimerRunning(false);

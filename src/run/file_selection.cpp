@@ -141,7 +141,7 @@ Classification MainController::ClassifyInputFile(const std::string& path) {
     // The box is emptied first, so that a notice about the file is not read
     // as being about what the box said before.
     view_.OutputBox().SetText("");
-    return ClassifyTextFile(path, false, classifyState_, view_);
+    return ClassifyTextFile(path, false, classifyState_, FileQuestions());
 }
 
 bool MainController::CheckInputFile(const std::string& path) {
@@ -151,7 +151,7 @@ bool MainController::CheckInputFile(const std::string& path) {
     // A folder, FIFO or device has no size to check and must never be read.
     if (state_.blnStartUpCompleted && std::filesystem::exists(status) &&
         !std::filesystem::is_regular_file(status)) {
-        view_.Show(*ClassificationMessage(path, TextScan{kFileCannotOpen}));
+        FileQuestions().Show(*ClassificationMessage(path, TextScan{kFileCannotOpen}));
         return false;
     }
     if (!FileExists(path)) {
@@ -159,7 +159,8 @@ bool MainController::CheckInputFile(const std::string& path) {
         if (state_.blnStartUpCompleted) {
             settings_.chkUTF8 = 0;
             view_.SettingsChanged();
-            ShowWarning("File not found", "Input file does not exist.");
+            FileQuestions().Show(
+                MessageBox{"File not found", "Input file does not exist.", Icon::Warning, Buttons::Ok, 0});
         } else {
             std::error_code error;
             const std::string folder = FolderOf(path);
@@ -173,7 +174,8 @@ bool MainController::CheckInputFile(const std::string& path) {
     const auto length = static_cast<std::int64_t>(std::filesystem::file_size(PathFromUtf8(path), error));
     bool ok = true;
     if (error || length == 0) {
-        ShowWarning("Empty file", "Input file is zero-length.");
+        FileQuestions().Show(
+            MessageBox{"Empty file", "Input file is zero-length.", Icon::Warning, Buttons::Ok, 0});
         view_.SetLabel(StatusLabel::lblFilesize, "Filesize: 0 bytes");
         ok = false;
     } else {

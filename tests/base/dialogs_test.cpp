@@ -54,8 +54,17 @@ TEST(AnswersToAll, AnAnswerForAllIsKeptByTitle) {
     AnswersToAll toAll(dialogs);
     toAll.Show(Question("first"));
     EXPECT_EQ(toAll.Show(Question("notice", Buttons::Ok)), Answer::Ok);
+    // What a file was refused with: the last box, unless a question the
+    // user went on from.
+    ASSERT_TRUE(toAll.LastShown());
+    EXPECT_EQ(toAll.LastShown()->title, "notice");
     EXPECT_EQ(toAll.Show(Question("second", Buttons::YesNo)), Answer::No);
-    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_FALSE(toAll.LastShown());
+    dialogs.answers = {Answer::Cancel};
+    EXPECT_EQ(toAll.Show(Question("third")), Answer::Cancel);
+    ASSERT_TRUE(toAll.LastShown());
+    EXPECT_EQ(toAll.LastShown()->title, "third");
+    ASSERT_EQ(dialogs.shown.size(), 4u);
     EXPECT_EQ(dialogs.shown[1].buttons, Buttons::Ok);
     EXPECT_EQ(dialogs.shown[2].buttons, Buttons::YesNoToAll);
     EXPECT_EQ(toAll.AnswerFor("first"), Answer::Yes);

@@ -172,13 +172,29 @@ TEST(FileList, RefusedFilesAreToldAndListedWhoeverChecksThem) {
             std::string(kUtf8OrAnsiTitle),   "Empty file",     "Not a text file",
             "This is a Mac-style text file", "File not found", "Files not counted"};
         ASSERT_EQ(h.view.Titles(), titles);
-        EXPECT_EQ(h.view.boxes[5].text, "3 of 6 files could not be counted:\r\n" + paths[1] + "\r\n" +
-                                            paths[2] + "\r\n" + paths[4]);
+        EXPECT_EQ(h.view.boxes[5].text, "3 of 6 files could not be counted:\r\n" + paths[1] +
+                                            " (Input file is zero-length.)\r\n" + paths[2] +
+                                            " (is not an ANSI or UTF-8 encoded text file.)\r\n" + paths[4] +
+                                            " (Input file does not exist.)");
         for (const char* word : {"utf", "carriage", "good"}) {
             EXPECT_NE(h.view.box.Text().find(word), std::string::npos) << word;
         }
         EXPECT_EQ(h.view.box.Text().find("bytes"), std::string::npos);
     }
+}
+
+// A damaged document among the files is left out; the choice and the
+// rest of the run stay.
+TEST(FileList, ARefusedDocumentLeavesTheChoiceAlone) {
+    ControllerHarness h;
+    const auto paths = Write(h, {{"a.txt", "cat\r\n"}, {"bad.docx", std::string("PK\x03\x04 damaged", 12)}});
+    h.view.answers = {Answer::No, Answer::Ok, Answer::Ok, Answer::Ok};
+    CountChosen(h, paths);
+    EXPECT_EQ(h.controller.ChosenFiles(), paths);
+    EXPECT_NE(h.view.box.Text().find("cat"), std::string::npos) << h.view.box.Text();
+    ASSERT_FALSE(h.view.boxes.empty());
+    EXPECT_EQ(h.view.boxes.back().title, "Files not counted");
+    EXPECT_NE(h.view.boxes.back().text.find(paths[1]), std::string::npos) << h.view.boxes.back().text;
 }
 
 TEST(FileList, AStopDuringTheCountKeepsWhatWasCounted) {
