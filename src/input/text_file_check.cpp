@@ -17,18 +17,22 @@ private:
     std::vector<MessageBox>& boxes_;
 };
 
-MessageBox Warning(std::string title, std::string text) {
-    return MessageBox{std::move(title), std::move(text), Icon::Warning, Buttons::Ok, 0};
-}
-
 // The box a single input file gets when it cannot be opened.
 MessageBox OpenFailure(const std::string& path, std::error_code error) {
-    if (IsNotFoundError(error)) return Warning("File not found", "Input file does not exist.");
+    if (IsNotFoundError(error)) return MissingFileBox();
     const std::int16_t code = error == std::errc::permission_denied ? kFilePermissionDenied : kFileCannotOpen;
     return *ClassificationMessage(path, TextScan{code});
 }
 
 }  // namespace
+
+MessageBox MissingFileBox() {
+    return MessageBox{"File not found", "Input file does not exist.", Icon::Warning, Buttons::Ok, 0};
+}
+
+MessageBox EmptyFileBox() {
+    return MessageBox{"Empty file", "Input file is zero-length.", Icon::Warning, Buttons::Ok, 0};
+}
 
 TextFileCheck CheckTextFile(const std::string& path, const TextFileRules& rules, ReadOnlyFile& file) {
     TextFileCheck check;
@@ -37,7 +41,7 @@ TextFileCheck CheckTextFile(const std::string& path, const TextFileRules& rules,
         return check;
     }
     if (file.size() == 0) {
-        check.boxes.push_back(Warning("Empty file", "Input file is zero-length."));
+        check.boxes.push_back(EmptyFileBox());
         return check;
     }
     const auto wanted = static_cast<size_t>(std::min<std::uint64_t>(file.size(), kFirstLinesReadLimit));

@@ -37,6 +37,10 @@ struct TextFileCheck {
     std::string_view Leading() const { return {buffer.get(), length}; }
 };
 
+// The boxes of a single input file that is missing, or empty.
+MessageBox MissingFileBox();
+MessageBox EmptyFileBox();
+
 // Opens the file and checks it from its leading bytes, which are kept for
 // the count; on success `file` is left open after them.
 TextFileCheck CheckTextFile(const std::string& path, const TextFileRules& rules, ReadOnlyFile& file);

@@ -6,14 +6,13 @@
 #include "input/file_helpers.h"
 #include "input/file_set.h"
 #include "run/main_controller.h"
+#include "run/summary.h"
 #include "words/number_format.h"
 
 namespace lexicount {
 namespace {
 
 constexpr const char* kInputFolderTitle = "Input folder";
-// Names beyond these are summed up in the tool tip, which must fit a screen.
-constexpr size_t kToolTipNames = 40;
 
 std::string DefaultFilter() {
     std::string filter;
@@ -56,12 +55,13 @@ std::filesystem::path CommonFolder(const std::vector<std::string>& files) {
     return common;
 }
 
-}  // namespace
-
+// "chapters/": the last part of the folder that holds all the files.
 std::string FolderLabelOf(const std::vector<std::string>& files) {
     const std::filesystem::path common = CommonFolder(files);
     return common.empty() ? std::string("./") : FolderLabel(common.string());
 }
+
+}  // namespace
 
 std::vector<std::string> NamesBelowCommonFolder(const std::vector<std::string>& files) {
     std::vector<std::string> names;
@@ -73,23 +73,6 @@ std::vector<std::string> NamesBelowCommonFolder(const std::vector<std::string>& 
     }
     return names;
 }
-
-namespace {
-
-std::string FilesToolTip(const std::vector<std::string>& files) {
-    std::string tip;
-    for (size_t i = 0; i < files.size() && i < kToolTipNames; ++i) {
-        if (i > 0) tip += '\n';
-        tip += files[i];
-    }
-    if (files.size() > kToolTipNames) {
-        tip +=
-            "\n... and " + FormatGrouped(static_cast<std::int64_t>(files.size() - kToolTipNames)) + " more";
-    }
-    return tip;
-}
-
-}  // namespace
 
 void MainController::cmdInputFolder_Click() {
     if (Busy()) return;
@@ -107,23 +90,23 @@ void MainController::cmdInputFolder_Click() {
     UseChosenFiles(found.files, FolderLabel(*folder));
 }
 
-void MainController::UseChosenFiles(const std::vector<std::string>& files, const std::string& where) {
-    if (files.size() == 1) {
-        UseChosenFile(0, files.front());
-        return;
-    }
+bool MainController::UseChosenFiles(const std::vector<std::string>& files, const std::string& where) {
+    if (files.size() <= 1)
+        return UseChosenFile(0, files.empty() ? std::nullopt : std::optional(files.front()));
     chosenFiles_ = files;
-    chosenFilesLabel_ = FormatGrouped(static_cast<std::int64_t>(files.size())) + " files in " + where;
+    chosenFilesLabel_ = FormatGrouped(static_cast<std::int64_t>(files.size())) + " files in " +
+                        (where.empty() ? FolderLabelOf(files) : where);
     state_.blnWordsGot = false;
     settings_.txbFile[0] = chosenFilesLabel_;
     view_.SettingsChanged();
     view_.SetLabel(StatusLabel::lblFilesize, "");
     view_.SetLabel(StatusLabel::lblXMLsize, "");
-    view_.SetFileBoxToolTip(0, FilesToolTip(files));
+    view_.SetFileBoxToolTip(0, LinesForTip(files));
     view_.OutputBox().SetText("");
     view_.OutputBox().Repaint();
     SelectFileSource();
     view_.SetTheFocus();
+    return true;
 }
 
 bool MainController::FileListChosen() const {

@@ -220,7 +220,7 @@ void MainController::ShowSummaryFigures() {
     if (count.KnowsFiles()) files = DescribeFileTotals(countedFiles_, count.FileTotals());
     if (!files.line.empty()) statistics += "   " + files.line;
     view_.SetLabel(StatusLabel::lblStatistics, statistics);
-    view_.SetStatisticsToolTip(files.list);
+    view_.SetStatisticsToolTip(LinesForTip(files.perFile));
     view_.ShowLabel(StatusLabel::lblStatistics, true);
     view_.SetLabel(StatusLabel::lblNumWordsExcluded, labels.lblNumWordsExcluded);
     view_.ShowLabel(StatusLabel::lblNumWordsExcluded, true);

@@ -52,9 +52,11 @@ bool MainController::IsInputFile(const std::string& path) const {
     auto same = [&path](const std::string& input) {
         return !input.empty() && SameFile(PathFromUtf8(input), PathFromUtf8(path));
     };
-    const std::vector<std::string> chosen = ChosenFiles();
+    // The files of the last count of many, and those of the next.
+    const std::vector<std::string> next =
+        commandLineInput_.files.empty() ? ChosenFiles() : commandLineInput_.files;
     return same(countedInputFile_) || std::any_of(countedPaths_.begin(), countedPaths_.end(), same) ||
-           std::any_of(chosen.begin(), chosen.end(), same) ||
+           std::any_of(next.begin(), next.end(), same) ||
            (settings_.source == SourceOption::optInFile && same(settings_.txbFile[0]));
 }
 
@@ -196,7 +198,6 @@ bool MainController::DoItFromFileList() {
     const std::int16_t utf8 = settings_.chkUTF8;
     // The output file is checked against all the files at once, before the
     // first; the check of each file leaves it out.
-    countedPaths_ = files;
     if (RefuseInputAsOutput(settings_.txbFile[1])) return false;
     TextCount& count = StartFileCount(InputExtension(files.front()), 0, false);
     count.MarkScanStart();

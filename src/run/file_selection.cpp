@@ -1,5 +1,6 @@
 #include "input/document_language.h"
 #include "input/file_helpers.h"
+#include "input/text_file_check.h"
 #include "input/text_file_class.h"
 #include "run/main_controller.h"
 #include "settings/languages.h"
@@ -28,24 +29,14 @@ void MainController::cmdFile_Click(int index) {
         UseChosenFile(1, view_.ChooseOutputFile());
         return;
     }
-    const std::vector<std::string> files = view_.ChooseInputFiles();
-    if (files.size() > 1) {
-        UseChosenFiles(files, FolderLabelOf(files));
-    } else {
-        UseChosenFile(0, files.empty() ? std::nullopt : std::optional<std::string>(files.front()));
-    }
+    UseChosenFiles(view_.ChooseInputFiles());
 }
 
 void MainController::OpenAndCount(const std::vector<std::string>& paths) {
     // Not during a count, nor during a search of the last count's contexts.
     if (Busy() || findingContexts_ || paths.empty()) return;
-    if (paths.size() > 1) {
-        UseChosenFiles(paths, FolderLabelOf(paths));
-        cmdListWords_Click();
-        return;
-    }
     // A file refused by the checks has been reported once: it is not counted.
-    if (UseChosenFile(0, paths.front())) cmdListWords_Click();
+    if (UseChosenFiles(paths)) cmdListWords_Click();
 }
 
 bool MainController::UseChosenFile(int index, const std::optional<std::string>& chosen) {
@@ -159,8 +150,7 @@ bool MainController::CheckInputFile(const std::string& path) {
         if (state_.blnStartUpCompleted) {
             settings_.chkUTF8 = 0;
             view_.SettingsChanged();
-            FileQuestions().Show(
-                MessageBox{"File not found", "Input file does not exist.", Icon::Warning, Buttons::Ok, 0});
+            FileQuestions().Show(MissingFileBox());
         } else {
             std::error_code error;
             const std::string folder = FolderOf(path);
@@ -174,8 +164,7 @@ bool MainController::CheckInputFile(const std::string& path) {
     const auto length = static_cast<std::int64_t>(std::filesystem::file_size(PathFromUtf8(path), error));
     bool ok = true;
     if (error || length == 0) {
-        FileQuestions().Show(
-            MessageBox{"Empty file", "Input file is zero-length.", Icon::Warning, Buttons::Ok, 0});
+        FileQuestions().Show(EmptyFileBox());
         view_.SetLabel(StatusLabel::lblFilesize, "Filesize: 0 bytes");
         ok = false;
     } else {

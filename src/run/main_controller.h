@@ -48,8 +48,6 @@ struct CommandLineInput {
     bool answersBySetting = false;
 };
 
-// "chapters/": the last part of the folder that holds all the files.
-std::string FolderLabelOf(const std::vector<std::string>& files);
 // Each file's path below the folder that holds them all ("sub/c.txt").
 std::vector<std::string> NamesBelowCommonFolder(const std::vector<std::string>& files);
 
@@ -132,9 +130,10 @@ public:
     void cmdClearFile_Click(int index);
     // "Input folder": a folder, its subfolders and a file-name filter.
     void cmdInputFolder_Click();
-    // Several input files at once (one is taken as "Input file" takes it);
-    // where: how the box names their place ("chapters/").
-    void UseChosenFiles(const std::vector<std::string>& files, const std::string& where);
+    // Several input files at once (one, or none, is taken as "Input file"
+    // takes it); where: how the box names their place ("chapters/"), by
+    // default the folder that holds them all. True when files were taken.
+    bool UseChosenFiles(const std::vector<std::string>& files, const std::string& where = "");
     // The files the next count reads in place of the input file: none
     // unless the box still names those chosen.
     std::vector<std::string> ChosenFiles() const;

@@ -70,12 +70,24 @@ FileTotalsText DescribeFileTotals(const std::vector<std::string>& names,
                 " files: " + range(fewestWords->words, mostWords->words) + " different words, " +
                 range(fewestInstances->instances, mostInstances->instances) + " instances each";
     for (const FileTotal& total : totals) {
-        if (!text.list.empty()) text.list += '\n';
-        text.list += (total.file < names.size() ? names[total.file] : "?") + ": " +
-                     FormatGrouped(total.words) + " different words, " + FormatGrouped(total.instances) +
-                     " instances";
+        text.perFile.push_back((total.file < names.size() ? names[total.file] : "?") + ": " +
+                               FormatGrouped(total.words) + " different words, " +
+                               FormatGrouped(total.instances) + " instances");
     }
     return text;
+}
+
+std::string LinesForTip(const std::vector<std::string>& lines) {
+    constexpr size_t kTipLines = 40;
+    std::string tip;
+    for (size_t i = 0; i < lines.size() && i < kTipLines; ++i) {
+        if (i > 0) tip += '\n';
+        tip += lines[i];
+    }
+    if (lines.size() > kTipLines) {
+        tip += "\n... and " + FormatGrouped(static_cast<std::int64_t>(lines.size() - kTipLines)) + " more";
+    }
+    return tip;
 }
 
 }  // namespace lexicount

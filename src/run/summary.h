@@ -34,9 +34,13 @@ std::string ScanTimeLine(double seconds);
 // a line for each file ("a.txt: 120 different words, 300 instances").
 struct FileTotalsText {
     std::string line;
-    std::string list;
+    std::vector<std::string> perFile;
 };
 FileTotalsText DescribeFileTotals(const std::vector<std::string>& names,
                                   const std::vector<FileTotal>& totals);
+
+// Lines for a tool tip, which must fit a screen: the first forty, then
+// "... and N more".
+std::string LinesForTip(const std::vector<std::string>& lines);
 
 }  // namespace lexicount

@@ -68,9 +68,7 @@ void TextCount::TakeCount(TextCount& other) {
     const bool knowsFiles = table_.KnowsFiles();
     std::swap(table_, other.table_);
     if (knowsFiles) table_.KeepFiles();
-    counter_.lngTotalNumOccurrences += other.lngTotalNumOccurrences();
-    lettersOutsideCp1252_ += other.lettersOutsideCp1252_;
-    fileTotals_.insert(fileTotals_.end(), other.fileTotals_.begin(), other.fileTotals_.end());
+    AddTotals(other);
 }
 
 void TextCount::AddCount(const TextCount& other) {
@@ -81,6 +79,10 @@ void TextCount::AddCount(const TextCount& other) {
         if (at != 0 && other.KnowsFiles()) table_.AddFiles(at, other.table_.FilesOf(records[i]));
     }
     if (other.KnowsFiles()) table_.KeepFiles();
+    AddTotals(other);
+}
+
+void TextCount::AddTotals(const TextCount& other) {
     counter_.lngTotalNumOccurrences += other.lngTotalNumOccurrences();
     lettersOutsideCp1252_ += other.lettersOutsideCp1252_;
     fileTotals_.insert(fileTotals_.end(), other.fileTotals_.begin(), other.fileTotals_.end());

@@ -151,6 +151,8 @@ private:
     bool HandleStop();
     // Lets the window run when the count yields; false on a stop.
     bool YieldAndGoOn();
+    // The totals beside the words of another count.
+    void AddTotals(const TextCount& other);
     // What a line goes through before the scanner, in each text model.
     void PrepareWesternLine(std::string& line, bool isDocument);
     void PrepareUnicodeLine(std::string& line, bool isDocument);

@@ -153,9 +153,13 @@ size_t WordTable::Slot(std::string_view word, std::uint64_t key, std::uint64_t h
 }
 
 void WordTable::SyncCounts() const {
+    MoveTouched();
+    FoldTallies();
+}
+
+void WordTable::MoveTouched() const {
     for (const std::uint32_t slot : touched_) MoveToRecord(slots_[slot]);
     touched_.clear();
-    FoldTallies();
 }
 
 void WordTable::MoveToRecord(IndexSlot& slot) const {
@@ -222,8 +226,7 @@ void WordTable::BeginFile(std::uint32_t file) {
 std::int64_t WordTable::EndFile() {
     if (!tellsFiles_) return 0;
     // Only the slots this file touched: no walk over the whole index.
-    for (const std::uint32_t slot : touched_) MoveToRecord(slots_[slot]);
-    touched_.clear();
+    MoveTouched();
     openFile_ = 0;
     return fileWords_;
 }

@@ -136,6 +136,8 @@ private:
     size_t Slot(std::string_view word, std::uint64_t key, std::uint64_t hash) const;
     // Moves the pending counts into the records, before anyone reads them.
     void SyncCounts() const;
+    // Moves the counts of the slots touched since the last move.
+    void MoveTouched() const;
     void MoveToRecord(IndexSlot& slot) const;
     void Touched(size_t slot) const;
 

@@ -1,7 +1,5 @@
 #include "run/qt/main_window.h"
 
-#include <QStringList>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -33,7 +31,6 @@
 #include "run/qt/output_text_box.h"
 #include "run/qt/word_table_panel.h"
 #include "support/pop_up.h"
-#include "words/number_format.h"
 
 namespace lexicount {
 
@@ -342,15 +339,7 @@ void MainWindow::SetLabel(StatusLabel label, const std::string& text) {
 }
 
 void MainWindow::SetStatisticsToolTip(const std::string& text) {
-    // A tip of a few screens at most: the first files, and how many more.
-    constexpr int kLines = 40;
-    QStringList lines = QStringFromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (lines.size() > kLines) {
-        const auto more = static_cast<std::int64_t>(lines.size() - kLines);
-        lines = lines.mid(0, kLines);
-        lines << QStringFromUtf8("... and " + FormatGrouped(more) + " more");
-    }
-    StatusLabelControl(StatusLabel::lblStatistics)->setToolTip(lines.join(QLatin1Char('\n')));
+    StatusLabelControl(StatusLabel::lblStatistics)->setToolTip(QStringFromUtf8(text));
 }
 
 std::string MainWindow::Label(StatusLabel label) const {
