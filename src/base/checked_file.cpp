@@ -57,6 +57,14 @@ std::size_t ReadOnlyFile::Read(char* buffer, std::size_t n, std::error_code& err
     return got;
 }
 
+std::error_code ReadOnlyFile::Seek(std::uint64_t offset) {
+    if (file_ == nullptr) return std::make_error_code(std::errc::bad_file_descriptor);
+    if (_fseeki64(file_, static_cast<long long>(offset), SEEK_SET) != 0) {
+        return std::make_error_code(std::errc::io_error);
+    }
+    return {};
+}
+
 void ReadOnlyFile::Close() {
     if (file_ != nullptr) std::fclose(file_);
     file_ = nullptr;
@@ -104,6 +112,11 @@ std::size_t ReadOnlyFile::Read(char* buffer, std::size_t n, std::error_code& err
         got += static_cast<std::size_t>(r);
     }
     return got;
+}
+
+std::error_code ReadOnlyFile::Seek(std::uint64_t offset) {
+    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) return LastError();
+    return {};
 }
 
 void ReadOnlyFile::Close() {

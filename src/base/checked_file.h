@@ -34,6 +34,8 @@ public:
     std::uint64_t size() const { return size_; }
     // Reads up to n bytes; fewer only at the end of the file or on error.
     std::size_t Read(char* buffer, std::size_t n, std::error_code& error);
+    // The next Read starts at this offset from the file's start.
+    std::error_code Seek(std::uint64_t offset);
 
 private:
     void Close();

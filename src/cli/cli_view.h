@@ -47,6 +47,7 @@ public:
     void Yield() override {}
     int WordsPerYield() const override { return 1 << 20; }
     int LinesPerYield() const override { return 1 << 20; }
+    bool ShowsWordsAsFound() const override { return false; }
     void SetTimerRunning(bool) override {}
     void SetTheFocus() override {}
     void ShowSettingsWindow() override {}

@@ -24,6 +24,9 @@ public:
     bool Feed(std::string_view bytes);
     // Hands on the last line when the input did not end with a line end.
     bool Finish();
+    // The bytes to come are the middle of a text, where a byte-order mark
+    // is text like any other.
+    void StartMidText() { bomChecked_ = 3; }
 
 private:
     bool Emit();

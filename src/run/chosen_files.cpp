@@ -124,7 +124,8 @@ void MainController::ForgetChosenFiles() {
 }
 
 int MainController::ListJobs() const {
-    if (!commandLineInput_.files.empty()) return commandLineInput_.jobs;
+    // The command-line tool says how many; the window takes every core.
+    if (commandLineInput_.answersBySetting || !commandLineInput_.files.empty()) return commandLineInput_.jobs;
     return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
 }
 

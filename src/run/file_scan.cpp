@@ -12,6 +12,7 @@
 #include "output/output_file.h"
 #include "run/main_controller.h"
 #include "run/parallel_count.h"
+#include "run/piece_count.h"
 #include "run/run_error.h"
 #include "run/text_count.h"
 #include "words/chars.h"
@@ -77,7 +78,7 @@ bool MainController::DoItFromFile() {
         if (document) {
             if (!ScanDocument(count, *scanHooks_, path, extracted.xml)) return false;
         } else {
-            ScanPlainText(count, path);
+            ScanPlainText(count, path, size);
         }
     } catch (const std::bad_alloc&) {
         ReportError(kErrOutOfMemory, "Out of memory", "DoItFromFile");
@@ -443,7 +444,14 @@ bool MainController::ScanDocument(TextCount& count, ScanHooks& hooks, const std:
     } else {
         ResetProgressLabel();
     }
-    count.CountText(text.text, true);
+    if (CountsInPieces(size)) {
+        ScanInPieces(count, [&count, &text](PieceCount& pieces, const std::function<void()>& idle) {
+            pieces.CountText(text.text, true, count, idle);
+            return std::error_code{};
+        });
+    } else {
+        count.CountText(text.text, true);
+    }
     return true;
 }
 
@@ -462,12 +470,48 @@ bool MainController::AcceptUtf16Input(const std::string& path, std::int64_t& siz
     return true;
 }
 
-void MainController::ScanPlainText(TextCount& count, const std::string& path) {
-    LineSplitter splitter([&count](std::string& line) { return count.CountFileLine(line, false); });
-    const std::error_code error = SplitTextFile(path, utf16Input_, splitter);
+void MainController::ScanPlainText(TextCount& count, const std::string& path, std::int64_t size) {
+    std::error_code error;
+    if (utf16Input_ == kHeaderNone && CountsInPieces(size)) {
+        error = ScanInPieces(count, [&count, &path](PieceCount& pieces, const std::function<void()>& idle) {
+            return pieces.CountFile(path, count, idle);
+        });
+    } else {
+        LineSplitter splitter([&count](std::string& line) { return count.CountFileLine(line, false); });
+        error = SplitTextFile(path, utf16Input_, splitter);
+    }
     if (error) {
         ReportError(ErrorNumberFor(error), error.message(), "DoItFromFile");
     }
+}
+
+bool MainController::CountsInPieces(std::int64_t size) const {
+    return PieceCount::Worthwhile(size, ListJobs()) &&
+           !(settings_.chkSuppressWords == 0 && view_.ShowsWordsAsFound());
+}
+
+std::error_code MainController::ScanInPieces(TextCount& count, const PieceScan& scan) {
+    PieceCount pieces(ListJobs(), [this, &count] {
+        return std::make_unique<TextCount>(count.Settings(), allowedExtraChars_, wordsToIgnore_,
+                                           commonWords_);
+    });
+    count.MarkScanStart();
+    // A stop is confirmed as in a scan of one piece, once the words found
+    // so far are known: the workers wait for the answer.
+    const auto idle = [this, &pieces, &count] {
+        scanHooks_->LineRead(pieces.BytesDone());
+        scanHooks_->LineYield();
+        if (!context_.StopRequested()) return;
+        pieces.Pause();
+        const std::int64_t words = pieces.WordsSoFar(count);
+        if (words < kStopConfirmationWords || scanHooks_->ConfirmStop(words)) {
+            pieces.Stop();
+        } else {
+            scanHooks_->ClearStop();
+            pieces.Resume();
+        }
+    };
+    return scan(pieces, idle);
 }
 
 void MainController::SetTotalNumOccurrencesForFileProgressBar() {

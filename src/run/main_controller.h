@@ -12,9 +12,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "base/run_state.h"
@@ -31,6 +33,7 @@ struct ExtractedXml;
 struct FileJob;
 struct FileNote;
 class ParallelCount;
+class PieceCount;
 
 // What the command-line tool hands the run instead of the window's input
 // box: standard input in place of a file, and an extension that picks the
@@ -240,7 +243,14 @@ private:
     std::string ReadContextsSource(TextCount& search);
     bool ScanDocument(TextCount& count, ScanHooks& hooks, const std::string& path, const std::string& xml);
     void RefuseDocument(const std::string& path, long result);
-    void ScanPlainText(TextCount& count, const std::string& path);
+    void ScanPlainText(TextCount& count, const std::string& path, std::int64_t size);
+    // A text of `size` bytes is counted in pieces on every core: unless it
+    // is small, or its words are shown as they are found.
+    bool CountsInPieces(std::int64_t size) const;
+    // Counts a text in pieces (scan starts it), the window showing the
+    // progress and taking a stop meanwhile.
+    using PieceScan = std::function<std::error_code(PieceCount& pieces, const std::function<void()>& idle)>;
+    std::error_code ScanInPieces(TextCount& count, const PieceScan& scan);
     bool FetchClipboardText(bool blnShowInTextbox);
     bool DoItFromClipboard();
     void ShowClipboardSize();

@@ -106,6 +106,9 @@ public:
     virtual int WordsPerYield() const { return 16; }
     // The same for the lines of a file.
     virtual int LinesPerYield() const { return 1; }
+    // Whether the words a count finds can be shown as they are found (as
+    // long as chkSuppressWords is off).
+    virtual bool ShowsWordsAsFound() const { return true; }
     // Timer2, the once-a-second tick, which calls MainController::Timer2_Timer.
     virtual void SetTimerRunning(bool running) = 0;
 

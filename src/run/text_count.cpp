@@ -51,6 +51,15 @@ void TextCount::BeginFile(std::string_view extension, int intLineEndingType) {
     state_.intWithinComment = -1;
 }
 
+void TextCount::BeginPieceOf(const TextCount& whole, int intWithinComment) {
+    state_.markers = whole.state_.markers;
+    state_.blnCommentsPossible = whole.state_.blnCommentsPossible;
+    state_.blnCharacterEntitiesPossible = whole.state_.blnCharacterEntitiesPossible;
+    state_.intWithinComment = intWithinComment;
+    intLineEndingType_ = whole.intLineEndingType_;
+    utf8File_ = whole.utf8File_;
+}
+
 void TextCount::AddCounts(const CountsFile& counts) {
     if (!scanStarted_) MarkScanStart();
     for (const auto& [word, frequency] : counts.words) table_.AddWordCount(word, frequency);
@@ -85,6 +94,8 @@ void TextCount::AddCount(const TextCount& other) {
 void TextCount::AddTotals(const TextCount& other) {
     counter_.lngTotalNumOccurrences += other.lngTotalNumOccurrences();
     lettersOutsideCp1252_ += other.lettersOutsideCp1252_;
+    linesRead_ += other.linesRead_;
+    bytesRead_ += other.bytesRead_;
     fileTotals_.insert(fileTotals_.end(), other.fileTotals_.begin(), other.fileTotals_.end());
 }
 

@@ -66,6 +66,13 @@ public:
     void BeginFile(std::string_view extension, int intLineEndingType, bool utf8);
     // Clipboard text: no comments.
     void BeginClipboard();
+    // A piece of the text that `whole` has begun: its comment style, line
+    // ends and encoding, starting within the comment given (-1: none).
+    void BeginPieceOf(const TextCount& whole, int intWithinComment);
+    // The comment the scan is within after the last line (-1: none).
+    int WithinComment() const { return state_.intWithinComment; }
+    // Whether any comment can begin in this text at all.
+    bool CommentsPossible() const { return state_.markers.intNumCommentMarkers > 0; }
     // The scan's clock starts (on its first line, or here for a count that
     // others make).
     void MarkScanStart();

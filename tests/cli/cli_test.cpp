@@ -765,5 +765,30 @@ TEST(Cli, SeveralWorkersListWhatOneLists) {
     EXPECT_GT(checked, 5);
 }
 
+// One large file counted in pieces by two workers lists what one worker
+// lists, with comments left open across the cuts.
+TEST(Cli, ALargeFileInPiecesListsWhatOneScanLists) {
+    const TempDir dir;
+    std::mt19937 random(20261209);
+    const std::vector<std::string> pieces = {"alpha", "Beta",  "cats", "caf\xC3\xA9", "<!--", "-->",
+                                             "<b>",   "&amp;", "\r\n", "\n",          "x-ray"};
+    std::string text;
+    const std::string letters = "abcdefghij";
+    while (text.size() < (5 << 20)) {
+        text += pieces[random() % pieces.size()] + " w";
+        for (int i = 0; i < 4; ++i) text += letters[random() % letters.size()];
+        text += ' ';
+    }
+    const std::string path = dir.Write("big.html", text).string();
+    const std::string exportOne = (dir.path() / "one.tsv").string();
+    const std::string exportTwo = (dir.path() / "two.tsv").string();
+    const CliResult a = RunCli({"--summary", "--export", exportOne, "--jobs", "1", path});
+    const CliResult b = RunCli({"--summary", "--export", exportTwo, "--jobs", "2", path});
+    EXPECT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_GT(ReadFileBytes(exportOne).size(), 100000u);
+    EXPECT_EQ(ReadFileBytes(exportOne), ReadFileBytes(exportTwo));
+}
+
 }  // namespace
 }  // namespace lexicount::test
