@@ -1,9 +1,14 @@
 #!/bin/sh
-# make bench: times lexicount-cli against `wc -w` and a classic shell
-# pipeline on the same corpus (ten copies of the King James Bible), and
-# reports the median of several runs, MB/s and peak memory. The window
-# (lexicount on Qt's offscreen platform) counts the same corpus, to show what
-# keeping it responsive during the scan costs against lexicount-cli.
+# make bench: times lexicount-cli against `wc -w`, the optimized C word
+# counter of the public countwords benchmark (built from
+# ../shared/bench/countwords-optimized.c when that file is there) and a
+# classic shell pipeline on the same corpus (ten copies of the King James
+# Bible), on one core and on all of them. hyperfine times the commands in
+# rounds that take turns, so that a busy spell of the (shared) machine falls
+# on all of them alike; each ratio is the median of the ratios of the
+# rounds. Peak memory is measured on the corpus and on three copies of it.
+# The window (lexicount on Qt's offscreen platform) counts the same corpus,
+# to show what keeping it responsive during the scan costs.
 #   bench/run-bench.sh BUILD_DIR [RUNS]
 set -eu
 
@@ -64,59 +69,101 @@ report() {
         printf "%-12s %8.3f s %9.1f MB/s %9.1f MB peak\n", name, s, mbs, kb / 1024 }'
 }
 
-# RUNS timed runs of each command, the commands taking turns, so that a busy
-# spell of the (shared) machine falls on all of them alike:
-#   take_turns NAME COMMAND [NAME COMMAND ...]   (times into $TIMES.NAME)
-take_turns() {
-    pair=0
-    while [ "$pair" -lt $(($# / 2)) ]; do
+# The C counter, built beside the corpus when its source is there.
+C_SOURCE="$ROOT/../shared/bench/countwords-optimized.c"
+C_COUNTER="$CORPUS_DIR/countwords-optimized"
+if [ -f "$C_SOURCE" ]; then
+    if [ ! -x "$C_COUNTER" ] || [ "$C_SOURCE" -nt "$C_COUNTER" ]; then
+        gcc -O2 "$C_SOURCE" -o "$C_COUNTER" || rm -f "$C_COUNTER"
+    fi
+else
+    rm -f "$C_COUNTER"
+fi
+
+# Rounds of hyperfine over NAME COMMAND pairs: each round runs every
+# command three times after a warm-up, the commands in turn. Leaves the
+# median seconds of each round in $TIMES.NAME, a line a round.
+ROUNDS=$(((RUNS + 2) / 3))
+rounds() {
+    count=$1
+    shift
+    : >"$TIMES.names"
+    : >"$TIMES.cmds"
+    while [ $# -gt 0 ]; do
+        echo "$1" >>"$TIMES.names"
         : >"$TIMES.$1"
-        set -- "$@" "$1" "$2"
+        printf '%s\n' "$2" >>"$TIMES.cmds"
         shift 2
-        pair=$((pair + 1))
     done
-    i=0
-    while [ "$i" -lt "$RUNS" ]; do
-        pair=0
-        while [ "$pair" -lt $(($# / 2)) ]; do
-            time_into "$TIMES.$1" "$2"
-            set -- "$@" "$1" "$2"
-            shift 2
-            pair=$((pair + 1))
-        done
-        i=$((i + 1))
+    r=0
+    while [ "$r" -lt "$count" ]; do
+        old_ifs=$IFS
+        IFS='
+'
+        # One command a line of the file, each an argument.
+        # Its warnings about a noisy machine are kept unless it fails.
+        # shellcheck disable=SC2046
+        if ! hyperfine -w 1 -r 3 -S sh --style none --export-csv "$TIMES.csv" $(cat "$TIMES.cmds") \
+            >/dev/null 2>"$TIMES.err"; then
+            cat "$TIMES.err" >&2
+            exit 1
+        fi
+        IFS=$old_ifs
+        # The median is the fifth field from the end (a command may hold commas).
+        tail -n +2 "$TIMES.csv" | awk -F, '{ print $(NF - 4) }' | paste "$TIMES.names" - |
+            while read -r name seconds; do echo "$seconds" >>"$TIMES.$name"; done
+        r=$((r + 1))
     done
 }
 
-echo "corpus: $CORPUS ($BYTES bytes), median of $RUNS runs"
-take_turns cli "'$CLI' '$CORPUS'" \
-    wc "wc -w '$CORPUS'" \
-    pipe "tr -cs A-Za-z '\n' <'$CORPUS' | tr A-Z a-z | sort | uniq -c | sort -rn" \
-    uni "'$CLI' --unicode '$CORPUS'" \
-    ru "'$CLI' --unicode '$CORPUS_RU'"
-# The row of a command's runs; its median seconds are left in $median.
-row() {  # name times-file
-    result=$(summarise "$2")
-    report "$1" "$result"
-    set -- $result
-    median=$1
+# The median of a name's rounds, and of the ratios of two names' rounds.
+median_of() {
+    sort -g "$TIMES.$1" | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }'
 }
-row "lexicount" "$TIMES.cli"
-cli=$median
-row "wc -w" "$TIMES.wc"
-wc=$median
-row "pipeline" "$TIMES.pipe"
-pipe=$median
-awk -v c="$cli" -v w="$wc" -v p="$pipe" 'BEGIN {
-    printf "lexicount / wc -w: %.2fx (target <= 1.5x); pipeline / lexicount: %.1fx (target >= 10x)\n",
-        c / w, p / c }'
-row "unicode" "$TIMES.uni"
-uni=$median
-row "unicode ru" "$TIMES.ru"
-ru=$median
-awk -v c="$cli" -v u="$uni" -v r="$ru" 'BEGIN {
-    printf "unicode / default (English): %.2fx (target <= 1.5x); Russian / English, both unicode: %.2fx (target <= 2x)\n",
-        u / c, r / u }'
+ratio() {
+    paste "$TIMES.$1" "$TIMES.$2" | awk '{ print $1 / $2 }' | sort -g |
+        awk '{ r[NR] = $1 } END { printf "%.2f", r[int((NR + 1) / 2)] }'
+}
+row() {  # label name
+    awk -v name="$1" -v s="$(median_of "$2")" -v bytes="$BYTES" 'BEGIN {
+        printf "%-24s %8.3f s %9.1f MB/s\n", name, s, bytes / 1e6 / s }'
+}
+
+echo "corpus: $CORPUS ($BYTES bytes); $ROUNDS rounds of 3 runs each, medians"
+set -- one "'$CLI' --jobs 1 '$CORPUS'" all "'$CLI' '$CORPUS'" wc "wc -w '$CORPUS'"
+if [ -x "$C_COUNTER" ]; then set -- "$@" c "'$C_COUNTER' <'$CORPUS'"; fi
+set -- "$@" uni "'$CLI' --jobs 1 --unicode '$CORPUS'" ru "'$CLI' --jobs 1 --unicode '$CORPUS_RU'"
+rounds "$ROUNDS" "$@"
+row "lexicount, one core" one
+row "lexicount, all cores" all
+row "wc -w" wc
+if [ -x "$C_COUNTER" ]; then row "C counter (countwords)" c; fi
+row "unicode, one core" uni
+row "unicode ru, one core" ru
+if [ -x "$C_COUNTER" ]; then
+    echo "one core: lexicount / C counter $(ratio one c)x (target <= 1.0); lexicount / wc -w $(ratio one wc)x (target < 1.0)"
+    echo "all cores: C counter / lexicount $(ratio c all)x (target >= 1.8); one core / all cores $(ratio one all)x"
+else
+    echo "one core: lexicount / wc -w $(ratio one wc)x (target < 1.0); the C counter's source is not there: its rows are skipped"
+    echo "all cores: one core / all cores $(ratio one all)x"
+fi
+echo "unicode / default (English): $(ratio uni one)x (target <= 1.5x); Russian / English, both unicode: $(ratio ru uni)x (target <= 2x)"
+
+# The pipeline takes seconds: one round.
+rounds 1 pipe "tr -cs A-Za-z '\n' <'$CORPUS' | tr A-Z a-z | sort | uniq -c | sort -rn" one "'$CLI' --jobs 1 '$CORPUS'"
+echo "pipeline / lexicount (one core): $(ratio pipe one)x (target >= 10x)"
+
+# Peak memory grows with the different words, not with the bytes: the
+# corpus, then three copies of it, on all cores.
+CORPUS3="$CORPUS_DIR/kjv30.txt"
+if [ "$(wc -c <"$CORPUS3" 2>/dev/null || echo 0)" -ne $((BYTES * 3)) ]; then
+    cat "$CORPUS" "$CORPUS" "$CORPUS" >"$CORPUS3"
+fi
+peak() {
+    /usr/bin/time -f "%M" -o "$TIMES.kb" "$CLI" "$1" >/dev/null
+    awk '{ printf "%.1f", $1 / 1024 }' "$TIMES.kb"
+}
+echo "peak memory, all cores: corpus $(peak "$CORPUS") MB, three copies $(peak "$CORPUS3") MB (target < 64 MB)"
 
 # Smallest and median of the numbers in a file: "min median".
 min_median() {
@@ -169,15 +216,11 @@ if [ "$(ls "$FOLDER" 2>/dev/null | wc -l)" -ne 2000 ]; then
     mkdir -p "$FOLDER"
     split -n l/2000 -d -a 4 --additional-suffix=.txt "$CORPUS" "$FOLDER/part-"
 fi
-take_turns j1 "'$CLI' --jobs 1 '$FOLDER'" j2 "'$CLI' --jobs 2 '$FOLDER'" one "'$CLI' '$CORPUS'"
-row "files, 1 job" "$TIMES.j1"
-j1=$median
-row "files, 2 jobs" "$TIMES.j2"
-j2=$median
-row "one file" "$TIMES.one"
-one=$median
-awk -v a="$j1" -v b="$j2" -v o="$one" 'BEGIN {
-    printf "2000 files: 1 job / 2 jobs %.2fx (target >= 1.7x); 1 job / one file %.2fx (target <= 1.10x)\n", a / b, a / o }'
+rounds "$ROUNDS" j1 "'$CLI' --jobs 1 '$FOLDER'" j2 "'$CLI' --jobs 2 '$FOLDER'" one "'$CLI' --jobs 1 '$CORPUS'"
+row "files, 1 job" j1
+row "files, 2 jobs" j2
+row "one file, 1 job" one
+echo "2000 files: 1 job / 2 jobs $(ratio j1 j2)x (target >= 1.7x); 1 job / one file $(ratio j1 one)x (target <= 1.10x)"
 
 # Exploring a result: the word table of a million words sorted and filtered,
 # and the contexts of a word in the corpus.

@@ -17,6 +17,7 @@ python3-openpyxl
 python3-distributed
 parallel
 googletest
+hyperfine
 libgtest-dev
 libgmock-dev
 clang-format

@@ -370,6 +370,57 @@ TEST(CountRun, StopFromTwoThousandWordsMustBeConfirmed) {
     }
 }
 
+// A file large enough to be counted in pieces on every core, with a
+// comment that runs across the cuts.
+std::string LargeText() {
+    std::string text = "opening /* a comment\r\n";
+    const std::string hidden = DistinctWords(3000);
+    while (text.size() < (5 << 19)) text += hidden;
+    text += "*/ closed\r\n";
+    std::string shown = hidden;
+    for (size_t at = shown.find("zq"); at != std::string::npos; at = shown.find("zq", at))
+        shown[at + 1] = 'x';
+    while (text.size() < (5 << 20)) text += shown;
+    return text;
+}
+
+TEST(CountRun, ALargeFileCountedInPiecesListsWhatOneScanLists) {
+    std::vector<std::string> lists;
+    for (const std::int16_t suppress : {0, 1}) {
+        ControllerHarness h;
+        h.UseInput("big.txt", LargeText());
+        h.settings.chkSuppressWords = suppress;  // words shown as found: one scan
+        h.view.answers = {Answer::No};           // no output file for the large input
+        h.controller.cmdListWords_Click();
+        EXPECT_TRUE(h.controller.State().blnWordsGot);
+        lists.push_back(h.view.box.Text() + "\n" + h.view.Label(StatusLabel::lblNumberOfWords));
+    }
+    // The words after the comment, with "opening" and "closed".
+    EXPECT_NE(lists[0].find("Number of words in this list:   3,002"), std::string::npos);
+    EXPECT_NE(lists[0].find("zxaaaa"), std::string::npos);
+    EXPECT_EQ(lists[0].find("zqaaaa"), std::string::npos);  // inside the comment
+    EXPECT_EQ(lists[1], lists[0]);
+}
+
+TEST(CountRun, AStopDuringACountInPiecesListsWhatWasFound) {
+    ControllerHarness h;
+    h.UseInput("big.txt", LargeText());
+    h.settings.chkSuppressWords = 1;
+    // No output file; then, after the stop: yes, stop (when asked, from
+    // 2,000 words), and list what was found.
+    h.view.answers = {Answer::No, Answer::Yes, Answer::Yes};
+    ClickDuringRun(h, 0, Answer::Yes);
+    h.controller.cmdListWords_Click();
+    const std::vector<std::string> titles = h.view.Titles();
+    ASSERT_GE(titles.size(), 3u);
+    EXPECT_EQ(titles[1], T(74));
+    EXPECT_EQ(titles.back(), "Counting interrupted");
+    EXPECT_TRUE(h.controller.State().blnPartialCount);
+    EXPECT_FALSE(h.controller.State().blnStop);
+    EXPECT_EQ(h.view.caption, T(73));
+    EXPECT_TRUE(h.view.controlsEnabled);
+}
+
 TEST(CountRun, AnsweringNoToTheStopQuestionLetsTheRunGoOn) {
     ControllerHarness h;
     h.UseInput("a.txt", "alpha beta gamma\r\ndelta epsilon\r\n");
