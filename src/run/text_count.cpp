@@ -18,6 +18,17 @@ void LowerCaseAscii(std::string& s) {
     for (char& c : s) c = static_cast<char>(c + ((c >= 'A' && c <= 'Z') ? 32 : 0));
 }
 
+// The same in the pass that finds whether every byte is ASCII; a line that
+// is not is left with its ASCII letters lower-cased.
+bool LowerCaseIfAscii(std::string& s) {
+    unsigned char any = 0;
+    for (char& c : s) {
+        any |= static_cast<unsigned char>(c);
+        c = static_cast<char>(c + ((c >= 'A' && c <= 'Z') ? 32 : 0));
+    }
+    return any < 0x80;
+}
+
 }  // namespace
 
 TextCount::TextCount(const SettingsRecord& settings, std::string strAllowedExtraChars,
@@ -162,7 +173,9 @@ bool TextCount::CountText(std::string_view text, bool isDocument) {
 
 void TextCount::PrepareWesternLine(std::string& line, bool isDocument) {
     // Pure ASCII lines, the common case, need no folding and the simplest
-    // lower-casing.
+    // lower-casing, in one pass. (Lower-casing the ASCII letters of another
+    // line changes nothing below: its folding leaves them alone.)
+    if (!capture_ && !IsOn(settings_.chkCaseSignificant) && LowerCaseIfAscii(line)) return;
     const bool ascii = HasOnlyAsciiBytes(line);
     if (!isDocument && !ascii) {
         lettersOutsideCp1252_ += lexicount::LettersOutsideCp1252(line);
