@@ -2,7 +2,9 @@
 
 #include <cerrno>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <mutex>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,12 +59,18 @@ std::size_t ReadOnlyFile::Read(char* buffer, std::size_t n, std::error_code& err
     return got;
 }
 
-std::error_code ReadOnlyFile::Seek(std::uint64_t offset) {
-    if (file_ == nullptr) return std::make_error_code(std::errc::bad_file_descriptor);
-    if (_fseeki64(file_, static_cast<long long>(offset), SEEK_SET) != 0) {
-        return std::make_error_code(std::errc::io_error);
+std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, char* buffer, std::size_t n,
+                                 std::error_code& error) const {
+    // One position for every reader: they take turns.
+    static std::mutex turns;
+    const std::lock_guard lock(turns);
+    if (file_ == nullptr || _fseeki64(file_, static_cast<long long>(offset), SEEK_SET) != 0) {
+        error = std::make_error_code(std::errc::io_error);
+        return 0;
     }
-    return {};
+    const std::size_t got = std::fread(buffer, 1, n, file_);
+    if (got < n && std::ferror(file_)) error = std::make_error_code(std::errc::io_error);
+    return got;
 }
 
 void ReadOnlyFile::Close() {
@@ -114,9 +122,20 @@ std::size_t ReadOnlyFile::Read(char* buffer, std::size_t n, std::error_code& err
     return got;
 }
 
-std::error_code ReadOnlyFile::Seek(std::uint64_t offset) {
-    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) return LastError();
-    return {};
+std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, char* buffer, std::size_t n,
+                                 std::error_code& error) const {
+    std::size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::pread(fd_, buffer + got, n - got, static_cast<off_t>(offset + got));
+        if (r == 0) break;
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            error = LastError();
+            break;
+        }
+        got += static_cast<std::size_t>(r);
+    }
+    return got;
 }
 
 void ReadOnlyFile::Close() {

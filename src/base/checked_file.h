@@ -34,8 +34,9 @@ public:
     std::uint64_t size() const { return size_; }
     // Reads up to n bytes; fewer only at the end of the file or on error.
     std::size_t Read(char* buffer, std::size_t n, std::error_code& error);
-    // The next Read starts at this offset from the file's start.
-    std::error_code Seek(std::uint64_t offset);
+    // Reads up to n bytes from an offset, leaving Read's position alone;
+    // several threads may read one file so at once.
+    std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t n, std::error_code& error) const;
 
 private:
     void Close();

@@ -101,18 +101,17 @@ std::error_code SplitRestOfFile(ReadOnlyFile& file, std::string_view leading, Li
     return {};
 }
 
-std::error_code SplitFileRange(ReadOnlyFile& file, std::uint64_t begin, std::uint64_t end,
+std::error_code SplitFileRange(const ReadOnlyFile& file, std::uint64_t begin, std::uint64_t end,
                                LineSplitter& splitter) {
-    if (const std::error_code error = file.Seek(begin)) return error;
     constexpr std::uint64_t kBlock = 1 << 20;
     const auto block = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(kBlock));
     for (std::uint64_t at = begin; at < end;) {
         std::error_code error;
         const auto want = static_cast<size_t>(std::min(kBlock, end - at));
-        const size_t n = file.Read(block.get(), want, error);
+        const size_t n = file.ReadAt(at, block.get(), want, error);
         if (error) return error;
         if (n > 0 && !splitter.Feed(std::string_view(block.get(), n))) return {};
-        if (n < want) break;  // the file shrank meanwhile
+        if (n < want) break;  // the end of the file
         at += n;
     }
     splitter.Finish();
@@ -125,19 +124,20 @@ size_t NextLineStart(std::string_view text, size_t from, size_t limit) {
     return text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;
 }
 
-std::uint64_t NextLineStart(ReadOnlyFile& file, std::uint64_t from, std::error_code& error) {
+std::uint64_t NextLineStart(const ReadOnlyFile& file, std::uint64_t from, std::uint64_t within,
+                            std::error_code& error) {
     // One byte more than is searched: a CR at a block's end needs the next.
     constexpr size_t kBlock = 1 << 16;
     std::string block(kBlock + 1, '\0');
-    for (std::uint64_t at = from; at < file.size(); at += kBlock) {
-        if ((error = file.Seek(at))) return file.size();
-        const size_t n = file.Read(block.data(), block.size(), error);
-        if (error) return file.size();
-        const size_t start = NextLineStart(std::string_view(block.data(), n), 0, kBlock);
-        if (start != std::string_view::npos) return std::min(at + start, file.size());
+    for (std::uint64_t at = from; at - from < within; at += kBlock) {
+        const size_t n = file.ReadAt(at, block.data(), block.size(), error);
+        if (error) return kToEnd;
+        const auto limit = static_cast<size_t>(std::min<std::uint64_t>(kBlock, within - (at - from)));
+        const size_t start = NextLineStart(std::string_view(block.data(), n), 0, limit);
+        if (start != std::string_view::npos) return at + start;
         if (n < block.size()) break;
     }
-    return file.size();
+    return kToEnd;
 }
 
 std::error_code SplitTextFile(const std::string& path, std::int16_t header, LineSplitter& splitter) {

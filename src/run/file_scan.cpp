@@ -501,11 +501,11 @@ std::error_code MainController::ScanInPieces(TextCount& count, const PieceScan& 
     const auto idle = [this, &pieces, &count] {
         scanHooks_->LineRead(pieces.BytesDone());
         scanHooks_->LineYield();
-        if (!context_.StopRequested()) return;
-        pieces.Pause();
+        if (pieces.Stopped() || !context_.StopRequested() || !pieces.Pause()) return;
         const std::int64_t words = pieces.WordsSoFar(count);
         if (words < kStopConfirmationWords || scanHooks_->ConfirmStop(words)) {
             pieces.Stop();
+            count.MarkStopped();
         } else {
             scanHooks_->ClearStop();
             pieces.Resume();

@@ -11,40 +11,41 @@
 namespace lexicount {
 namespace {
 
-// Pieces for each worker: a worker slowed by other work on the machine
-// leaves fewer bytes for the others to wait on.
-constexpr std::int64_t kPiecesPerWorker = 4;
 // Lines between two reports of the bytes counted: the total is shared.
 constexpr int kLinesPerReport = 4096;
+constexpr auto kIdleInterval = std::chrono::milliseconds(50);
 
 }  // namespace
 
-PieceCount::PieceCount(int workers, MakeCount makeCount, std::int64_t smallestPiece)
+PieceCount::PieceCount(int workers, MakeCount makeCount, std::int64_t smallestPiece, int piecesPerWorker)
     : workers_(std::max(1, workers)),
       makeCount_(std::move(makeCount)),
-      smallestPiece_(std::max<std::int64_t>(1, smallestPiece)) {}
-
-std::int64_t PieceCount::PiecesFor(std::int64_t size) const {
-    return std::clamp<std::int64_t>(size / smallestPiece_, 1, workers_ * kPiecesPerWorker);
-}
+      smallestPiece_(std::max<std::int64_t>(1, smallestPiece)),
+      piecesPerWorker_(std::max(1, piecesPerWorker)) {}
 
 std::error_code PieceCount::CountFile(const std::string& path, TextCount& into, const Idle& idle) {
+    // One descriptor for every piece: the file read is the file cut, even
+    // if its name is given to another meanwhile.
     ReadOnlyFile file;
     if (const std::error_code error = file.Open(path)) return error;
     std::error_code error;
-    Cut(file.size(), [&file, &error](std::uint64_t from) { return NextLineStart(file, from, error); });
+    Cut(file.size(), [&file, &error](std::uint64_t from, std::uint64_t within) {
+        return NextLineStart(file, from, within, error);
+    });
     if (error) return error;
     std::mutex errorMutex;
-    const ScanPiece scan = [this, &path, &error, &errorMutex](Piece& piece, bool first) {
-        LineSplitter splitter(Lines(*piece.count, false, piece));
-        if (!first) splitter.StartMidText();
-        ReadOnlyFile own;
-        std::error_code failed = own.Open(path);
-        if (!failed) failed = SplitFileRange(own, piece.begin, piece.end, splitter);
+    const ScanPiece scan = [this, &file, &error, &errorMutex](Piece& piece) {
+        LineSplitter splitter(Lines(piece, false));
+        if (piece.begin > 0) splitter.StartMidText();
+        // The last piece is read to the file's end, as one scan reads it.
+        const std::uint64_t end = piece.end == file.size() ? kToEnd : piece.end;
+        const std::error_code failed = SplitFileRange(file, piece.begin, end, splitter);
+        Finished(piece, static_cast<bool>(failed));
         if (!failed) return;
-        piece.done = false;
-        const std::lock_guard lock(errorMutex);
-        if (!error) error = failed;
+        {
+            const std::lock_guard lock(errorMutex);
+            if (!error) error = failed;
+        }
         Stop();
     };
     Count(into, scan, idle);
@@ -52,59 +53,85 @@ std::error_code PieceCount::CountFile(const std::string& path, TextCount& into, 
 }
 
 void PieceCount::CountText(std::string_view text, bool isDocument, TextCount& into, const Idle& idle) {
-    Cut(text.size(), [text](std::uint64_t from) {
-        const size_t start = NextLineStart(text, static_cast<size_t>(from), text.size());
-        return start == std::string_view::npos ? text.size() : start;
+    Cut(text.size(), [text](std::uint64_t from, std::uint64_t within) {
+        const size_t limit = static_cast<size_t>(std::min<std::uint64_t>(text.size(), from + within));
+        const size_t start = NextLineStart(text, static_cast<size_t>(from), limit);
+        return start == std::string_view::npos ? kToEnd : start;
     });
-    const ScanPiece scan = [this, text, isDocument](Piece& piece, bool first) {
-        LineSplitter splitter(Lines(*piece.count, isDocument, piece));
-        if (!first) splitter.StartMidText();
+    const ScanPiece scan = [this, text, isDocument](Piece& piece) {
+        LineSplitter splitter(Lines(piece, isDocument));
+        if (piece.begin > 0) splitter.StartMidText();
         if (splitter.Feed(text.substr(piece.begin, piece.end - piece.begin))) splitter.Finish();
+        Finished(piece, false);
     };
     Count(into, scan, idle);
 }
 
-void PieceCount::Cut(std::uint64_t size, const std::function<std::uint64_t(std::uint64_t)>& nextLineStart) {
-    const auto n = static_cast<std::uint64_t>(PiecesFor(static_cast<std::int64_t>(size)));
+void PieceCount::Cut(std::uint64_t size,
+                     const std::function<std::uint64_t(std::uint64_t, std::uint64_t)>& nextLineStart) {
+    const auto n = static_cast<std::uint64_t>(std::clamp<std::int64_t>(
+        static_cast<std::int64_t>(size) / smallestPiece_, 1, std::int64_t{workers_} * piecesPerWorker_));
+    const std::uint64_t length = size / n;
     pieces_.clear();
     std::uint64_t begin = 0;
     for (std::uint64_t k = 1; k <= n && begin < size; ++k) {
-        const std::uint64_t end =
-            k == n ? size : std::min(size, nextLineStart(std::max(size / n * k, begin)));
-        if (end > begin) pieces_.push_back(Piece{begin, end, nullptr, -1, false});
-        begin = end;
+        // A line that runs past the next cut as well is left whole: the
+        // search looks no further than a piece's length.
+        const std::uint64_t end = k == n ? size : nextLineStart(std::max(length * k, begin), length);
+        if (end == kToEnd || end <= begin) continue;
+        AddPiece(begin, std::min(end, size));
+        begin = std::min(end, size);
     }
+    if (begin < size) AddPiece(begin, size);
     cut_ = pieces_.size();
 }
 
-LineSplitter::LineCallback PieceCount::Lines(TextCount& count, bool isDocument, Piece& piece) {
-    piece.done = true;
-    return
-        [this, &count, isDocument, &piece, lines = 0, reported = std::int64_t{0}](std::string& line) mutable {
-            if (++lines == kLinesPerReport) {
-                lines = 0;
-                bytesDone_ += count.bytesRead() - reported;
-                reported = count.bytesRead();
-            }
-            if (!GoOn()) {
-                piece.done = false;
-                return false;
-            }
-            return count.CountFileLine(line, isDocument);
-        };
+void PieceCount::AddPiece(std::uint64_t begin, std::uint64_t end) {
+    Piece& piece = pieces_.emplace_back();
+    piece.begin = begin;
+    piece.end = end;
+}
+
+LineSplitter::LineCallback PieceCount::Lines(Piece& piece, bool isDocument) {
+    return [this, &piece, isDocument, lines = 0](std::string& line) mutable {
+        if (++lines == kLinesPerReport) {
+            lines = 0;
+            Report(piece);
+        }
+        if (!GoOn()) {
+            piece.stopped = true;
+            return false;
+        }
+        return piece.count->CountFileLine(line, isDocument);
+    };
+}
+
+void PieceCount::Report(Piece& piece) {
+    // A piece scanned again is not reported twice.
+    const std::int64_t read = piece.count->bytesRead();
+    if (read > piece.reported) bytesDone_ += read - piece.reported;
+    piece.reported = std::max(piece.reported, read);
+}
+
+void PieceCount::Finished(Piece& piece, bool failed) {
+    Report(piece);
+    piece.done = !piece.stopped && !failed;
 }
 
 void PieceCount::Count(TextCount& into, const ScanPiece& scan, const Idle& idle) {
+    hold_ = kRun;
+    failure_ = nullptr;
     bytesDone_ = 0;
     rescanned_ = 0;
     next_ = 0;
     // The counts are made here, on the run's thread, which owns what they
     // are made from. Each piece but the first is scanned as if no comment
     // were open where it begins, which is nearly always so.
-    for (size_t i = 0; i < pieces_.size(); ++i)
+    for (size_t i = 0; i < pieces_.size(); ++i) {
         NewPieceCount(into, pieces_[i], i == 0 ? into.WithinComment() : -1);
+    }
     const auto work = [this, &scan] {
-        for (size_t i = next_++; i < pieces_.size() && GoOn(); i = next_++) scan(pieces_[i], i == 0);
+        for (size_t i = next_++; i < pieces_.size() && GoOn(); i = next_++) scan(pieces_[i]);
     };
     RunThreads(workers_, work, idle);
     Rescan(into, scan, idle);
@@ -117,6 +144,7 @@ void PieceCount::NewPieceCount(const TextCount& into, Piece& piece, int within) 
     piece.count = makeCount_();
     piece.count->BeginPieceOf(into, within);
     piece.startedWithin = within;
+    piece.stopped = false;
     piece.done = false;
 }
 
@@ -127,7 +155,7 @@ void PieceCount::Rescan(const TextCount& into, const ScanPiece& scan, const Idle
         if (piece.startedWithin != within) {
             NewPieceCount(into, piece, within);
             RunThreads(
-                1, [&scan, &piece, i] { scan(piece, i == 0); }, idle);
+                1, [&scan, &piece] { scan(piece); }, idle);
             ++rescanned_;
         }
         within = piece.count->WithinComment();
@@ -142,10 +170,6 @@ std::vector<size_t> PieceCount::KnownPieces(const TextCount& into) const {
     int within = into.WithinComment();
     for (size_t i = 0; i < pieces_.size(); ++i) {
         const Piece& piece = pieces_[i];
-        if (!piece.count) {
-            if (into.CommentsPossible()) break;
-            continue;
-        }
         if (piece.startedWithin != within) break;
         known.push_back(i);
         if (!piece.done && into.CommentsPossible()) break;
@@ -162,39 +186,56 @@ void PieceCount::RunThreads(int threads, const std::function<void()>& task, cons
             const std::lock_guard lock(mutex_);
             if (!failure_) failure_ = std::current_exception();
             hold_ = kStop;
-            changed_.notify_all();
         }
         const std::lock_guard lock(mutex_);
         --running_;
         changed_.notify_all();
     };
     std::vector<std::thread> pool;
+    pool.reserve(static_cast<size_t>(threads));
     {
         const std::lock_guard lock(mutex_);
         running_ = threads;
     }
-    try {
-        for (int i = 0; i < threads; ++i) pool.emplace_back(guarded);
-    } catch (...) {
-        // The threads that started are stopped and waited for.
-        const std::lock_guard lock(mutex_);
-        running_ -= threads - static_cast<int>(pool.size());
-        if (!failure_) failure_ = std::current_exception();
-        hold_ = kStop;
-        changed_.notify_all();
-    }
-    // A first look at once, then one each time the wait runs out.
-    if (idle) idle();
-    {
-        std::unique_lock lock(mutex_);
-        while (!changed_.wait_for(lock, std::chrono::milliseconds(50), [this] { return running_ == 0; })) {
-            if (!idle) continue;
-            lock.unlock();
-            idle();
-            lock.lock();
+    for (int i = 0; i < threads; ++i) {
+        try {
+            pool.emplace_back(guarded);
+        } catch (...) {
+            // The threads that started share out the pieces between them.
+            const std::lock_guard lock(mutex_);
+            running_ -= threads - i;
+            break;
         }
     }
+    if (pool.empty()) {
+        const std::lock_guard lock(mutex_);
+        running_ = 1;
+    }
+    if (pool.empty()) {
+        guarded();
+        return;
+    }
+    try {
+        if (idle) idle();
+        WaitForThreads(idle);
+    } catch (...) {
+        // No thread may outlive the count, nor wait at a pause for ever.
+        Stop();
+        WaitForThreads({});
+        for (std::thread& thread : pool) thread.join();
+        throw;
+    }
     for (std::thread& thread : pool) thread.join();
+}
+
+void PieceCount::WaitForThreads(const Idle& idle) {
+    std::unique_lock lock(mutex_);
+    while (!changed_.wait_for(lock, kIdleInterval, [this] { return running_ == 0; })) {
+        if (!idle) continue;
+        lock.unlock();
+        idle();
+        lock.lock();
+    }
 }
 
 bool PieceCount::Held() {
@@ -212,11 +253,13 @@ void PieceCount::Stop() {
     changed_.notify_all();
 }
 
-void PieceCount::Pause() {
+bool PieceCount::Pause() {
     std::unique_lock lock(mutex_);
-    if (hold_ != kRun) return;
+    if (hold_ == kStop) return false;
     hold_ = kPause;
-    changed_.wait(lock, [this] { return holding_ == running_; });
+    // A worker in a very long line is not waited for here: the window
+    // would freeze. It is asked again at the next idle call.
+    return changed_.wait_for(lock, kIdleInterval, [this] { return holding_ == running_; });
 }
 
 void PieceCount::Resume() {

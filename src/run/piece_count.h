@@ -30,20 +30,24 @@ namespace lexicount {
 class PieceCount {
 public:
     using MakeCount = std::function<std::unique_ptr<TextCount>()>;
-    // Called on the run's thread about twenty times a second while it waits.
+    // Called on the run's thread as the workers start, then about twenty
+    // times a second while it waits.
     using Idle = std::function<void()>;
 
-    // Texts smaller than this are not worth cutting.
-    static constexpr std::int64_t kSmallestPiece = 2 << 20;
+    // Each worker takes one piece, no smaller than this: a piece costs its
+    // own table, which learns the text's words again, and its merge.
+    static constexpr std::int64_t kSmallestPiece = 1 << 20;
     // Whether a text of `size` bytes is worth counting on `workers` cores.
     static bool Worthwhile(std::int64_t size, int workers) {
-        return workers > 1 && size >= 2 * kSmallestPiece;
+        return workers > 1 && size >= 4 * kSmallestPiece;
     }
 
     // makeCount gives each piece its count (the settings and lists of the
     // run); it is called on the run's thread only. One count per object.
-    // smallestPiece: for the tests, which cut small texts.
-    PieceCount(int workers, MakeCount makeCount, std::int64_t smallestPiece = kSmallestPiece);
+    // smallestPiece and piecesPerWorker: for the tests, which cut small
+    // texts into many pieces.
+    PieceCount(int workers, MakeCount makeCount, std::int64_t smallestPiece = kSmallestPiece,
+               int piecesPerWorker = 1);
 
     // A plain-text file that `into` has begun (BeginFile), counted into it.
     // Returns the error that stopped the reading, or none.
@@ -53,9 +57,11 @@ public:
 
     // From the idle callback. A stop ends the scan after the lines being
     // read; what was counted before it is merged. A pause holds the workers
-    // at their next line until Resume, so that the counts can be read.
+    // at their next line until Resume or Stop, so that the counts can be
+    // read: Pause returns true once they all wait, false when they have not
+    // yet (ask again at the next idle call) or the scan has stopped.
     void Stop();
-    void Pause();
+    bool Pause();
     void Resume();
     bool Stopped() const { return hold_ == kStop; }
     // While paused: the different words found so far in the text `into`
@@ -72,15 +78,25 @@ private:
         std::uint64_t begin = 0;
         std::uint64_t end = 0;
         std::unique_ptr<TextCount> count;
-        int startedWithin = -1;  // the comment state it was scanned from
-        bool done = false;       // scanned to its end
+        int startedWithin = -1;     // the comment state it was scanned from
+        bool stopped = false;       // its scan was stopped
+        bool done = false;          // scanned to its end
+        std::int64_t reported = 0;  // of its bytes, in BytesDone
     };
-    // Scans one piece, from the given state, into a new count.
-    using ScanPiece = std::function<void(Piece&, bool first)>;
+    // Scans a piece into its count.
+    using ScanPiece = std::function<void(Piece&)>;
 
+    // Cuts a text of `size` bytes into pieces at the line starts found
+    // from a given offset on (no further than `within` bytes; kToEnd when
+    // there is none).
+    void Cut(std::uint64_t size,
+             const std::function<std::uint64_t(std::uint64_t from, std::uint64_t within)>& nextLineStart);
+    void AddPiece(std::uint64_t begin, std::uint64_t end);
     void Count(TextCount& into, const ScanPiece& scan, const Idle& idle);
-    // Runs task on `threads` threads and waits for them, calling idle.
+    // Runs task on `threads` threads (or fewer, as many as start; on this
+    // one when none does) and waits for them, calling idle.
     void RunThreads(int threads, const std::function<void()>& task, const Idle& idle);
+    void WaitForThreads(const Idle& idle);
     // Scans again, in order, each piece that began in the wrong state.
     void Rescan(const TextCount& into, const ScanPiece& scan, const Idle& idle);
     // The pieces whose start state is known to be right, in order.
@@ -89,23 +105,22 @@ private:
     bool GoOn() { return hold_.load(std::memory_order_relaxed) == kRun || Held(); }
     bool Held();
     void NewPieceCount(const TextCount& into, Piece& piece, int within);
-    // The line callback of a piece's splitter, which tells the piece
-    // whether it was scanned to its end.
-    LineSplitter::LineCallback Lines(TextCount& count, bool isDocument, Piece& piece);
+    // The line callback of a piece's splitter: it marks the piece stopped,
+    // and reports the bytes counted now and then.
+    LineSplitter::LineCallback Lines(Piece& piece, bool isDocument);
+    // The bytes of the piece's lines not yet reported.
+    void Report(Piece& piece);
+    // Ends a piece's scan: done unless stopped or failed.
+    void Finished(Piece& piece, bool failed);
 
     static constexpr int kRun = 0;
     static constexpr int kPause = 1;
     static constexpr int kStop = 2;
 
-    // Cuts a text of `size` bytes into pieces at the line starts found
-    // from a given offset on.
-    void Cut(std::uint64_t size, const std::function<std::uint64_t(std::uint64_t)>& nextLineStart);
-    // The pieces of a text of `size` bytes: their number.
-    std::int64_t PiecesFor(std::int64_t size) const;
-
     int workers_;
     MakeCount makeCount_;
     std::int64_t smallestPiece_;
+    int piecesPerWorker_;
     std::vector<Piece> pieces_;
     std::atomic<size_t> next_ = 0;
     std::mutex mutex_;

@@ -149,6 +149,8 @@ public:
     // of SortTable): what a scan costs, without start-up or listing.
     double ScanSeconds() const { return std::chrono::duration<double>(scanEnd_ - scanStart_).count(); }
     bool Stopped() const { return stopped_; }
+    // A stop taken elsewhere (by the workers that counted the pieces).
+    void MarkStopped() { stopped_ = true; }
     // Letters of UTF-8 lines that the Western text model could not count.
     std::int64_t LettersOutsideCp1252() const { return lettersOutsideCp1252_; }
 

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -176,7 +177,7 @@ TEST(PieceCount, AStopKeepsOnlyPiecesWhoseStartIsKnown) {
             if (++made == counting->Pieces() + 2) counting->Stop();
             return run.NewCount();
         },
-        64);
+        64, 8);
     counting = &counter;
     counter.CountText(text, false, *into);
     EXPECT_GT(counter.Pieces(), 2u);
@@ -215,6 +216,46 @@ TEST(PieceCount, APauseHoldsTheWorkersWhileTheWordsAreCounted) {
     for (size_t i = 1; i < seen.size(); ++i) EXPECT_LE(seen[i - 1], seen[i]);
 }
 
+TEST(PieceCount, TextsWithoutManyLinesAreCutWhereTheyCanBe) {
+    const Case c{"c", "txt", nullptr};
+    const Counting run(c);
+    const std::vector<std::string> texts = {
+        std::string(5000, 'a') + " words without a line end " + std::string(3000, 'b'),
+        std::string(4000, '\r') + "after the carriage returns\r",
+        "first line\n\xEF\xBB\xBFmarked second line\n" + std::string(3000, ' ') + "more\r\n",
+        "",
+    };
+    for (const std::string& text : texts) {
+        auto whole = run.Begun();
+        whole->CountText(text, false);
+        auto pieces = run.Begun();
+        PieceCount counter(
+            3, [&run] { return run.NewCount(); }, 16, 8);
+        counter.CountText(text, false, *pieces);
+        EXPECT_EQ(Counting::Listing(*pieces), Counting::Listing(*whole)) << text.substr(0, 40);
+    }
+}
+
+TEST(PieceCount, AFailureOfTheWindowEndsTheWorkersFirst) {
+    const Case c{"c", "txt", nullptr};
+    const Counting run(c);
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "alpha beta gamma\n";
+    auto into = run.Begun();
+    PieceCount counter(
+        2, [&run] { return run.NewCount(); }, 1024, 8);
+    // Held at a pause when the window fails: the workers are let go and
+    // waited for before the failure goes on.
+    EXPECT_THROW(counter.CountText(text, false, *into,
+                                   [&] {
+                                       counter.Pause();
+                                       throw std::runtime_error("window");
+                                   }),
+                 std::runtime_error);
+    EXPECT_TRUE(counter.Stopped());
+    EXPECT_FALSE(counter.Pause());
+}
+
 TEST(NextLineStart, NeverCutsACrLf) {
     struct Row {
         std::string text;
@@ -238,8 +279,10 @@ TEST(NextLineStart, NeverCutsACrLf) {
     ReadOnlyFile file;
     ASSERT_FALSE(file.Open(dir.Write("big.txt", big).string()));
     std::error_code error;
-    EXPECT_EQ(NextLineStart(file, 100, error), 65537u);
-    EXPECT_EQ(NextLineStart(file, 65537, error), big.size());
+    EXPECT_EQ(NextLineStart(file, 100, 1 << 20, error), 65537u);
+    EXPECT_EQ(NextLineStart(file, 65537, 1 << 20, error), kToEnd);
+    // A search that may not go that far finds nothing.
+    EXPECT_EQ(NextLineStart(file, 100, 1000, error), kToEnd);
     EXPECT_FALSE(error);
 }
 
