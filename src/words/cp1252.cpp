@@ -150,6 +150,15 @@ unsigned char OrdinalRank(unsigned char byte) {
     return Ranks()[byte];
 }
 
+std::uint64_t OrdinalPrefix(std::string_view word) {
+    const auto& ranks = Ranks();
+    std::uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        prefix = prefix << 8 | (i < word.size() ? ranks[static_cast<unsigned char>(word[i])] : 0);
+    }
+    return prefix;
+}
+
 int CompareOrdinal(std::string_view a, std::string_view b) {
     const auto& ranks = Ranks();
     const size_t n = std::min(a.size(), b.size());

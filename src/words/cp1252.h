@@ -5,6 +5,7 @@
 // give the ordinal order by Unicode code point.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,11 @@ unsigned char OrdinalRank(unsigned char byte);
 
 // Ordinal comparison, code point by code point; a proper prefix sorts first.
 int CompareOrdinal(std::string_view a, std::string_view b);
+
+// The ranks of a word's first eight bytes as one number (0 past its end):
+// of two words whose numbers differ, the smaller comes first in ordinal
+// order; words whose numbers are equal must be compared.
+std::uint64_t OrdinalPrefix(std::string_view word);
 
 inline bool LessOrdinal(std::string_view a, std::string_view b) {
     return CompareOrdinal(a, b) < 0;

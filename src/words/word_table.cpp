@@ -358,8 +358,23 @@ std::int64_t WordTable::AddWordCount(std::string_view word, std::int64_t count) 
 
 void WordTable::PutInOrdinalOrder() {
     InvalidateIndex();
-    std::sort(records_.begin() + 1, records_.end(),
-              [](const WordRecord& a, const WordRecord& b) { return LessOrdinal(a.Word, b.Word); });
+    // The records are put in order through their places, each moved once:
+    // moving a record moves two strings. Most words differ in their first
+    // eight bytes, which are compared as one number.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
+    order.reserve(records_.size() - 1);
+    for (size_t r = 1; r < records_.size(); ++r) {
+        order.emplace_back(OrdinalPrefix(records_[r].Word), static_cast<std::uint32_t>(r));
+    }
+    std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
+        if (a.first != b.first) return a.first < b.first;
+        return LessOrdinal(records_[a.second].Word, records_[b.second].Word);
+    });
+    std::vector<WordRecord> sorted;
+    sorted.reserve(records_.size());
+    sorted.push_back(std::move(records_[0]));
+    for (const auto& [prefix, r] : order) sorted.push_back(std::move(records_[r]));
+    records_.swap(sorted);
 }
 
 void WordTable::Prefetch(std::string_view word) const {
