@@ -156,7 +156,7 @@ echo "pipeline / lexicount (one core): $(ratio pipe one)x (target >= 10x)"
 # Peak memory grows with the different words, not with the bytes: the
 # corpus, then three copies of it, on all cores.
 CORPUS3="$CORPUS_DIR/kjv30.txt"
-if [ "$(wc -c <"$CORPUS3" 2>/dev/null || echo 0)" -ne $((BYTES * 3)) ]; then
+if [ ! -f "$CORPUS3" ] || [ "$(wc -c <"$CORPUS3")" -ne $((BYTES * 3)) ]; then
     cat "$CORPUS" "$CORPUS" "$CORPUS" >"$CORPUS3"
 fi
 peak() {
