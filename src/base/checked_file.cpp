@@ -17,6 +17,27 @@ std::error_code LastError() {
     return {errno, std::generic_category()};
 }
 
+#ifndef _WIN32
+// Reads until n bytes are read, the file ends or a read fails, over the
+// system's short and interrupted reads: readSome(at, k, done) reads k bytes
+// into at, done bytes having been read.
+template <typename ReadSome>
+std::size_t ReadFully(ReadSome readSome, char* buffer, std::size_t n, std::error_code& error) {
+    std::size_t got = 0;
+    while (got < n) {
+        const ssize_t r = readSome(buffer + got, n - got, got);
+        if (r == 0) break;
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            error = LastError();
+            break;
+        }
+        got += static_cast<std::size_t>(r);
+    }
+    return got;
+}
+#endif
+
 }  // namespace
 
 std::filesystem::path PathFromUtf8(std::string_view path) {
@@ -108,34 +129,17 @@ std::error_code ReadOnlyFile::Open(const std::string& path) {
 }
 
 std::size_t ReadOnlyFile::Read(char* buffer, std::size_t n, std::error_code& error) {
-    std::size_t got = 0;
-    while (got < n) {
-        const ssize_t r = ::read(fd_, buffer + got, n - got);
-        if (r == 0) break;
-        if (r < 0) {
-            if (errno == EINTR) continue;
-            error = LastError();
-            break;
-        }
-        got += static_cast<std::size_t>(r);
-    }
-    return got;
+    return ReadFully([this](char* at, std::size_t k, std::size_t) { return ::read(fd_, at, k); }, buffer, n,
+                     error);
 }
 
 std::size_t ReadOnlyFile::ReadAt(std::uint64_t offset, char* buffer, std::size_t n,
                                  std::error_code& error) const {
-    std::size_t got = 0;
-    while (got < n) {
-        const ssize_t r = ::pread(fd_, buffer + got, n - got, static_cast<off_t>(offset + got));
-        if (r == 0) break;
-        if (r < 0) {
-            if (errno == EINTR) continue;
-            error = LastError();
-            break;
-        }
-        got += static_cast<std::size_t>(r);
-    }
-    return got;
+    return ReadFully(
+        [this, offset](char* at, std::size_t k, std::size_t done) {
+            return ::pread(fd_, at, k, static_cast<off_t>(offset + done));
+        },
+        buffer, n, error);
 }
 
 void ReadOnlyFile::Close() {
