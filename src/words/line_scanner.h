@@ -4,6 +4,7 @@
 // and entities, and hands each word on.
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -58,10 +59,21 @@ long NextNonSpace(const std::string& line, long lngLP);
 
 inline constexpr size_t kMaxWordChars = 65000;
 
+// Whether text holds any of a few bytes (every answer is yes for many).
+inline bool HoldsAnyOf(std::string_view text, std::string_view bytes) {
+    if (bytes.size() > 4) return true;
+    for (const char b : bytes) {
+        if (std::memchr(text.data(), b, text.size()) != nullptr) return true;
+    }
+    return false;
+}
+
 // The word cut from line[begin, end): trailing characters that may not end
-// a word stripped, then normalised; possibly "".
-inline std::string_view FinishWord(std::string_view line, size_t begin, size_t end, const WordRules& rules) {
-    while (end > begin && rules.trailingStrip.Has(line[end - 1])) --end;
+// a word stripped (unless the line holds none in a word: mayStrip false),
+// then normalised; possibly "".
+inline std::string_view FinishWord(std::string_view line, size_t begin, size_t end, const WordRules& rules,
+                                   bool mayStrip = true) {
+    while (mayStrip && end > begin && rules.trailingStrip.Has(line[end - 1])) --end;
     return NormaliseWord(line.substr(begin, end - begin), rules);
 }
 
@@ -78,6 +90,9 @@ bool WalkWithoutComments(ScanState& state, const WordRules& rules, Host& host) {
     if (state.blnCommentsPossible && (markerChars || state.intWithinComment >= 0)) return false;
     // The appended space ends the walk: nothing begins at it.
     const size_t last = line.size() - 1;
+    // Most lines hold no word byte that may not end a word: their words
+    // end where the masks say.
+    const bool mayStrip = HoldsAnyOf(line, rules.strippedWordBytes);
     size_t pos = 0;
     // Step's count, kept in a register for the line: one word is one step.
     int untilYield = host.yields ? host.stepsUntilYield : std::numeric_limits<int>::max();
@@ -92,7 +107,7 @@ bool WalkWithoutComments(ScanState& state, const WordRules& rules, Host& host) {
             untilYield = host.stepsPerYield;
             if (host.yields) host.Yield();
         }
-        const std::string_view word = FinishWord(line, begin, end, rules);
+        const std::string_view word = FinishWord(line, begin, end, rules, mayStrip);
         if (!word.empty()) host.TakeWordFound(word);
         if (host.StopRequested()) {
             if (host.yields) host.stepsUntilYield = untilYield;

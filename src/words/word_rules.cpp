@@ -61,9 +61,18 @@ void SetCharacterClasses(WordRules& r, std::string_view allowedExtraChars) {
     }
     r.wordStartBytes = ByteMaskSet(r.wordStart);
     r.wordCharBytes = ByteMaskSet(r.wordChars);
+    SetStrippedWordBytes(r);
 }
 
 }  // namespace
+
+void SetStrippedWordBytes(WordRules& r) {
+    r.strippedWordBytes.clear();
+    for (int c = 0; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        if (r.trailingStrip.Has(ch) && r.wordChars.Has(ch)) r.strippedWordBytes += ch;
+    }
+}
 
 WordRules WordRules::ForCount(const SettingsRecord& s, std::string_view allowedExtraChars) {
     WordRules r;
@@ -90,6 +99,7 @@ WordRules WordRules::ForUnicodeCandidates(std::string_view allowedExtraChars) {
     }
     r.wordStartBytes = ByteMaskSet(r.wordStart);
     r.wordCharBytes = ByteMaskSet(r.wordChars);
+    SetStrippedWordBytes(r);
     r.apostrophesAllowed = true;
     r.utf8 = true;
     return r;

@@ -23,6 +23,9 @@ struct WordRules {
     ByteMaskSet wordStartBytes;
     ByteMaskSet wordCharBytes;
     CharSet trailingStrip;  // what may not end a word
+    // The bytes of words that may not end one: a line without any has no
+    // word to strip.
+    std::string strippedWordBytes;
     bool blnReadingWords = false;
     // Lines are UTF-8 and the scan only finds candidates for the Unicode
     // model: every byte of a multi-byte character is a word byte.
@@ -48,6 +51,9 @@ struct WordRules {
     // The same for the Unicode text model: candidates for its cut.
     static WordRules ForUnicodeCommonWords();
 };
+
+// Works out strippedWordBytes from trailingStrip and wordChars.
+void SetStrippedWordBytes(WordRules& rules);
 
 // Final "s" and apostrophe fragments; the result may be "". Normalising
 // only ever shortens a word, so it works on a view.
