@@ -81,9 +81,11 @@ else
 fi
 
 # Rounds of hyperfine over NAME COMMAND pairs: each round runs every
-# command three times after a warm-up, the commands in turn. Leaves the
-# median seconds of each round in $TIMES.NAME, a line a round.
-ROUNDS=$(((RUNS + 2) / 3))
+# command twice, the commands in turn (the corpus is read once before, so
+# every run finds it cached). Leaves the median seconds of each round in
+# $TIMES.NAME, a line a round.
+ROUNDS=$RUNS
+cat "$CORPUS" >/dev/null
 rounds() {
     count=$1
     shift
@@ -103,7 +105,7 @@ rounds() {
         # One command a line of the file, each an argument.
         # Its warnings about a noisy machine are kept unless it fails.
         # shellcheck disable=SC2046
-        if ! hyperfine -w 1 -r 3 -S sh --style none --export-csv "$TIMES.csv" $(cat "$TIMES.cmds") \
+        if ! hyperfine -w 0 -r 2 -S sh --style none --export-csv "$TIMES.csv" $(cat "$TIMES.cmds") \
             >/dev/null 2>"$TIMES.err"; then
             cat "$TIMES.err" >&2
             exit 1
@@ -129,10 +131,13 @@ row() {  # label name
         printf "%-24s %8.3f s %9.1f MB/s\n", name, s, bytes / 1e6 / s }'
 }
 
-echo "corpus: $CORPUS ($BYTES bytes); $ROUNDS rounds of 3 runs each, medians"
-set -- one "'$CLI' --jobs 1 '$CORPUS'" all "'$CLI' '$CORPUS'" wc "wc -w '$CORPUS'"
-if [ -x "$C_COUNTER" ]; then set -- "$@" c "'$C_COUNTER' <'$CORPUS'"; fi
-set -- "$@" uni "'$CLI' --jobs 1 --unicode '$CORPUS'" ru "'$CLI' --jobs 1 --unicode '$CORPUS_RU'"
+# The one-core commands are pinned to one processor: steadier on a shared
+# machine, and none of them can use a second.
+ONE="taskset -c 0"
+echo "corpus: $CORPUS ($BYTES bytes); $ROUNDS rounds of 2 runs each, medians"
+set -- one "$ONE '$CLI' --jobs 1 '$CORPUS'" all "'$CLI' '$CORPUS'" wc "$ONE wc -w '$CORPUS'"
+if [ -x "$C_COUNTER" ]; then set -- "$@" c "$ONE '$C_COUNTER' <'$CORPUS'"; fi
+set -- "$@" uni "$ONE '$CLI' --jobs 1 --unicode '$CORPUS'" ru "$ONE '$CLI' --jobs 1 --unicode '$CORPUS_RU'"
 rounds "$ROUNDS" "$@"
 row "lexicount, one core" one
 row "lexicount, all cores" all
@@ -150,7 +155,7 @@ fi
 echo "unicode / default (English): $(ratio uni one)x (target <= 1.5x); Russian / English, both unicode: $(ratio ru uni)x (target <= 2x)"
 
 # The pipeline takes seconds: one round.
-rounds 1 pipe "tr -cs A-Za-z '\n' <'$CORPUS' | tr A-Z a-z | sort | uniq -c | sort -rn" one "'$CLI' --jobs 1 '$CORPUS'"
+rounds 2 pipe "tr -cs A-Za-z '\n' <'$CORPUS' | tr A-Z a-z | sort | uniq -c | sort -rn" one "$ONE '$CLI' --jobs 1 '$CORPUS'"
 echo "pipeline / lexicount (one core): $(ratio pipe one)x (target >= 10x)"
 
 # Peak memory grows with the different words, not with the bytes: the
