@@ -274,8 +274,9 @@ options):
                      text, docx and odt files. Several FILEs and FOLDERs are
                      counted one after another into one list; a file that
                      cannot be counted is named at the end and ends nothing
-  --jobs N           count several files with N workers (default: one for
-                     each core); the list is the same for any N
+  --jobs N           count with N workers (default: one for each core):
+                     several files, or a file of 4 MB or more in pieces;
+                     the list is the same for any N
   --per-file         with several files, --export also writes a frequency
                      column for each file (of up to 200 files), headed by its
                      path below their common folder; a "files" column (in
