@@ -83,31 +83,28 @@ std::error_code SplitRestOfFile(ReadOnlyFile& file, std::string_view leading, Li
         splitter.Finish();
         return {};
     }
-    // A block no larger than the file needs, and not cleared: of a folder's
-    // thousands of small files, each would otherwise map, clear and unmap a
-    // megabyte. (Special files report no size: they get the largest block.)
-    constexpr std::uint64_t kLargest = 1 << 20;
-    const std::uint64_t rest = file.size() - std::min<std::uint64_t>(file.size(), leading.size());
-    const auto blockSize = static_cast<size_t>(file.size() > 0 ? std::min(kLargest, rest + 1) : kLargest);
-    const auto block = std::make_unique_for_overwrite<char[]>(blockSize);
-    while (true) {
-        std::error_code error;
-        const size_t n = file.Read(block.get(), blockSize, error);
-        if (error) return error;
-        if (n > 0 && !splitter.Feed(std::string_view(block.get(), n))) return {};
-        if (n < blockSize) break;
-    }
-    splitter.Finish();
-    return {};
+    return SplitFileRange(file, leading.size(), kToEnd, splitter);
 }
 
 std::error_code SplitFileRange(const ReadOnlyFile& file, std::uint64_t begin, std::uint64_t end,
                                LineSplitter& splitter) {
-    constexpr std::uint64_t kBlock = 1 << 20;
-    const auto block = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(kBlock));
+    // A block no larger than the range needs, and not cleared: of a folder's
+    // thousands of small files, each would otherwise map, clear and unmap a
+    // megabyte. Read to its end, a file gets one byte more, so that the
+    // first short read ends it. (Special files report no size: they get the
+    // largest block.)
+    constexpr std::uint64_t kLargest = 1 << 20;
+    std::uint64_t span = kLargest;
+    if (end != kToEnd) {
+        span = end - std::min(begin, end);
+    } else if (file.size() > 0) {
+        span = file.size() - std::min(file.size(), begin) + 1;
+    }
+    const auto blockSize = static_cast<size_t>(std::min(kLargest, span));
+    const auto block = std::make_unique_for_overwrite<char[]>(blockSize);
     for (std::uint64_t at = begin; at < end;) {
         std::error_code error;
-        const auto want = static_cast<size_t>(std::min(kBlock, end - at));
+        const auto want = static_cast<size_t>(std::min<std::uint64_t>(blockSize, end - at));
         const size_t n = file.ReadAt(at, block.get(), want, error);
         if (error) return error;
         if (n > 0 && !splitter.Feed(std::string_view(block.get(), n))) return {};

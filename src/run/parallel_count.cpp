@@ -1,10 +1,10 @@
 #include "run/parallel_count.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "input/file_lines.h"
 #include "input/line_splitter.h"
+#include "run/idle_wait.h"
 
 namespace lexicount {
 
@@ -36,23 +36,9 @@ ParallelCount::~ParallelCount() {
     }
 }
 
-template <typename Ready>
-void ParallelCount::WaitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& condition,
-                            Ready ready, const Idle& idle) {
-    if (!idle) {
-        condition.wait(lock, ready);
-        return;
-    }
-    while (!condition.wait_for(lock, std::chrono::milliseconds(50), ready)) {
-        lock.unlock();
-        idle();
-        lock.lock();
-    }
-}
-
 void ParallelCount::Add(FileJob job, const Idle& idle) {
     std::unique_lock lock(mutex_);
-    WaitFor(
+    WaitCallingIdle(
         lock, notFull_,
         [this] {
             return (queue_.size() < capacity_ && queuedBytes_ < kMaxQueuedBytes) || queue_.empty() || stop_;
@@ -81,7 +67,7 @@ void ParallelCount::FinishInto(TextCount& into, const Idle& idle) {
         std::unique_lock lock(mutex_);
         closed_ = true;
         notEmpty_.notify_all();
-        WaitFor(
+        WaitCallingIdle(
             lock, allDone_, [this] { return working_ == 0; }, idle);
     }
     for (std::thread& thread : threads_) thread.join();

@@ -90,10 +90,6 @@ private:
     std::int64_t CountFile(TextCount& count, const FileJob& job);
     std::int64_t CheckAndCount(TextCount& count, const FileJob& job, LineSplitter& splitter);
     std::int64_t CountDocument(TextCount& count, const FileJob& job, LineSplitter& splitter);
-    // Waits under the lock until ready(), calling idle between waits.
-    template <typename Ready>
-    void WaitFor(std::unique_lock<std::mutex>& lock, std::condition_variable& condition, Ready ready,
-                 const Idle& idle);
     void Note(FileNote note);
 
     std::vector<std::unique_ptr<TextCount>> counts_;

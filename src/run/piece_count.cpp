@@ -1,19 +1,18 @@
 #include "run/piece_count.h"
 
 #include <algorithm>
-#include <chrono>
 #include <thread>
 
 #include "base/checked_file.h"
 #include "input/file_lines.h"
 #include "input/line_splitter.h"
+#include "run/idle_wait.h"
 
 namespace lexicount {
 namespace {
 
 // Lines between two reports of the bytes counted: the total is shared.
 constexpr int kLinesPerReport = 4096;
-constexpr auto kIdleInterval = std::chrono::milliseconds(50);
 
 }  // namespace
 
@@ -35,8 +34,7 @@ std::error_code PieceCount::CountFile(const std::string& path, TextCount& into, 
     if (error) return error;
     std::mutex errorMutex;
     const ScanPiece scan = [this, &file, &error, &errorMutex](Piece& piece) {
-        LineSplitter splitter(Lines(piece, false));
-        if (piece.begin > 0) splitter.StartMidText();
+        LineSplitter splitter = SplitterFor(piece, false);
         // The last piece is read to the file's end, as one scan reads it.
         const std::uint64_t end = piece.end == file.size() ? kToEnd : piece.end;
         const std::error_code failed = SplitFileRange(file, piece.begin, end, splitter);
@@ -59,8 +57,7 @@ void PieceCount::CountText(std::string_view text, bool isDocument, TextCount& in
         return start == std::string_view::npos ? kToEnd : start;
     });
     const ScanPiece scan = [this, text, isDocument](Piece& piece) {
-        LineSplitter splitter(Lines(piece, isDocument));
-        if (piece.begin > 0) splitter.StartMidText();
+        LineSplitter splitter = SplitterFor(piece, isDocument);
         if (splitter.Feed(text.substr(piece.begin, piece.end - piece.begin))) splitter.Finish();
         Finished(piece, false);
     };
@@ -92,8 +89,8 @@ void PieceCount::AddPiece(std::uint64_t begin, std::uint64_t end) {
     piece.end = end;
 }
 
-LineSplitter::LineCallback PieceCount::Lines(Piece& piece, bool isDocument) {
-    return [this, &piece, isDocument, lines = 0](std::string& line) mutable {
+LineSplitter PieceCount::SplitterFor(Piece& piece, bool isDocument) {
+    LineSplitter splitter([this, &piece, isDocument, lines = 0](std::string& line) mutable {
         if (++lines == kLinesPerReport) {
             lines = 0;
             Report(piece);
@@ -103,7 +100,10 @@ LineSplitter::LineCallback PieceCount::Lines(Piece& piece, bool isDocument) {
             return false;
         }
         return piece.count->CountFileLine(line, isDocument);
-    };
+    });
+    // Only the text's start may hold a byte-order mark.
+    if (piece.begin > 0) splitter.StartMidText();
+    return splitter;
 }
 
 void PieceCount::Report(Piece& piece) {
@@ -208,34 +208,29 @@ void PieceCount::RunThreads(int threads, const std::function<void()>& task, cons
         }
     }
     if (pool.empty()) {
-        const std::lock_guard lock(mutex_);
-        running_ = 1;
-    }
-    if (pool.empty()) {
+        {
+            const std::lock_guard lock(mutex_);
+            running_ = 1;
+        }
         guarded();
         return;
     }
+    const auto allDone = [this] { return running_ == 0; };
     try {
         if (idle) idle();
-        WaitForThreads(idle);
+        std::unique_lock lock(mutex_);
+        WaitCallingIdle(lock, changed_, allDone, idle);
     } catch (...) {
         // No thread may outlive the count, nor wait at a pause for ever.
         Stop();
-        WaitForThreads({});
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, allDone);
+        }
         for (std::thread& thread : pool) thread.join();
         throw;
     }
     for (std::thread& thread : pool) thread.join();
-}
-
-void PieceCount::WaitForThreads(const Idle& idle) {
-    std::unique_lock lock(mutex_);
-    while (!changed_.wait_for(lock, kIdleInterval, [this] { return running_ == 0; })) {
-        if (!idle) continue;
-        lock.unlock();
-        idle();
-        lock.lock();
-    }
 }
 
 bool PieceCount::Held() {

@@ -96,7 +96,6 @@ private:
     // Runs task on `threads` threads (or fewer, as many as start; on this
     // one when none does) and waits for them, calling idle.
     void RunThreads(int threads, const std::function<void()>& task, const Idle& idle);
-    void WaitForThreads(const Idle& idle);
     // Scans again, in order, each piece that began in the wrong state.
     void Rescan(const TextCount& into, const ScanPiece& scan, const Idle& idle);
     // The pieces whose start state is known to be right, in order.
@@ -105,9 +104,9 @@ private:
     bool GoOn() { return hold_.load(std::memory_order_relaxed) == kRun || Held(); }
     bool Held();
     void NewPieceCount(const TextCount& into, Piece& piece, int within);
-    // The line callback of a piece's splitter: it marks the piece stopped,
-    // and reports the bytes counted now and then.
-    LineSplitter::LineCallback Lines(Piece& piece, bool isDocument);
+    // The splitter of a piece's lines: it marks the piece stopped, and
+    // reports the bytes counted now and then.
+    LineSplitter SplitterFor(Piece& piece, bool isDocument);
     // The bytes of the piece's lines not yet reported.
     void Report(Piece& piece);
     // Ends a piece's scan: done unless stopped or failed.

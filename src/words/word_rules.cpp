@@ -45,6 +45,17 @@ bool IsApostropheFragment(std::string_view w) {
     return !w.empty() && LowerCaseLatinChar(w.back()) == 'n' && IsContractionStem(w);
 }
 
+// What the scanner uses of the word characters, worked out from them.
+void DeriveByteSets(WordRules& r) {
+    r.wordStartBytes = ByteMaskSet(r.wordStart);
+    r.wordCharBytes = ByteMaskSet(r.wordChars);
+    r.strippedWordBytes.clear();
+    for (int c = 0; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        if (r.trailingStrip.Has(ch) && r.wordChars.Has(ch)) r.strippedWordBytes += ch;
+    }
+}
+
 void SetCharacterClasses(WordRules& r, std::string_view allowedExtraChars) {
     r.allowed = CharSet(allowedExtraChars);
     r.startSet = r.allowed;
@@ -59,20 +70,10 @@ void SetCharacterClasses(WordRules& r, std::string_view allowedExtraChars) {
             r.wordStart.Add(std::string_view(&ch, 1));
         }
     }
-    r.wordStartBytes = ByteMaskSet(r.wordStart);
-    r.wordCharBytes = ByteMaskSet(r.wordChars);
-    SetStrippedWordBytes(r);
+    DeriveByteSets(r);
 }
 
 }  // namespace
-
-void SetStrippedWordBytes(WordRules& r) {
-    r.strippedWordBytes.clear();
-    for (int c = 0; c < 256; ++c) {
-        const char ch = static_cast<char>(c);
-        if (r.trailingStrip.Has(ch) && r.wordChars.Has(ch)) r.strippedWordBytes += ch;
-    }
-}
 
 WordRules WordRules::ForCount(const SettingsRecord& s, std::string_view allowedExtraChars) {
     WordRules r;
@@ -97,9 +98,7 @@ WordRules WordRules::ForUnicodeCandidates(std::string_view allowedExtraChars) {
         r.wordChars.Add(std::string_view(&ch, 1));
         r.wordStart.Add(std::string_view(&ch, 1));
     }
-    r.wordStartBytes = ByteMaskSet(r.wordStart);
-    r.wordCharBytes = ByteMaskSet(r.wordChars);
-    SetStrippedWordBytes(r);
+    DeriveByteSets(r);
     r.apostrophesAllowed = true;
     r.utf8 = true;
     return r;

@@ -52,9 +52,6 @@ struct WordRules {
     static WordRules ForUnicodeCommonWords();
 };
 
-// Works out strippedWordBytes from trailingStrip and wordChars.
-void SetStrippedWordBytes(WordRules& rules);
-
 // Final "s" and apostrophe fragments; the result may be "". Normalising
 // only ever shortens a word, so it works on a view.
 std::string_view NormaliseWord(std::string_view word, const WordRules& rules);

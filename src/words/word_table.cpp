@@ -358,9 +358,8 @@ std::int64_t WordTable::AddWordCount(std::string_view word, std::int64_t count) 
 
 void WordTable::PutInOrdinalOrder() {
     InvalidateIndex();
-    // The records are put in order through their places, each moved once:
-    // moving a record moves two strings. Most words differ in their first
-    // eight bytes, which are compared as one number.
+    // Most words differ in their first eight bytes, which are compared as
+    // one number.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
     order.reserve(records_.size() - 1);
     for (size_t r = 1; r < records_.size(); ++r) {
@@ -370,11 +369,17 @@ void WordTable::PutInOrdinalOrder() {
         if (a.first != b.first) return a.first < b.first;
         return LessOrdinal(records_[a.second].Word, records_[b.second].Word);
     });
-    std::vector<WordRecord> sorted;
-    sorted.reserve(records_.size());
-    sorted.push_back(std::move(records_[0]));
-    for (const auto& [prefix, r] : order) sorted.push_back(std::move(records_[r]));
-    records_.swap(sorted);
+    std::vector<std::uint32_t> places{0};
+    places.reserve(records_.size());
+    for (const auto& [prefix, r] : order) places.push_back(r);
+    ArrangeRecords(records_, places);
+}
+
+void ArrangeRecords(std::vector<WordRecord>& records, const std::vector<std::uint32_t>& places) {
+    std::vector<WordRecord> arranged;
+    arranged.reserve(records.size());
+    for (const std::uint32_t r : places) arranged.push_back(std::move(records[r]));
+    records.swap(arranged);
 }
 
 void WordTable::Prefetch(std::string_view word) const {

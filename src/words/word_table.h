@@ -173,6 +173,11 @@ private:
     mutable bool talliesPending_ = false;
 };
 
+// Puts records in the order of their places (each place once): each
+// record moves once, where moving it in a sort would move two strings at
+// every step.
+void ArrangeRecords(std::vector<WordRecord>& records, const std::vector<std::uint32_t>& places);
+
 // The index hash of a word under a seed.
 std::uint64_t HashWord(std::string_view word, std::uint64_t seed);
 
