@@ -95,7 +95,9 @@ bool IsVowel(std::string_view ch, bool lowerOnly) {
     return InSet(ch[0], lowered);
 }
 
-bool IsOneRepeatedLetter(std::string_view s) {
+// Reached by the few words whose first two letters are the same: kept out of
+// the scanner's word loop.
+__attribute__((noinline)) bool IsOneRepeatedLetter(std::string_view s) {
     const size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) return false;
     const size_t last = s.find_last_not_of(' ');

@@ -12,7 +12,8 @@ namespace {}  // namespace
 
 namespace detail {
 
-void PreprocessLine(ScanState& state, const WordRules& rules) {
+// Once a line: kept out of the word loop it comes before.
+__attribute__((noinline)) void PreprocessLine(ScanState& state, const WordRules& rules) {
     NormaliseLineSpacingInPlace(state.strLine, false, rules.utf8);
     if (rules.blnReadingWords) {
         state.blnCommentsPossible = true;

@@ -119,15 +119,10 @@ bool WalkWithoutComments(ScanState& state, const WordRules& rules, Host& host) {
     return true;
 }
 
-}  // namespace detail
-
-// ScanLine for a host whose type is known, so that the calls for every word
-// can be inlined.
+// The walk over a line where comments may begin or go on: step by step.
+// Kept out of the walk over the masks, whose loop it would crowd.
 template <typename Host>
-void ScanLineWith(ScanState& state, const WordRules& rules, Host& host) {
-    detail::PreprocessLine(state, rules);
-    state.lngLP = 1;
-    if (state.strLine.empty() || detail::WalkWithoutComments(state, rules, host)) return;
+__attribute__((noinline)) void WalkStepByStep(ScanState& state, const WordRules& rules, Host& host) {
     const std::string& line = state.strLine;
     const auto length = static_cast<long>(line.size());
     while (state.lngLP < length) {
@@ -147,6 +142,18 @@ void ScanLineWith(ScanState& state, const WordRules& rules, Host& host) {
         state.lngLP = detail::NextNonSpace(line, state.lngLP);
         if (state.lngLP == 0) return;
     }
+}
+
+}  // namespace detail
+
+// ScanLine for a host whose type is known, so that the calls for every word
+// can be inlined.
+template <typename Host>
+void ScanLineWith(ScanState& state, const WordRules& rules, Host& host) {
+    detail::PreprocessLine(state, rules);
+    state.lngLP = 1;
+    if (state.strLine.empty() || detail::WalkWithoutComments(state, rules, host)) return;
+    detail::WalkStepByStep(state, rules, host);
 }
 
 }  // namespace lexicount

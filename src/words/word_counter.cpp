@@ -59,7 +59,8 @@ void WordCounter::TakeUnicodeCandidateWith(std::string_view candidate, Watch& wa
 template void WordCounter::TakeUnicodeCandidateWith<NoWatch>(std::string_view, NoWatch&);
 template void WordCounter::TakeUnicodeCandidateWith<WordWatch>(std::string_view, WordWatch&);
 
-bool WordCounter::IsIgnoredByLists(std::string_view word) const {
+// Only with lists in force: kept out of the word loop.
+__attribute__((noinline)) bool WordCounter::IsIgnoredByLists(std::string_view word) const {
     const bool checkCommon = rules_.ignoreCommonWords && commonWords_.size() > 0;
     const std::string lower = LowerCaseLatin(word);
     if (wordsToIgnore_.Contains(lower)) return true;

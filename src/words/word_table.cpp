@@ -263,7 +263,7 @@ void WordTable::InvalidateIndex() const {
     indexValid_ = false;
 }
 
-void WordTable::RebuildIndex() const {
+__attribute__((noinline)) void WordTable::RebuildIndex() const {
     SyncCounts();
     size_t size = 1024;
     while (size * 3 < records_.size() * 4) size *= 2;
@@ -321,6 +321,14 @@ bool WordTable::AddWordToList(std::string_view word) {
         }
         return false;
     }
+    return AddNewWord(at, word, key, hash);
+}
+
+// Out of the counting loop: a word is new once, and what is done for it
+// would crowd the loop's registers and code.
+__attribute__((noinline)) bool WordTable::AddNewWord(size_t at, std::string_view word, std::uint64_t key,
+                                                     std::uint64_t hash) {
+    IndexSlot& slot = slots_[at];
     if (records_.size() >= kLongWord) throw std::length_error("too many different words");
     WordRecord& r = records_.emplace_back();
     r.Word.assign(word);

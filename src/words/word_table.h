@@ -127,6 +127,8 @@ private:
     };
     static constexpr std::uint32_t kLongWord = 0x80000000u;
 
+    // Makes the record of a word not found, whose slot `at` is free.
+    bool AddNewWord(size_t at, std::string_view word, std::uint64_t key, std::uint64_t hash);
     void RebuildIndex() const;
     // Fills the index at its present size; false when a walk passed the bound.
     bool FillIndex() const;
