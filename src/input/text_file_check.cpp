@@ -62,7 +62,7 @@ TextFileCheck CheckTextFile(const std::string& path, const TextFileRules& rules,
     }
     ClassifyState silent;
     BoxRecorder recorder(check.boxes);
-    const TextScan scan = ScanTextBytes(path, check.Leading(), file.size(), kScanBytes, 0, true);
+    const TextScan scan = ScanTextBytes(header, check.Leading(), file.size(), kScanBytes, 0);
     const Classification classification = ClassifyScan(path, scan, true, silent, recorder);
     if (!classification.ok) return check;
     check.ok = true;

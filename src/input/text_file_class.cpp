@@ -330,9 +330,9 @@ TextScan ScanTextFile(const std::string& strPath, long lngMaxBytes, double dblMa
     });
 }
 
-TextScan ScanTextBytes(const std::string& strPath, std::string_view leading, std::uint64_t fileLength,
-                       long lngMaxBytes, double dblMaxPercent, bool blnCheckCharset) {
-    return ScanFromHeader(CheckHeaderBytes(strPath, leading, blnCheckCharset), [&](TextScan& scan) {
+TextScan ScanTextBytes(std::int16_t header, std::string_view leading, std::uint64_t fileLength,
+                       long lngMaxBytes, double dblMaxPercent) {
+    return ScanFromHeader(header, [&](TextScan& scan) {
         scan.fileLength = std::max<std::uint64_t>(fileLength, leading.size());
         ScanContent(leading, lngMaxBytes, dblMaxPercent, scan);
     });

@@ -80,10 +80,11 @@ struct TextScan {
 // single one makes the file not text.
 TextScan ScanTextFile(const std::string& strPath, long lngMaxBytes, double dblMaxPercent,
                       bool blnCheckCharset);
-// The same from leading bytes already read (see CheckHeaderBytes) of a file
-// of fileLength bytes: a file is read once where it is also counted.
-TextScan ScanTextBytes(const std::string& strPath, std::string_view leading, std::uint64_t fileLength,
-                       long lngMaxBytes, double dblMaxPercent, bool blnCheckCharset);
+// The same from leading bytes already read of a file of fileLength bytes,
+// whose header CheckHeaderBytes gave: a file is read once where it is also
+// counted, and its first lines are searched for a charset once.
+TextScan ScanTextBytes(std::int16_t header, std::string_view leading, std::uint64_t fileLength,
+                       long lngMaxBytes, double dblMaxPercent);
 
 // The box that tells the user about a scan result: the refusals ("Fatal
 // error", "Not a text file") and the notice for CR-only line ends. No box

@@ -444,11 +444,12 @@ TEST(ScanTextBytes, AgreesWithTheScanOfThePath) {
         const std::string path = dir.Write(name, bytes).string();
         for (const double maxPercent : {0.0, 1.0}) {
             const TextScan fromPath = ScanTextFile(path, kScanBytes, maxPercent, true);
-            const TextScan fromBytes = ScanTextBytes(path, bytes, bytes.size(), kScanBytes, maxPercent, true);
+            const std::int16_t header = CheckHeaderBytes(path, bytes, true);
+            const TextScan fromBytes = ScanTextBytes(header, bytes, bytes.size(), kScanBytes, maxPercent);
             EXPECT_EQ(fromBytes.intFileType, fromPath.intFileType);
             EXPECT_EQ(fromBytes.blnIsUTF8, fromPath.blnIsUTF8);
             EXPECT_DOUBLE_EQ(fromBytes.dblPercent, fromPath.dblPercent);
-            EXPECT_EQ(CheckHeaderBytes(path, bytes, true), CheckFileHeader(path, true));
+            EXPECT_EQ(header, CheckFileHeader(path, true));
         }
     }
 }
