@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 SECONDS_EACH="${FUZZ_SECONDS:-20}"
 JOBS="${FUZZ_JOBS:-1}"
 BUILD=build-fuzz
-TARGETS="${FUZZ_TARGETS:-scan_line classify docx settings_file program_texts words_to_ignore unicode_words}"
+TARGETS="${FUZZ_TARGETS:-scan_line classify docx settings_file program_texts words_to_ignore unicode_words piece_count counts_file}"
 
 if [ ! -f "$BUILD/build.ninja" ]; then
     CXX=clang++ cmake -S fuzz -B "$BUILD" -G Ninja >/dev/null
