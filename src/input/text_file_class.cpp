@@ -106,10 +106,21 @@ private:
     std::string text_;
 };
 
-// Where the next byte below 32 is, from `from` on; the end if there is none.
-// Sixteen bytes are looked at together where the processor allows, else
-// eight: the lowest byte the eight-byte test marks is always one below 32.
-size_t NextControlByte(std::string_view bytes, size_t from) {
+bool IsNonTextChar(unsigned char c) {
+    return c < 32 && c != '\t' && c != '\n' && c != '\f' && c != '\r' && c != '\b';
+}
+
+// The line ends met on the way to a byte that text does not hold.
+struct LineEndsSeen {
+    bool lf = false;
+    bool cr = false;
+};
+
+// Where the next byte that text does not hold is (IsNonTextChar), from
+// `from` on; the end if there is none. The line ends on the way are noted,
+// without a stop at each: sixteen bytes are looked at together where the
+// processor allows.
+size_t NextNonTextByte(std::string_view bytes, size_t from, LineEndsSeen& seen) {
     size_t i = from;
 #ifdef __SSE2__
     const __m128i limit = _mm_set1_epi8(31);
@@ -118,25 +129,31 @@ size_t NextControlByte(std::string_view bytes, size_t from) {
         // A byte is below 32 where the larger of it and 31 is 31.
         const auto below =
             static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(block, limit), limit)));
-        if (below != 0) return i + static_cast<size_t>(std::countr_zero(below));
+        if (below == 0) continue;
+        const auto equal = [&block](char c) {
+            return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
+        };
+        const unsigned lf = equal('\n');
+        const unsigned cr = equal('\r');
+        const unsigned other = below & ~(lf | cr | equal('\t') | equal('\f') | equal('\b'));
+        // Only the line ends before the byte found are passed.
+        const unsigned passed = other == 0 ? ~0u : (1u << std::countr_zero(other)) - 1;
+        seen.lf = seen.lf || (lf & passed) != 0;
+        seen.cr = seen.cr || (cr & passed) != 0;
+        if (other != 0) return i + static_cast<size_t>(std::countr_zero(other));
     }
 #endif
-    constexpr std::uint64_t kOnes = ~std::uint64_t{0} / 255;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + i, sizeof word);
-        if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-        const std::uint64_t found = (word - kOnes * 32) & ~word & (kOnes * 128);
-        if (found != 0) return i + static_cast<size_t>(std::countr_zero(found) / 8);
-    }
     for (; i < bytes.size(); ++i) {
-        if (static_cast<unsigned char>(bytes[i]) < 32) return i;
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c == '\n') {
+            seen.lf = true;
+        } else if (c == '\r') {
+            seen.cr = true;
+        } else if (IsNonTextChar(c)) {
+            return i;
+        }
     }
     return bytes.size();
-}
-
-bool IsNonTextChar(unsigned char c) {
-    return c < 32 && c != '\t' && c != '\n' && c != '\f' && c != '\r' && c != '\b';
 }
 
 // The leading bytes of a file, or the code of why they cannot be had.
@@ -165,8 +182,7 @@ void ScanContent(std::string_view bytes, long maxBytes, double maxPercent, TextS
     }
 
     long nonText = 0;
-    bool lfSeen = false;
-    bool crSeen = false;
+    LineEndsSeen seen;
     // Past the first fifth, a clearly binary file is given up on at once.
     // The share of control characters grows only where one is met, so it is
     // looked at there, and where the first fifth ends.
@@ -179,24 +195,15 @@ void ScanContent(std::string_view bytes, long maxBytes, double maxPercent, TextS
     };
     size_t looked = 0;
     while (true) {
-        const size_t next = NextControlByte(bytes, looked);
+        const size_t next = NextNonTextByte(bytes, looked, seen);
         if (firstPast > looked && firstPast <= next && tooMuch(firstPast)) {
             scan.intFileType = kFileNotText;
             return;
         }
         if (next == bytes.size()) break;
-        const auto c = static_cast<unsigned char>(bytes[next]);
         looked = next + 1;
-        bool counted = false;
-        if (c == '\n') {
-            lfSeen = true;
-        } else if (c == '\r') {
-            crSeen = true;
-        } else if (IsNonTextChar(c)) {
-            ++nonText;
-            counted = true;
-        }
-        if (looked >= firstPast && (counted || looked == firstPast) && tooMuch(looked)) {
+        ++nonText;
+        if (looked >= firstPast && tooMuch(looked)) {
             scan.intFileType = kFileNotText;
             return;
         }
@@ -205,10 +212,10 @@ void ScanContent(std::string_view bytes, long maxBytes, double maxPercent, TextS
         nonText > 0 ? static_cast<double>(nonText) * 100.0 / static_cast<double>(bytes.size()) : 0;
     if (scan.dblPercent > maxPercent) {
         scan.intFileType = kFileNotText;
-    } else if (crSeen == lfSeen) {
+    } else if (seen.cr == seen.lf) {
         scan.intFileType = kTextCrLf;  // both, or a single line
     } else {
-        scan.intFileType = crSeen ? kTextCr : kTextLf;
+        scan.intFileType = seen.cr ? kTextCr : kTextLf;
     }
 }
 
