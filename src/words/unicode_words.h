@@ -63,6 +63,7 @@ public:
     // The line being scanned is ASCII and case-folded already (when case is
     // not significant): its candidates need no folding.
     void SetLineFolded(bool folded) { lineFolded_ = folded; }
+    bool LineFolded() const { return lineFolded_; }
     // ASCII text folds as the Western rules fold it, but for "I" under
     // Turkish folding, where it becomes dotless "ı".
     bool FoldsPlainly(std::string_view asciiText) const {

@@ -23,7 +23,9 @@ void WordCounter::TakeWordFound(std::string_view word) {
 
 template <typename Watch>
 void WordCounter::TakeUnicodeCandidateWith(std::string_view candidate, Watch& watch) {
-    if (IsSevenBitAscii(candidate) && unicode_->FoldsPlainly(candidate)) {
+    // A folded line's candidates are all ASCII that folds plainly: most
+    // lines are, and then no candidate need be looked at for it.
+    if (unicode_->LineFolded() || (IsSevenBitAscii(candidate) && unicode_->FoldsPlainly(candidate))) {
         const std::string_view word = unicode_->CutAscii(candidate);
         if (word.empty()) return;
         ++lngTotalNumOccurrences;
