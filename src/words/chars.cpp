@@ -85,6 +85,8 @@ bool IsLetter(char c) {
 }
 
 bool LacksLetter(std::string_view s) {
+    // Nearly every word begins with its letter: no search for it.
+    if (!s.empty() && IsLetter(s[0])) return false;
     return std::none_of(s.begin(), s.end(), [](char c) { return IsLetter(c); });
 }
 
