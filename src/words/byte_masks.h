@@ -51,6 +51,13 @@ public:
         return std::min(NextSet(second_, from, ~std::uint64_t{0}, limit), limit);
     }
 
+    // Whether any byte is in the second set but not in the first.
+    bool AnyInSecondOnly() const {
+        std::uint64_t any = 0;
+        for (size_t k = 0; k < first_.size(); ++k) any |= second_[k] & ~first_[k];
+        return any != 0;
+    }
+
     static constexpr size_t npos = static_cast<size_t>(-1);
 
 private:

@@ -4,7 +4,6 @@
 // and entities, and hands each word on.
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -59,15 +58,6 @@ long NextNonSpace(const std::string& line, long lngLP);
 
 inline constexpr size_t kMaxWordChars = 65000;
 
-// Whether text holds any of a few bytes (every answer is yes for many).
-inline bool HoldsAnyOf(std::string_view text, std::string_view bytes) {
-    if (bytes.size() > 4) return true;
-    for (const char b : bytes) {
-        if (std::memchr(text.data(), b, text.size()) != nullptr) return true;
-    }
-    return false;
-}
-
 // The word cut from line[begin, end): trailing characters that may not end
 // a word stripped (unless the line holds none in a word: mayStrip false),
 // then normalised; possibly "".
@@ -92,7 +82,7 @@ bool WalkWithoutComments(ScanState& state, const WordRules& rules, Host& host) {
     const size_t last = line.size() - 1;
     // Most lines hold no word byte that may not end a word: their words
     // end where the masks say.
-    const bool mayStrip = HoldsAnyOf(line, rules.strippedWordBytes);
+    const bool mayStrip = state.masks.AnyInSecondOnly();
     size_t pos = 0;
     // Step's count, kept in a register for the line: one word is one step.
     int untilYield = host.yields ? host.stepsUntilYield : std::numeric_limits<int>::max();

@@ -50,11 +50,6 @@ bool IsApostropheFragment(std::string_view w) {
 void DeriveByteSets(WordRules& r) {
     r.wordStartBytes = ByteMaskSet(r.wordStart);
     r.wordCharBytes = ByteMaskSet(r.wordChars);
-    r.strippedWordBytes.clear();
-    for (int c = 0; c < 256; ++c) {
-        const char ch = static_cast<char>(c);
-        if (r.trailingStrip.Has(ch) && r.wordChars.Has(ch)) r.strippedWordBytes += ch;
-    }
 }
 
 void SetCharacterClasses(WordRules& r, std::string_view allowedExtraChars) {

@@ -22,10 +22,10 @@ struct WordRules {
     // The same two sets for the mask builder.
     ByteMaskSet wordStartBytes;
     ByteMaskSet wordCharBytes;
-    CharSet trailingStrip;  // what may not end a word
-    // The bytes of words that may not end one: a line without any has no
-    // word to strip.
-    std::string strippedWordBytes;
+    // What may not end a word. Of a word's bytes, these are the ones that
+    // may not begin it either (wordChars without wordStart), so the
+    // scanner's masks tell a line without any.
+    CharSet trailingStrip;
     bool blnReadingWords = false;
     // Lines are UTF-8 and the scan only finds candidates for the Unicode
     // model: every byte of a multi-byte character is a word byte.
