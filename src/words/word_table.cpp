@@ -88,16 +88,6 @@ std::uint64_t RandomSeed() {
     return seed;
 }
 
-// A long word's bytes after the key; words are short, so a plain loop
-// beats a call to memcmp.
-bool SameLongWord(const std::string& stored, std::string_view word) {
-    if (stored.size() != word.size()) return false;
-    for (size_t i = 8; i < word.size(); ++i) {
-        if (stored[i] != word[i]) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::uint64_t HashWord(std::string_view word, std::uint64_t seed) {
@@ -122,6 +112,9 @@ std::uint64_t WordTable::Hash(std::string_view word, std::uint64_t key) const {
 void WordTable::Clear() {
     records_.clear();
     records_.emplace_back();  // record 0 is never used
+    longWords_.clear();
+    longSpans_.assign(1, Span{});
+    longWordsValid_ = true;
     slots_.assign(1024, IndexSlot{});
     indexValid_ = true;
     touched_.clear();
@@ -145,7 +138,7 @@ size_t WordTable::Slot(std::string_view word, std::uint64_t key, std::uint64_t h
         if (slot.key == key) {
             const bool slotLong = (slot.record & kLongWord) != 0;
             if (!isLong && !slotLong) break;
-            if (isLong && slotLong && SameLongWord(records_[slot.record & ~kLongWord].Word, word)) break;
+            if (isLong && slotLong && SameLongWord(slot.record & ~kLongWord, word)) break;
         }
         s = (s + 1) & mask;
     }
@@ -261,10 +254,41 @@ __attribute__((noinline)) void WordTable::Touched(size_t slot) const {
 void WordTable::InvalidateIndex() const {
     SyncCounts();
     indexValid_ = false;
+    longWordsValid_ = false;
+}
+
+void WordTable::KeepLongWord(std::string_view word) const {
+    Span span;
+    if (word.size() >= 8) {
+        if (longWords_.size() > UINT32_MAX - word.size()) throw std::length_error("too many different words");
+        span = Span{static_cast<std::uint32_t>(longWords_.size()), static_cast<std::uint32_t>(word.size())};
+        longWords_.append(word);
+    }
+    longSpans_.push_back(span);
+}
+
+void WordTable::RebuildLongWords() const {
+    longWords_.clear();
+    longSpans_.assign(1, Span{});
+    longSpans_.reserve(records_.size());
+    for (size_t r = 1; r < records_.size(); ++r) KeepLongWord(records_[r].Word);
+    longWordsValid_ = true;
+}
+
+// Words are short, so a plain loop beats a call to memcmp.
+bool WordTable::SameLongWord(std::uint32_t record, std::string_view word) const {
+    const Span span = longSpans_[record];
+    if (span.size != word.size()) return false;
+    const char* stored = longWords_.data() + span.offset;
+    for (size_t i = 8; i < word.size(); ++i) {
+        if (stored[i] != word[i]) return false;
+    }
+    return true;
 }
 
 __attribute__((noinline)) void WordTable::RebuildIndex() const {
     SyncCounts();
+    if (!longWordsValid_) RebuildLongWords();
     size_t size = 1024;
     while (size * 3 < records_.size() * 4) size *= 2;
     slots_.assign(size, IndexSlot{});
@@ -336,6 +360,7 @@ __attribute__((noinline)) bool WordTable::AddNewWord(size_t at, std::string_view
     r.Frequency = 0;
     r.Included = true;
     r.Id = static_cast<std::uint32_t>(records_.size() - 1);
+    KeepLongWord(word);
     if (tellsFiles_) {
         tallies_.emplace_back();
         files_.emplace_back();
