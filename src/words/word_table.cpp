@@ -114,7 +114,6 @@ void WordTable::Clear() {
     records_.emplace_back();  // record 0 is never used
     longWords_.clear();
     longSpans_.assign(1, Span{});
-    longWordsValid_ = true;
     slots_.assign(1024, IndexSlot{});
     indexValid_ = true;
     touched_.clear();
@@ -254,7 +253,6 @@ __attribute__((noinline)) void WordTable::Touched(size_t slot) const {
 void WordTable::InvalidateIndex() const {
     SyncCounts();
     indexValid_ = false;
-    longWordsValid_ = false;
 }
 
 void WordTable::KeepLongWord(std::string_view word) const {
@@ -272,7 +270,6 @@ void WordTable::RebuildLongWords() const {
     longSpans_.assign(1, Span{});
     longSpans_.reserve(records_.size());
     for (size_t r = 1; r < records_.size(); ++r) KeepLongWord(records_[r].Word);
-    longWordsValid_ = true;
 }
 
 // Words are short, so a plain loop beats a call to memcmp.
@@ -288,7 +285,9 @@ bool WordTable::SameLongWord(std::uint32_t record, std::string_view word) const 
 
 __attribute__((noinline)) void WordTable::RebuildIndex() const {
     SyncCounts();
-    if (!longWordsValid_) RebuildLongWords();
+    // An index made invalid means records that may have moved; one that
+    // only grows keeps them where they were.
+    if (!indexValid_) RebuildLongWords();
     size_t size = 1024;
     while (size * 3 < records_.size() * 4) size *= 2;
     slots_.assign(size, IndexSlot{});

@@ -130,8 +130,8 @@ private:
     // The bytes of the long words (eight bytes or more) one after another,
     // and where each record's are, by record index: a long word is told
     // from another that shares its first eight bytes here, without a read
-    // of its record nor of the record's string. Made again after the
-    // records are reordered.
+    // of its record nor of the record's string. Made again with the index
+    // after the records are reordered.
     struct Span {
         std::uint32_t offset = 0;
         std::uint32_t size = 0;  // 0 for a short word
@@ -141,7 +141,6 @@ private:
     bool SameLongWord(std::uint32_t record, std::string_view word) const;
     mutable std::string longWords_;
     mutable std::vector<Span> longSpans_;
-    mutable bool longWordsValid_ = true;
 
     // Makes the record of a word not found, whose slot `at` is free.
     bool AddNewWord(size_t at, std::string_view word, std::uint64_t key, std::uint64_t hash);
